@@ -1,0 +1,11 @@
+# Warnings and sanitizers, applied through one interface target.
+add_library(velloway_build_flags INTERFACE)
+target_compile_options(velloway_build_flags INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Wnon-virtual-dtor
+  -Woverloaded-virtual -Wimplicit-fallthrough
+  $<$<BOOL:${VELLOWAY_WERROR}>:-Werror>)
+if(VELLOWAY_SANITIZE)
+  target_compile_options(velloway_build_flags INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(velloway_build_flags INTERFACE -fsanitize=address,undefined)
+endif()

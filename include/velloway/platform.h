@@ -1,0 +1,31 @@
+// Everything the library needs from the outside world, handed over by the host that loads it.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "velloway/clock.h"
+#include "velloway/host_application.h"
+#include "velloway/log_viewer.h"
+#include "velloway/registry.h"
+#include "velloway/user_interface.h"
+
+namespace velloway {
+
+struct Platform {
+  // Creates the host application object; called once, on first use.
+  std::function<std::shared_ptr<HostApplication>()> createHostApplication;
+  std::shared_ptr<Registry> registry;
+  std::shared_ptr<UserInterface> ui;
+  std::shared_ptr<LogViewer> logViewer;
+  std::shared_ptr<Clock> clock;
+  // The temporary folder without a trailing separator; empty means $TMPDIR, else /tmp.
+  std::string tempFolder;
+};
+
+// Installs the platform for the library-wide state that objects made through the C entry
+// points use. A host calls it once, before DllGetClassObject.
+void InstallPlatform(Platform platform);
+
+}  // namespace velloway

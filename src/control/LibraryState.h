@@ -1,0 +1,35 @@
+// The state of one loaded library: the platform it was handed, the run-wide values of the
+// launch sequence (they survive from one import to the next), the workbook references and the
+// error log. Tests make their own.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "control/ErrorLog.h"
+#include "velloway/platform.h"
+#include "workbook/WorkbookConnection.h"
+
+namespace velloway {
+
+struct LibraryState {
+  explicit LibraryState(Platform p) : platform(std::move(p)) {}
+
+  Platform platform;
+
+  // Created on first use through the platform and kept while the library is loaded.
+  std::shared_ptr<HostApplication> hostApplication;
+
+  // Run-wide values of the launch sequence.
+  std::string RegistryBase;
+  std::string SavedDecimalSeparator;
+  std::string ConfiguredWorkbookPath;
+  std::string WorkbookPath;
+  std::string SchemaPath;
+  std::string TemplateVersion;
+
+  WorkbookRefs sheets;
+  ErrorLog errorLog;
+};
+
+}  // namespace velloway

@@ -1,0 +1,79 @@
+#include "support/Fakes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace velloway::test {
+namespace {
+std::string Upper(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return s;
+}
+}  // namespace
+
+void RecordingPlan::CountWrite() {
+  ++writes_;
+  if (failFromWrite > 0 && writes_ >= failFromWrite) throw std::runtime_error("plan write failed");
+}
+
+void RecordingPlan::SavePlan() { calls.push_back({"SavePlan", "", "", "", ""}); }
+
+void RecordingPlan::WriteAppValue(const std::string& tag, const std::string& section,
+                                  const std::string& key, const std::string& value) {
+  CountWrite();
+  calls.push_back({"WriteAppValue", tag, section, key, value});
+}
+
+void RecordingPlan::WriteAppData(const std::string& tag, const std::string& text) {
+  CountWrite();
+  calls.push_back({"WriteAppData", tag, "", "", text});
+}
+
+MsgAnswer ScriptedUI::MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                                 const std::string& title) {
+  boxes.push_back({text, icon, buttons, title});
+  if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+  if (answers.empty()) return MsgAnswer::No;
+  const MsgAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> MemoryRegistry::ReadString(RegistryHive /*hive*/,
+                                                      const std::string& keyPath,
+                                                      const std::string& valueName) {
+  const auto it = values.find(Upper(keyPath + "|" + valueName));
+  if (it == values.end()) return std::nullopt;
+  return it->second;
+}
+
+void MemoryRegistry::WriteString(RegistryHive /*hive*/, const std::string& keyPath,
+                                 const std::string& valueName, const std::string& value) {
+  values[Upper(keyPath + "|" + valueName)] = value;
+}
+
+void MemoryRegistry::DeleteKey(RegistryHive /*hive*/, const std::string& keyPath) {
+  const std::string prefix = Upper(keyPath);
+  std::erase_if(values, [&](const auto& entry) {
+    return entry.first.compare(0, prefix.size(), prefix) == 0 &&
+           (entry.first[prefix.size()] == '|' || entry.first[prefix.size()] == '\\');
+  });
+}
+
+FakePlatform::FakePlatform() {
+  host->plan = std::make_shared<RecordingPlan>("/plans/project.db");
+  host->installFolder = "/opt/kestrion";
+  platform.createHostApplication = [this]() -> std::shared_ptr<HostApplication> {
+    ++hostCreations;
+    return host;
+  };
+  platform.registry = registry;
+  platform.ui = ui;
+  platform.logViewer = viewer;
+  platform.clock = clock;
+  platform.tempFolder = "/tmp";
+}
+
+}  // namespace velloway::test

@@ -1,0 +1,56 @@
+#include "workbook/ValueText.h"
+
+#include <gtest/gtest.h>
+
+namespace velloway {
+namespace {
+
+TEST(GeneralNumberText, FifteenSignificantDigitsWithoutGrouping) {
+  EXPECT_EQ(GeneralNumberText(2.5), "2.5");
+  EXPECT_EQ(GeneralNumberText(2.5, ","), "2,5");
+  EXPECT_EQ(GeneralNumberText(0.30000000000000004), "0.3");
+  EXPECT_EQ(GeneralNumberText(123456789.12345679), "123456789.123457");
+  EXPECT_EQ(GeneralNumberText(123456789012345.0), "123456789012345");
+  EXPECT_EQ(GeneralNumberText(-1234567.5), "-1234567.5");
+  EXPECT_EQ(GeneralNumberText(-0.0), "0");
+  EXPECT_EQ(GeneralNumberText(0.0001), "0.0001");
+}
+
+TEST(GeneralNumberText, ExponentFormForVerySmallAndVeryLarge) {
+  EXPECT_EQ(GeneralNumberText(0.00001), "1E-05");
+  EXPECT_EQ(GeneralNumberText(-1.5e-7), "-1.5E-07");
+  EXPECT_EQ(GeneralNumberText(1e15), "1E+15");
+  EXPECT_EQ(GeneralNumberText(1e16), "1E+16");
+  EXPECT_EQ(GeneralNumberText(1234567890123456.0), "1.23456789012346E+15");
+  EXPECT_EQ(GeneralNumberText(1e300), "1E+300");
+  // Rounding to 15 digits can carry into the next power of ten.
+  EXPECT_EQ(GeneralNumberText(999999999999999.9), "1E+15");
+}
+
+TEST(DateSerialText, DateTimeAndBoth) {
+  const DateTimeFormats formats{"dd/MM/yyyy", "HH:mm:ss"};
+  EXPECT_EQ(DateSerialText(46362, formats), "06/12/2026");
+  EXPECT_EQ(DateSerialText(0.75, formats), "18:00:00");
+  EXPECT_EQ(DateSerialText(0, formats), "00:00:00");
+  EXPECT_EQ(DateSerialText(46362.5, formats), "06/12/2026 12:00:00");
+  EXPECT_EQ(DateSerialText(46362.99999999, formats), "07/12/2026");
+  const DateTimeFormats us{"M/d/yyyy", "h:mm:ss tt"};
+  EXPECT_EQ(DateSerialText(46362.75, us), "12/6/2026 6:00:00 PM");
+}
+
+TEST(DateSerialText, PatternsWithNamesAndLiterals) {
+  const DateParts parts = SerialToDateParts(46362);
+  EXPECT_EQ(FormatDatePattern(parts, "dddd d MMMM yy"), "Sunday 6 December 26");
+  EXPECT_EQ(FormatDatePattern(parts, "yyyy'-'MM'-'dd"), "2026-12-06");
+  EXPECT_EQ(FormatDatePattern(SerialToDateParts(-1.25), "yyyy-MM-dd HH:mm"), "1899-12-29 06:00");
+}
+
+TEST(DatePartsToSerial, RoundTripsAndRefusesImpossibleDates) {
+  EXPECT_DOUBLE_EQ(DatePartsToSerial({2026, 12, 6, 12, 0, 0}), 46362.5);
+  EXPECT_DOUBLE_EQ(DatePartsToSerial({1899, 12, 29, 6, 0, 0}), -1.25);
+  EXPECT_THROW(DatePartsToSerial({2026, 2, 29, 0, 0, 0}), std::out_of_range);
+  EXPECT_THROW(DatePartsToSerial({2026, 13, 1, 0, 0, 0}), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace velloway
