@@ -22,6 +22,9 @@ struct Platform {
   std::shared_ptr<Clock> clock;
   // The temporary folder without a trailing separator; empty means $TMPDIR, else /tmp.
   std::string tempFolder;
+  // Receives one-line diagnostics that the import keeps from the user's message boxes (why a
+  // workbook could not be opened, say); may be empty.
+  std::function<void(const std::string&)> diagnostic;
 };
 
 // Installs the platform for the library-wide state that objects made through the C entry
