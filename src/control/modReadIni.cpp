@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "control/Utf8.h"
+#include "velloway/settings.h"
 
 namespace velloway::modReadIni {
 namespace {
@@ -84,3 +85,10 @@ std::string ReadIniValue(const std::string& section, const std::string& key,
 }
 
 }  // namespace velloway::modReadIni
+
+namespace velloway {
+std::string ReadIniSetting(const std::string& section, const std::string& key,
+                           const std::string& fileName, const std::string& defaultValue) {
+  return modReadIni::ReadIniValue(section, key, fileName, defaultValue);
+}
+}  // namespace velloway
