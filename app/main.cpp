@@ -1,10 +1,10 @@
 // The velloway command: parses the arguments, runs one subcommand, returns its exit status.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 #include "app/Commands.h"

@@ -148,8 +148,7 @@ void SetLocaleValue(LibraryState& state, std::int32_t informationType, const std
   const char* name = ValueName(informationType);
   if (name == nullptr || !state.platform.registry) return;
   try {
-    state.platform.registry->WriteString(RegistryHive::CurrentUser, kInternationalKey, name,
-                                         value);
+    state.platform.registry->WriteString(RegistryHive::CurrentUser, kInternationalKey, name, value);
   } catch (const std::exception&) {
     // The outcome of a settings write is not ours to report.
   }

@@ -10,7 +10,8 @@ namespace velloway::test {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velloway-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "velloway-test-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
   }
   ~TempDir() {

@@ -1,6 +1,7 @@
+#include "control/ComponentRuntime.h"
+
 #include <gtest/gtest.h>
 
-#include "control/ComponentRuntime.h"
 #include "support/Fakes.h"
 #include "velloway/velloway.h"
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "control/ErrorLog.h"
@@ -76,8 +75,8 @@ TEST_F(ErrorLogTest, HeadingsAloneAskNothing) {
   AddErrorHeading(state, "Importing Risks");
   OfferErrorLog(state);
   EXPECT_TRUE(fakes.ui->boxes.empty());
-  EXPECT_EQ(state.errorLog.text, std::string(50, '-') + "\r\nImporting Risks\r\n" +
-                                     std::string(50, '-') + "\r\n");
+  EXPECT_EQ(state.errorLog.text,
+            std::string(50, '-') + "\r\nImporting Risks\r\n" + std::string(50, '-') + "\r\n");
 }
 
 TEST_F(ErrorLogTest, YesWritesTheLogAndOpensIt) {

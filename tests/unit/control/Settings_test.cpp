@@ -17,10 +17,11 @@ using modReadIni::ReadIniValue;
 
 TEST(ReadIniValue, PrivateProfileRules) {
   test::TempDir dir;
-  const std::string file = dir.Write("Kestrion.ini",
-                                     "\xEF\xBB\xBF; comment\r\n[RegPath]\r\n  WorkingKey =  Main Key  \r\n"
-                                     "[ XML ]\nSchemaValidationOn=FALSE\nQuoted=\"a b\"\nEmpty=\n"
-                                     "[RegPath]\nWorkingKey=second\n");
+  const std::string file =
+      dir.Write("Kestrion.ini",
+                "\xEF\xBB\xBF; comment\r\n[RegPath]\r\n  WorkingKey =  Main Key  \r\n"
+                "[ XML ]\nSchemaValidationOn=FALSE\nQuoted=\"a b\"\nEmpty=\n"
+                "[RegPath]\nWorkingKey=second\n");
   EXPECT_EQ(ReadIniValue("regpath", "WORKINGKEY", file, "d"), "Main Key");
   EXPECT_EQ(ReadIniValue("xml", "SchemaValidationOn", file, "d"), "FALSE");
   EXPECT_EQ(ReadIniValue("XML", "Quoted", file, "d"), "a b");
@@ -35,7 +36,9 @@ TEST(ReadIniValue, PrivateProfileRules) {
 TEST(ReadIniValue, CutsLongValuesTo254Characters) {
   test::TempDir dir;
   const std::string longValue(300, 'k');
-  const std::string file = dir.Write("a.ini", "[S]\nK=" + longValue + "\nU=" + std::string(260, 'x').replace(0, 2, "\xC3\xA9") + "\n");
+  const std::string file =
+      dir.Write("a.ini", "[S]\nK=" + longValue +
+                             "\nU=" + std::string(260, 'x').replace(0, 2, "\xC3\xA9") + "\n");
   EXPECT_EQ(ReadIniValue("S", "K", file, ""), longValue.substr(0, 254));
   // Characters, not bytes: a two-byte letter counts once.
   EXPECT_EQ(ReadIniValue("S", "U", file, "").size(), 255u);
@@ -49,10 +52,13 @@ struct StateWithFakes : ::testing::Test {
 using ReadRegistryString = StateWithFakes;
 
 TEST_F(ReadRegistryString, ReadsUpTo2047CharactersWhole) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Software\\A", "Exact", std::string(2047, 'p'));
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Software\\A", "Long", std::string(2048, 'p'));
+  fakes.registry->WriteString(RegistryHive::CurrentUser, "Software\\A", "Exact",
+                              std::string(2047, 'p'));
+  fakes.registry->WriteString(RegistryHive::CurrentUser, "Software\\A", "Long",
+                              std::string(2048, 'p'));
   const auto read = [&](const char* name) {
-    return modRegistry::ReadRegistryString(state, RegistryHive::CurrentUser, "SOFTWARE\\a", name, "default");
+    return modRegistry::ReadRegistryString(state, RegistryHive::CurrentUser, "SOFTWARE\\a", name,
+                                           "default");
   };
   EXPECT_EQ(read("exact").size(), 2047u);
   EXPECT_EQ(read("Long"), "default");
@@ -64,10 +70,16 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) ::setenv(name, value, 1); else ::unsetenv(name);
+    if (value != nullptr)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
   }
   ~ScopedEnv() {
-    if (old_.empty()) ::unsetenv(name_); else ::setenv(name_, old_.c_str(), 1);
+    if (old_.empty())
+      ::unsetenv(name_);
+    else
+      ::setenv(name_, old_.c_str(), 1);
   }
 
  private:
@@ -98,8 +110,8 @@ TEST_F(LocaleSettings, PosixLocaleReadsAsUnitedStatesEnglish) {
 
 TEST_F(LocaleSettings, SetWritesTheUsersSetting) {
   modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, ";");
-  EXPECT_EQ(fakes.registry->ReadString(RegistryHive::CurrentUser,
-                                       "control panel\\international", "SDECIMAL"),
+  EXPECT_EQ(fakes.registry->ReadString(RegistryHive::CurrentUser, "control panel\\international",
+                                       "SDECIMAL"),
             ";");
 }
 
