@@ -30,8 +30,7 @@ std::string AbsolutePath(const std::string& path) {
 // Writes the workbook path where the import looks for it: under the host's working key.
 void StoreWorkbookPath(host::FileRegistry& registry, const std::string& installDir,
                        const std::string& workbook) {
-  const std::string key =
-      ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
+  const std::string key = ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
   if (key.empty()) return;  // the import itself tells the user
   registry.WriteString(RegistryHive::CurrentUser,
                        "SOFTWARE\\Kestrion Software\\" + key + "\\RiskRegister", "ExcelImportPath",

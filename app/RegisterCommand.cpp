@@ -17,8 +17,8 @@ int RunRegistration(bool registerClass) {
   const VwResult result = registerClass ? DllRegisterServer() : DllUnregisterServer();
   if (result != VW_S_OK) {
     std::fprintf(stderr, "velloway: %s failed (code 0x%08X); is '%s' readable and writable?\n",
-                 registerClass ? "registration" : "unregistration",
-                 static_cast<unsigned>(result), registry->path().c_str());
+                 registerClass ? "registration" : "unregistration", static_cast<unsigned>(result),
+                 registry->path().c_str());
     return kExitFailed;
   }
   std::printf("%s %s in %s\n", VW_PROGID_clsVellowayDll,

@@ -1,10 +1,10 @@
 // The velloway command: parses the arguments, runs one subcommand, returns its exit status.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 #include "app/Commands.h"
@@ -83,7 +83,7 @@ std::string DefaultInstallDir() {
   if (n > 0) {
     std::string dir(self, static_cast<std::size_t>(n));
     dir = dir.substr(0, dir.find_last_of('/'));
-    const std::string installed = dir + "/../share/velloway";
+    std::string installed = dir + "/../share/velloway";
     struct stat info {};
     if (::stat((installed + "/Kestrion.ini").c_str(), &info) == 0) return installed;
   }

@@ -53,8 +53,7 @@ void UnregisterClass(Registry& registry, const ClassRegistration& r) {
 }
 
 std::string ClassIdOfProgId(Registry& registry, const std::string& progId) {
-  return registry
-      .ReadString(RegistryHive::CurrentUser, kClassesRoot + progId + "\\CLSID", "")
+  return registry.ReadString(RegistryHive::CurrentUser, kClassesRoot + progId + "\\CLSID", "")
       .value_or("");
 }
 

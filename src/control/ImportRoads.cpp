@@ -6,7 +6,8 @@ namespace velloway {
 namespace {
 void SayRoadMissing(LibraryState& state, const char* road) {
   if (state.platform.diagnostic) {
-    state.platform.diagnostic(std::string("the ") + road + " import is not part of this build (template version '" +
+    state.platform.diagnostic(std::string("the ") + road +
+                              " import is not part of this build (template version '" +
                               state.TemplateVersion + "'); nothing was imported");
   }
 }

@@ -37,7 +37,8 @@ int MonthFromName(std::string_view word) {
   const std::string upper = AsciiUpper(word);
   if (upper.size() < 3) return 0;
   for (std::size_t m = 0; m < kNames.size(); ++m) {
-    if (std::string_view(kNames[m]).substr(0, upper.size()) == upper) return static_cast<int>(m + 1);
+    if (std::string_view(kNames[m]).substr(0, upper.size()) == upper)
+      return static_cast<int>(m + 1);
   }
   return upper == "SEPT" ? 9 : 0;
 }
@@ -101,7 +102,8 @@ std::optional<ParsedText> Tokenise(std::string_view text) {
       while (i < text.size() && IsLetter(text[i])) ++i;
       const std::string_view word = text.substr(start, i - start);
       // "T" between an ISO date and its time.
-      if (word.size() == 1 && (c == 'T' || c == 't') && i < text.size() && IsDigit(text[i])) continue;
+      if (word.size() == 1 && (c == 'T' || c == 't') && i < text.size() && IsDigit(text[i]))
+        continue;
       const int month = MonthFromName(word);
       if (month == 0 || out.monthName != 0) return std::nullopt;
       out.monthName = month;

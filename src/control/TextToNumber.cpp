@@ -44,14 +44,12 @@ bool Normalise(std::string_view body, const modLocale::TextSettings& s, std::str
       out += c;
       seenDigit = true;
       ++i;
-    } else if (!dec.empty() && body.substr(i, dec.size()) == dec && !seenDecimal &&
-               !seenExponent) {
+    } else if (!dec.empty() && body.substr(i, dec.size()) == dec && !seenDecimal && !seenExponent) {
       out += '.';
       seenDecimal = true;
       i += dec.size();
-    } else if (!thou.empty() && body.substr(i, thou.size()) == thou && seenDigit &&
-               !seenDecimal && !seenExponent && i + thou.size() < body.size() &&
-               IsDigit(body[i + thou.size()])) {
+    } else if (!thou.empty() && body.substr(i, thou.size()) == thou && seenDigit && !seenDecimal &&
+               !seenExponent && i + thou.size() < body.size() && IsDigit(body[i + thou.size()])) {
       i += thou.size();
     } else if ((c == 'e' || c == 'E' || c == 'd' || c == 'D') && seenDigit && !seenExponent) {
       out += 'e';

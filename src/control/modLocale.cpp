@@ -57,7 +57,11 @@ std::string Utf8(const icu::UnicodeString& text) {
 // An ICU date or time pattern in the platform's letters. Years always get four digits, so that
 // a date written as text reads back as the same date.
 std::string PlatformPattern(const icu::UnicodeString& icuPattern) {
-  const std::string pattern = Utf8(icuPattern);
+  // Newer locale data puts no-break spaces before the day-half marker; users type blanks.
+  icu::UnicodeString blanks(icuPattern);
+  blanks.findAndReplace(icu::UnicodeString(static_cast<UChar32>(0x202F)), " ");
+  blanks.findAndReplace(icu::UnicodeString(static_cast<UChar32>(0x00A0)), " ");
+  const std::string pattern = Utf8(blanks);
   std::string out;
   for (std::size_t i = 0; i < pattern.size();) {
     const char c = pattern[i];
@@ -144,8 +148,7 @@ void SetLocaleValue(LibraryState& state, std::int32_t informationType, const std
   const char* name = ValueName(informationType);
   if (name == nullptr || !state.platform.registry) return;
   try {
-    state.platform.registry->WriteString(RegistryHive::CurrentUser, kInternationalKey, name,
-                                         value);
+    state.platform.registry->WriteString(RegistryHive::CurrentUser, kInternationalKey, name, value);
   } catch (const std::exception&) {
     // The outcome of a settings write is not ours to report.
   }

@@ -1,9 +1,9 @@
 #include "control/modSubMain.h"
 
 #include "control/HostApp.h"
+#include "control/ImportRoads.h"
 #include "control/LibraryState.h"
 #include "control/Messages.h"
-#include "control/ImportRoads.h"
 #include "control/modLocale.h"
 #include "control/modReadIni.h"
 #include "control/modRegistry.h"

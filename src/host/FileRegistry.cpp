@@ -9,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-
 namespace velloway::host {
 namespace {
 
@@ -53,9 +52,12 @@ bool ReadQuoted(const std::string& line, std::size_t& pos, std::string& out) {
     if (c == '\\') {
       if (++pos >= line.size()) return false;
       c = line[pos];
-      if (c == 'n') c = '\n';
-      else if (c == 'r') c = '\r';
-      else if (c != '"' && c != '\\') return false;
+      if (c == 'n')
+        c = '\n';
+      else if (c == 'r')
+        c = '\r';
+      else if (c != '"' && c != '\\')
+        return false;
     }
     out += c;
   }
@@ -152,7 +154,8 @@ void FileRegistry::Save(const Keys& keys) const {
   }
   if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
     ::unlink(temporary.c_str());
-    throw RegistryError("cannot replace the registry file '" + path_ + "': " + std::strerror(errno));
+    throw RegistryError("cannot replace the registry file '" + path_ +
+                        "': " + std::strerror(errno));
   }
 }
 

@@ -34,7 +34,7 @@ class FileRegistry : public Registry {
 
  private:
   struct Key {
-    std::string name;                                             // as first written
+    std::string name;                                                   // as first written
     std::map<std::string, std::pair<std::string, std::string>> values;  // upper name -> name, value
   };
   using Keys = std::map<std::string, Key>;  // upper-cased path -> key

@@ -54,7 +54,8 @@ std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
                                              int lockWaitMilliseconds) {
   const FileKind kind = path.empty() ? FileKind::Empty : Inspect(path);
   if (kind == FileKind::Other) {
-    throw PlanError("'" + path + "' is not a plan file (it is not a SQLite database); left as it is");
+    throw PlanError("'" + path +
+                    "' is not a plan file (it is not a SQLite database); left as it is");
   }
   if (kind == FileKind::Missing && mode == Mode::OpenExisting) {
     throw PlanError("the plan file '" + path + "' does not exist");
@@ -186,7 +187,8 @@ std::vector<TagContents> SqlitePlan::Contents(const std::optional<std::string>& 
     while (values.Step()) {
       std::string section = values.ColumnText(0);
       if (contents.sections.empty() || contents.sections.back().first != section) {
-        contents.sections.emplace_back(std::move(section), std::vector<std::pair<std::string, std::string>>{});
+        contents.sections.emplace_back(std::move(section),
+                                       std::vector<std::pair<std::string, std::string>>{});
       }
       contents.sections.back().second.emplace_back(values.ColumnText(1), values.ColumnText(2));
     }

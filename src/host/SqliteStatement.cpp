@@ -39,7 +39,9 @@ void Statement::Reset() {
 std::string Statement::ColumnText(int column) const {
   const auto* text = sqlite3_column_text(statement_, column);
   const int size = sqlite3_column_bytes(statement_, column);
-  return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size));
+  return text == nullptr
+             ? std::string()
+             : std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size));
 }
 
 int Statement::ColumnInt(int column) const { return sqlite3_column_int(statement_, column); }

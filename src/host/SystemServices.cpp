@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace velloway::host {
 namespace {
 
@@ -55,6 +53,7 @@ void LogViewerLauncher::Open(const std::string& path) {
   }
   words.push_back(path);
   std::vector<char*> argv;
+  argv.reserve(words.size() + 1);
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   pid_t child = 0;
