@@ -58,9 +58,8 @@ ByteVector LabelSstRecord(int row, int column, std::uint32_t index, int xf) {
   return Record(0x00FD, Place(row, column, xf).U32(index));
 }
 ByteVector BoolErrRecord(int row, int column, int value, bool error) {
-  return Record(0x0205, Place(row, column, 0)
-                            .U8(static_cast<std::uint32_t>(value))
-                            .U8(error ? 1 : 0));
+  return Record(0x0205,
+                Place(row, column, 0).U8(static_cast<std::uint32_t>(value)).U8(error ? 1 : 0));
 }
 ByteVector FormulaRecord(int row, int column, const ByteVector& result, int xf) {
   Bytes body = Place(row, column, xf);
@@ -112,7 +111,8 @@ ByteVector WorkbookStream(const std::vector<ByteVector>& globals,
   out.insert(out.end(), eof.begin(), eof.end());
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     const auto offset = static_cast<std::uint32_t>(out.size());
-    for (int b = 0; b < 4; ++b) out[offsetAt[i] + static_cast<std::size_t>(b)] = (offset >> (8 * b)) & 0xFF;
+    for (int b = 0; b < 4; ++b)
+      out[offsetAt[i] + static_cast<std::size_t>(b)] = (offset >> (8 * b)) & 0xFF;
     const ByteVector sheetBof =
         Record(0x0809, Bytes().U16(0x0600).U16(0x0010).U32(0).U32(0).U32(0));
     out.insert(out.end(), sheetBof.begin(), sheetBof.end());

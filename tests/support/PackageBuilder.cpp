@@ -66,22 +66,21 @@ Parts MinimalWorkbook::Build() const {
   parts["[Content_Types].xml"] =
       "<?xml version=\"1.0\"?><Types "
       "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
-  parts["_rels/.rels"] = std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"") +
-                         kPackageRels + "\">" +
-                         Relationship("rId1", ns.relationships + "/officeDocument",
-                                      "xl/workbook.xml") +
-                         "</Relationships>";
+  parts["_rels/.rels"] =
+      std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"") + kPackageRels + "\">" +
+      Relationship("rId1", ns.relationships + "/officeDocument", "xl/workbook.xml") +
+      "</Relationships>";
   std::string sheetList;
   std::string rels;
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     const std::string n = std::to_string(i + 1);
-    sheetList += "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n +
-                 "\"/>";
-    rels += Relationship("rId" + n, ns.relationships + "/worksheet",
-                         "worksheets/sheet" + n + ".xml");
+    sheetList +=
+        "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+    rels +=
+        Relationship("rId" + n, ns.relationships + "/worksheet", "worksheets/sheet" + n + ".xml");
     parts["xl/worksheets/sheet" + n + ".xml"] = "<?xml version=\"1.0\"?><worksheet xmlns=\"" +
-                                                 ns.main + "\"><sheetData>" + sheets[i].second +
-                                                 "</sheetData></worksheet>";
+                                                ns.main + "\"><sheetData>" + sheets[i].second +
+                                                "</sheetData></worksheet>";
   }
   if (!sharedStrings.empty()) {
     std::string items;
@@ -105,8 +104,8 @@ Parts MinimalWorkbook::Build() const {
 
 std::string StylesPart(const std::vector<int>& cellFormatIds,
                        const std::map<int, std::string>& customCodes) {
-  std::string xml = "<?xml version=\"1.0\"?><styleSheet xmlns=\"" + Transitional().main +
-                    "\"><numFmts>";
+  std::string xml =
+      "<?xml version=\"1.0\"?><styleSheet xmlns=\"" + Transitional().main + "\"><numFmts>";
   for (const auto& [id, code] : customCodes) {
     xml += "<numFmt numFmtId=\"" + std::to_string(id) + "\" formatCode=\"" + code + "\"/>";
   }

@@ -70,8 +70,8 @@ XlsxBuilder& XlsxBuilder::Formula(const std::string& cell, const std::string& fo
 XlsxBuilder& XlsxBuilder::FormulaText(const std::string& cell, const std::string& formula,
                                       const std::string& result) {
   return Add([=](Writer& w) {
-    w.Check(worksheet_write_formula_str(w.sheet, w.Row(cell), w.Col(cell), formula.c_str(),
-                                        nullptr, result.c_str()));
+    w.Check(worksheet_write_formula_str(w.sheet, w.Row(cell), w.Col(cell), formula.c_str(), nullptr,
+                                        result.c_str()));
   });
 }
 
@@ -85,8 +85,8 @@ XlsxBuilder& XlsxBuilder::Rich(const std::string& cell, const std::vector<std::s
       pointers.push_back(&tuples[i]);
     }
     pointers.push_back(nullptr);
-    w.Check(worksheet_write_rich_string(w.sheet, w.Row(cell), w.Col(cell), pointers.data(),
-                                        nullptr));
+    w.Check(
+        worksheet_write_rich_string(w.sheet, w.Row(cell), w.Col(cell), pointers.data(), nullptr));
   });
 }
 

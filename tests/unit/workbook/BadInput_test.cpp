@@ -91,9 +91,10 @@ TEST(BadInput, ReferencesOutsideTheSheetAndRowsOutOfOrder) {
 TEST(BadInput, UnreadableValuesMakeOneEmptyCell) {
   MinimalWorkbook wb;
   wb.sharedStrings = {"<si><t>only</t></si>"};
-  wb.sheets = {{"S", "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c><c r=\"B1\"><v>abc</v></c>"
-                     "<c r=\"C1\" t=\"b\"><v>maybe</v></c><c r=\"D1\" t=\"s\"><v>0</v></c>"
-                     "<c r=\"E1\"><v>1e999</v></c></row>"}};
+  wb.sheets = {{"S",
+                "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c><c r=\"B1\"><v>abc</v></c>"
+                "<c r=\"C1\" t=\"b\"><v>maybe</v></c><c r=\"D1\" t=\"s\"><v>0</v></c>"
+                "<c r=\"E1\"><v>1e999</v></c></row>"}};
   const auto book = workbook::OpenWorkbookBytes(Zip(wb.Build()));
   book->SetFormat(TestFormat());
   for (const char* cell : {"A1", "B1", "C1", "E1"}) EXPECT_EQ(Read(*book, "S", cell), "") << cell;

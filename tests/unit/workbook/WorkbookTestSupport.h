@@ -9,7 +9,9 @@
 namespace velloway::test {
 
 // "dd/MM/yyyy" and "HH:mm:ss" with "." as the separator: what the tests' expectations assume.
-inline workbook::TextFormat TestFormat() { return workbook::TextFormat{".", {"dd/MM/yyyy", "HH:mm:ss"}}; }
+inline workbook::TextFormat TestFormat() {
+  return workbook::TextFormat{".", {"dd/MM/yyyy", "HH:mm:ss"}};
+}
 
 // The text of a cell given by its A1 reference, as the cell reader would give it.
 std::string Read(const workbook::Worksheet& sheet, const std::string& reference);

@@ -155,9 +155,10 @@ TEST(XlsxReader, ErrorsIsoDatesAndThe1904System) {
 TEST(XlsxReader, CustomCodesOverrideBuiltInIds) {
   MinimalWorkbook wb;
   wb.styles = StylesPart({14, 164, 165}, {{14, "0.00"}, {164, "mmm yy"}, {165, "General"}});
-  wb.sheets = {{"S", "<row r=\"1\"><c r=\"A1\" s=\"0\"><v>45306</v></c><c r=\"B1\" s=\"1\">"
-                     "<v>45306</v></c><c r=\"C1\" s=\"2\"><v>45306</v></c>"
-                     "<c r=\"D1\" s=\"9\"><v>45306</v></c></row>"}};
+  wb.sheets = {{"S",
+                "<row r=\"1\"><c r=\"A1\" s=\"0\"><v>45306</v></c><c r=\"B1\" s=\"1\">"
+                "<v>45306</v></c><c r=\"C1\" s=\"2\"><v>45306</v></c>"
+                "<c r=\"D1\" s=\"9\"><v>45306</v></c></row>"}};
   const auto book = workbook::OpenWorkbookBytes(Zip(wb.Build()));
   book->SetFormat(TestFormat());
   EXPECT_EQ(Read(*book, "S", "A1"), "45306");
