@@ -8,7 +8,6 @@
 #include "host/FileRegistry.h"
 #include "workbook/CellListing.h"
 #include "workbook/Workbook.h"
-#include "workbook/WorkbookError.h"
 
 namespace velloway::app {
 namespace {
@@ -29,7 +28,7 @@ int RunCellsCommand(const std::string& workbookPath, const std::optional<std::st
   std::unique_ptr<workbook::Workbook> book;
   try {
     book = workbook::OpenWorkbook(workbookPath);
-  } catch (const workbook::WorkbookError& e) {
+  } catch (const std::exception& e) {
     std::fprintf(err, "velloway: cannot open workbook '%s': %s\n", workbookPath.c_str(), e.what());
     return kExitFailed;
   }

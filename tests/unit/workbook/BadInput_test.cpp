@@ -32,6 +32,11 @@ TEST(BadInput, FilesThatAreNoWorkbook) {
   Parts parts = wb.Build();
   parts["xl/workbook.xml"] = "<document xmlns=\"urn:x\"/>";
   EXPECT_EQ(OpenFailure(Zip(parts)), "not a workbook (the package holds no workbook)");
+  parts = wb.Build();
+  const auto at = parts["_rels/.rels"].find("xl/workbook.xml");
+  parts["_rels/.rels"].replace(at, 15, "xl/workbook.bin");
+  EXPECT_EQ(OpenFailure(Zip(parts)),
+            "not a workbook (a binary workbook, which this reader does not read)");
 }
 
 TEST(BadInput, TruncatedAndDamagedPackages) {
