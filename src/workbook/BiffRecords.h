@@ -2,6 +2,7 @@
 // them joined on, and a cursor that reads the format's strings across those joins.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -45,7 +46,7 @@ struct BiffRecord {
 class BiffRecordReader {
  public:
   BiffRecordReader(std::span<const std::uint8_t> stream, std::size_t offset, std::size_t end)
-      : stream_(stream), at_(offset), end_(end) {}
+      : stream_(stream), at_(offset), end_(std::min(end, stream.size())) {}
   bool Next(BiffRecord& record);
 
  private:

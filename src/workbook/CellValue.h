@@ -16,6 +16,9 @@ struct CellValue {
   // Text: the characters in UTF-8; they live as long as the workbook.
   std::string_view text;
   bool boolean = false;
+  // Number: a currency amount, which reads with at most four decimals and never in exponent
+  // form.
+  bool currency = false;
 };
 
 }  // namespace velloway::workbook

@@ -26,7 +26,63 @@ bool StartsWithNoCase(std::string_view text, std::string_view word) {
   return true;
 }
 
+// The currency signs of the common locales, in UTF-8.
+constexpr std::string_view kCurrencySigns[] = {"$",      "\u20ac", "\u00a3", "\u00a5", "\u20b9",
+                                               "\u20a9", "\u20bd", "\u20ba", "\u20aa", "\u20ab",
+                                               "\u0e3f", "\u20b4", "\u20a6", "\u00a2"};
+
+bool HasCurrencySign(std::string_view text) {
+  for (const std::string_view sign : kCurrencySigns) {
+    if (text.find(sign) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+bool StartsWithCurrencySign(std::string_view text) {
+  for (const std::string_view sign : kCurrencySigns) {
+    if (text.substr(0, sign.size()) == sign) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+bool IsCurrencyFormatCode(std::string_view code) {
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    const char c = code[i];
+    if (c == ';') return false;
+    if (c == '"') {
+      const std::size_t end = code.find('"', i + 1);
+      if (end == std::string_view::npos) return false;
+      if (HasCurrencySign(code.substr(i + 1, end - i - 1))) return true;
+      i = end;
+    } else if (c == '[') {
+      const std::size_t end = code.find(']', i + 1);
+      if (end == std::string_view::npos) return false;
+      const std::string_view inside = code.substr(i + 1, end - i - 1);
+      if (inside.size() > 1 && inside[0] == '$' && inside[1] != '-') return true;
+      i = end;
+    } else if (c == '\\' || c == '_' || c == '*') {
+      if (c == '\\' && StartsWithCurrencySign(code.substr(i + 1))) return true;
+      ++i;
+    } else if (StartsWithCurrencySign(code.substr(i))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+NumberKind KindOfFormatCode(std::string_view code) {
+  if (IsDateTimeFormatCode(code)) return NumberKind::DateTime;
+  return IsCurrencyFormatCode(code) ? NumberKind::Currency : NumberKind::Plain;
+}
+
+NumberKind KindOfBuiltInFormat(int id) {
+  if (IsBuiltInDateTimeFormat(id)) return NumberKind::DateTime;
+  // 5 to 8: currency; 42 and 44: accounting with the currency sign.
+  if ((id >= 5 && id <= 8) || id == 42 || id == 44) return NumberKind::Currency;
+  return NumberKind::Plain;
+}
 
 bool IsDateTimeFormatCode(std::string_view code) {
   for (std::size_t i = 0; i < code.size(); ++i) {

@@ -2,9 +2,22 @@
 // such a cell's value as a date, every other number as a number.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace velloway::workbook {
+
+// How the automation layer hands out a number shown in a format: as a number, as a date, or
+// as a currency amount (four decimals at most).
+enum class NumberKind : std::uint8_t { Plain, DateTime, Currency };
+
+// The kind for a format code, and for a built-in format id the file names without its code.
+NumberKind KindOfFormatCode(std::string_view code);
+NumberKind KindOfBuiltInFormat(int id);
+
+// True for a format code whose first section shows a currency symbol: bare, quoted or in a
+// "[$€-407]" tag (a tag without a symbol, such as "[$-409]", only names a locale).
+bool IsCurrencyFormatCode(std::string_view code);
 
 // True for a format code whose first section shows a day, month, year, hour, minute or second
 // (elapsed "[h]" included). Quoted text, escaped characters, fills, and colour, condition and

@@ -26,6 +26,7 @@ CellValue Worksheet::ValueOf(const StoredCell& cell) const {
     case CellKind::Number:
     case CellKind::DateTime:
       value.number = std::bit_cast<double>(cell.payload);
+      value.currency = cell.kind == CellKind::Number && cell.boolean;
       break;
     case CellKind::Text:
       value.text = owner_->Strings().At(static_cast<std::uint32_t>(cell.payload));

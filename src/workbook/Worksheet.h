@@ -20,7 +20,7 @@ struct StoredCell {
   std::uint32_t row = 0;     // 1-based
   std::uint16_t column = 0;  // 1-based
   CellKind kind = CellKind::Empty;
-  bool boolean = false;
+  bool boolean = false;  // Boolean: the value; Number: a currency amount
   // Number and DateTime: the value's bits. Text: the string pool index.
   std::uint64_t payload = 0;
 };

@@ -1,7 +1,7 @@
 #include "workbook/XlsReader.h"
 
+#include <algorithm>
 #include <bit>
-#include <cmath>
 #include <map>
 #include <optional>
 #include <vector>
@@ -9,6 +9,7 @@
 #include "workbook/BiffRecords.h"
 #include "workbook/DateSystem.h"
 #include "workbook/NumberFormat.h"
+#include "workbook/NumberValue.h"
 #include "workbook/Workbook.h"
 #include "workbook/WorkbookError.h"
 #include "workbook/XlsCompoundFile.h"
@@ -26,7 +27,7 @@ struct SheetEntry {
 struct Globals {
   std::vector<SheetEntry> sheets;
   std::size_t sharedCount = 0;
-  std::vector<bool> dateFormats;  // per XF record
+  std::vector<NumberKind> numberKinds;  // per XF record
   DateSystem dates = DateSystem::From1900;
   std::size_t end = 0;  // offset just after the globals' EOF record
 };
@@ -54,7 +55,7 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, StringPool& pool) {
   BiffRecordReader reader(stream, 0, stream.size());
   BiffRecord record;
   CheckBof(reader, record);
-  std::map<int, bool> customDate;
+  std::map<int, NumberKind> custom;
   std::vector<int> xfFormats;
   bool sstSeen = false;
   while (reader.Next(record)) {
@@ -80,7 +81,7 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, StringPool& pool) {
         break;
       case biff::kFormat: {
         const int id = cursor.U16();
-        customDate[id] = IsDateTimeFormatCode(cursor.String16());
+        custom[id] = KindOfFormatCode(cursor.String16());
         break;
       }
       case biff::kXf:
@@ -89,9 +90,9 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, StringPool& pool) {
         break;
       case biff::kEof: {
         for (const int id : xfFormats) {
-          const auto custom = customDate.find(id);
-          globals.dateFormats.push_back(custom != customDate.end() ? custom->second
-                                                                   : IsBuiltInDateTimeFormat(id));
+          const auto found = custom.find(id);
+          globals.numberKinds.push_back(found != custom.end() ? found->second
+                                                              : KindOfBuiltInFormat(id));
         }
         globals.end = record.offset + 4 + record.data.size();
         return globals;
@@ -130,26 +131,23 @@ class SheetReader {
   struct Place {
     std::uint32_t row;
     std::uint16_t column;
-    bool date;
+    NumberKind kind;
   };
+
+  NumberKind KindOf(std::uint16_t xf) const {
+    return xf < globals_.numberKinds.size() ? globals_.numberKinds[xf] : NumberKind::Plain;
+  }
 
   Place ReadPlace(BiffCursor& cursor) const {
     const std::uint32_t row = cursor.U16() + 1u;
     const std::uint32_t column = cursor.U16() + 1u;
     const std::uint16_t xf = cursor.U16();
     if (column > kMaxColumns) throw Damaged("a cell lies beyond the last column");
-    const bool date = xf < globals_.dateFormats.size() && globals_.dateFormats[xf];
-    return Place{row, static_cast<std::uint16_t>(column), date};
+    return Place{row, static_cast<std::uint16_t>(column), KindOf(xf)};
   }
 
   StoredCell Number(const Place& at, double value) const {
-    if (!std::isfinite(value)) return FlagCell(at.row, at.column, CellKind::Error, false);
-    if (at.date) {
-      if (const auto date = ToAutomationDate(value, globals_.dates)) {
-        return NumberCell(at.row, at.column, *date, CellKind::DateTime);
-      }
-    }
-    return NumberCell(at.row, at.column, value, CellKind::Number);
+    return NumberValueCell(at.row, at.column, value, at.kind, globals_.dates);
   }
 
   static double RkValue(std::uint32_t rk) {
@@ -223,8 +221,8 @@ class SheetReader {
       const std::uint16_t xf = cursor.U16();
       const std::uint32_t rk = cursor.U32();
       if (column > kMaxColumns) throw Damaged("a cell lies beyond the last column");
-      const bool date = xf < globals_.dateFormats.size() && globals_.dateFormats[xf];
-      sheet_.Append(Number(Place{row, static_cast<std::uint16_t>(column), date}, RkValue(rk)));
+      sheet_.Append(
+          Number(Place{row, static_cast<std::uint16_t>(column), KindOf(xf)}, RkValue(rk)));
       ++column;
     }
   }
@@ -271,23 +269,20 @@ class SheetReader {
 void ReadBiffStream(std::span<const std::uint8_t> stream, Workbook& workbook) {
   StringPool& pool = workbook.MutableStrings();
   const Globals globals = ReadGlobals(stream, pool);
-  // Sheets follow the globals in their order; a substream ends where the next begins, so no
+  // Sheets follow the globals in their order and a substream ends where the next begins, so no
   // byte of the stream is read twice however the sheet list is forged.
   std::size_t previous = globals.end;
-  for (std::size_t i = 0; i < globals.sheets.size(); ++i) {
-    const SheetEntry& entry = globals.sheets[i];
+  for (const SheetEntry& entry : globals.sheets) {
     if (entry.offset < previous || entry.offset >= stream.size()) {
       throw Damaged("sheet '" + entry.name + "' does not lie after the one before it");
     }
     previous = entry.offset + 1;
+  }
+  for (std::size_t i = 0; i < globals.sheets.size(); ++i) {
+    const SheetEntry& entry = globals.sheets[i];
     if (!entry.worksheet) continue;
-    std::size_t end = stream.size();
-    for (std::size_t j = i + 1; j < globals.sheets.size(); ++j) {
-      if (globals.sheets[j].offset > entry.offset) {
-        end = globals.sheets[j].offset;
-        break;
-      }
-    }
+    const std::size_t end =
+        i + 1 < globals.sheets.size() ? globals.sheets[i + 1].offset : stream.size();
     SheetReader(globals, pool, workbook.AddSheet(entry.name)).Read(stream, entry.offset, end);
   }
   pool.Shrink();

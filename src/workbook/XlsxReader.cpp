@@ -43,11 +43,11 @@ void ReadXlsx(ZipPackage& package, Workbook& workbook) {
   if (const Relationship* shared = FindOfType(relationships, "sharedStrings")) {
     sharedCount = ReadSharedStrings(package, shared->part, pool);
   }
-  std::vector<bool> dateStyles;
+  std::vector<NumberKind> numberStyles;
   if (const Relationship* styles = FindOfType(relationships, "styles")) {
-    dateStyles = ReadDateStyles(package, styles->part);
+    numberStyles = ReadNumberStyles(package, styles->part);
   }
-  const SheetContext context{pool, sharedCount, dateStyles, part.dates};
+  const SheetContext context{pool, sharedCount, numberStyles, part.dates};
 
   for (const SheetEntry& entry : part.sheets) {
     const auto it =

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "workbook/NumberValue.h"
 #include "workbook/StringPool.h"
 #include "workbook/WorkbookError.h"
 #include "workbook/Worksheet.h"
@@ -123,7 +124,7 @@ class SheetHandler : public XmlHandler {
     hasValue_ = false;
     hasInline_ = false;
     type_ = ValueType::Number;
-    isDate_ = false;
+    numberKind_ = NumberKind::Plain;
     std::uint32_t row = lastRow_;
     std::uint16_t column = 0;
     bool positioned = false;
@@ -140,8 +141,9 @@ class SheetHandler : public XmlHandler {
         type_ = TypeOf(attributes.Value(i));
       } else if (attribute[0] == 's') {
         std::size_t style = 0;
-        isDate_ = ParseWhole(attributes.Value(i), style) && style < context_.dateStyles.size() &&
-                  context_.dateStyles[style];
+        if (ParseWhole(attributes.Value(i), style) && style < context_.numberStyles.size()) {
+          numberKind_ = context_.numberStyles[style];
+        }
       }
     }
     if (!positioned) {
@@ -180,12 +182,7 @@ class SheetHandler : public XmlHandler {
   }
 
   StoredCell Number(double number) const {
-    if (isDate_) {
-      if (const auto date = ToAutomationDate(number, context_.dates)) {
-        return NumberCell(row_, column_, *date, CellKind::DateTime);
-      }
-    }
-    return NumberCell(row_, column_, number, CellKind::Number);
+    return NumberValueCell(row_, column_, number, numberKind_, context_.dates);
   }
 
   StoredCell ValueCell() {
@@ -234,7 +231,7 @@ class SheetHandler : public XmlHandler {
   bool inValue_ = false;
   bool hasValue_ = false;
   bool hasInline_ = false;
-  bool isDate_ = false;
+  NumberKind numberKind_ = NumberKind::Plain;
   int inlineDepth_ = 0;
   ValueType type_ = ValueType::Number;
   std::uint32_t lastRow_ = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "workbook/DateSystem.h"
+#include "workbook/NumberFormat.h"
 
 namespace velloway::workbook {
 
@@ -14,9 +15,9 @@ class Worksheet;
 class ZipPackage;
 
 struct SheetContext {
-  StringPool& pool;                     // holds the shared strings first, then inline texts
-  std::size_t sharedCount = 0;          // shared strings at the start of the pool
-  const std::vector<bool>& dateStyles;  // per cell format: numbers are dates or times
+  StringPool& pool;                             // holds the shared strings first, then inline texts
+  std::size_t sharedCount = 0;                  // shared strings at the start of the pool
+  const std::vector<NumberKind>& numberStyles;  // per cell format: how numbers read
   DateSystem dates = DateSystem::From1900;
 };
 

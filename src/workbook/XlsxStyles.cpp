@@ -21,7 +21,7 @@ class StylesHandler : public XmlHandler {
     if (Is(name, "numFmt")) {
       const auto id = attributes.Get("numFmtId");
       const auto code = attributes.Get("formatCode");
-      if (id && code) customDate_[ToInt(*id)] = IsDateTimeFormatCode(*code);
+      if (id && code) custom_[ToInt(*id)] = KindOfFormatCode(*code);
     } else if (Is(name, "cellXfs")) {
       inCellFormats_ = true;
     } else if (Is(name, "xf") && inCellFormats_) {
@@ -33,29 +33,29 @@ class StylesHandler : public XmlHandler {
     if (Is(name, "cellXfs")) inCellFormats_ = false;
   }
 
-  std::vector<bool> DateStyles() const {
-    std::vector<bool> dates;
-    dates.reserve(formatIds_.size());
+  std::vector<NumberKind> Kinds() const {
+    std::vector<NumberKind> kinds;
+    kinds.reserve(formatIds_.size());
     for (const int id : formatIds_) {
       // A code the file gives overrides the built-in meaning of its id.
-      const auto custom = customDate_.find(id);
-      dates.push_back(custom != customDate_.end() ? custom->second : IsBuiltInDateTimeFormat(id));
+      const auto custom = custom_.find(id);
+      kinds.push_back(custom != custom_.end() ? custom->second : KindOfBuiltInFormat(id));
     }
-    return dates;
+    return kinds;
   }
 
  private:
-  std::map<int, bool> customDate_;
+  std::map<int, NumberKind> custom_;
   std::vector<int> formatIds_;
   bool inCellFormats_ = false;
 };
 
 }  // namespace
 
-std::vector<bool> ReadDateStyles(ZipPackage& package, const std::string& partName) {
+std::vector<NumberKind> ReadNumberStyles(ZipPackage& package, const std::string& partName) {
   StylesHandler handler;
   ParseXmlPart(package, partName, handler);
-  return handler.DateStyles();
+  return handler.Kinds();
 }
 
 }  // namespace velloway::workbook
