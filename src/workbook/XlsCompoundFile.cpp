@@ -33,9 +33,20 @@ std::string Message(GError* raw, const char* fallback) {
   return error && error->message != nullptr ? error->message : fallback;
 }
 
+void Silent(const gchar* /*domain*/, GLogLevelFlags /*level*/, const gchar* /*message*/,
+            gpointer /*data*/) {}
+
+// libgsf reports a damaged compound file on stderr as well as through its results; the
+// results are what count here, so its own messages are kept quiet.
 void InitializeOnce() {
   static std::once_flag once;
-  std::call_once(once, [] { gsf_init(); });
+  std::call_once(once, [] {
+    gsf_init();
+    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+    for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils"}) {
+      g_log_set_handler(domain, levels, Silent, nullptr);
+    }
+  });
 }
 
 std::optional<int> ChildIndex(GsfInfile* root, const char* name) {

@@ -25,6 +25,20 @@ TEST(NumberFormat, NumberCodes) {
   }
 }
 
+TEST(NumberFormat, CurrencyCodes) {
+  for (const char* code :
+       {"\"$\"#,##0.00", "$#,##0_);($#,##0)", "#,##0.00\\ [$\u20ac-407]", "[$USD] #,##0",
+        "_(\"$\"* #,##0.00_)", "\\\u00a30.00", "#,##0 \"\u20ac\""}) {
+    EXPECT_TRUE(IsCurrencyFormatCode(code)) << code;
+    EXPECT_EQ(KindOfFormatCode(code), NumberKind::Currency) << code;
+  }
+  for (const char* code :
+       {"#,##0.00", "[$-409]#,##0", "0.00_$", "0;\"$\"0", "\"USD\" 0", "[$-F800]dddd"}) {
+    EXPECT_FALSE(IsCurrencyFormatCode(code)) << code;
+  }
+  EXPECT_EQ(KindOfFormatCode("[$\u20ac-407] dd/mm/yyyy"), NumberKind::DateTime);
+}
+
 TEST(NumberFormat, BuiltInIds) {
   for (const int id : {14, 15, 16, 17, 18, 19, 20, 21, 22, 27, 36, 45, 46, 47, 50, 58}) {
     EXPECT_TRUE(IsBuiltInDateTimeFormat(id)) << id;
@@ -32,6 +46,9 @@ TEST(NumberFormat, BuiltInIds) {
   for (const int id : {0, 1, 2, 9, 10, 11, 12, 13, 23, 26, 37, 44, 48, 49, 59, 164}) {
     EXPECT_FALSE(IsBuiltInDateTimeFormat(id)) << id;
   }
+  for (const int id : {5, 6, 7, 8, 42, 44})
+    EXPECT_EQ(KindOfBuiltInFormat(id), NumberKind::Currency);
+  for (const int id : {0, 4, 9, 41, 43}) EXPECT_EQ(KindOfBuiltInFormat(id), NumberKind::Plain);
 }
 
 TEST(DateSystem, SerialsAsTheAutomationLayerHandsThemOut) {

@@ -87,6 +87,25 @@ TEST(XlsxReader, DateAndTimeFormatsGiveDatesOtherFormatsNumbers) {
   EXPECT_EQ(Read(*book, "Dates", "A14"), "-1");
 }
 
+TEST(XlsxReader, CurrencyFormatsGiveAmountsOfFourDecimals) {
+  TempDir dir;
+  const auto book = Open(XlsxBuilder()
+                             .Sheet("Costs")
+                             .Number("A1", 1234.56789, "\"$\"#,##0.00")
+                             .Number("A2", -0.123456, "#,##0.00\\ [$\u20ac-407]")
+                             .Number("A3", 1e15, "$#,##0")
+                             .Number("A4", 123456789012.123, "$#,##0.00")
+                             .Number("A5", 1234.56789, "#,##0.00")
+                             .Formula("A6", "=A1/3", 411.52263, "\"$\"#,##0.00")
+                             .Save(dir.File("costs.xlsx")));
+  EXPECT_EQ(Read(*book, "Costs", "A1"), "1234.5679");
+  EXPECT_EQ(Read(*book, "Costs", "A2"), "-0.1235");
+  EXPECT_EQ(Read(*book, "Costs", "A3"), "1E+15");  // beyond what a currency amount holds
+  EXPECT_EQ(Read(*book, "Costs", "A4"), "123456789012.123");
+  EXPECT_EQ(Read(*book, "Costs", "A5"), "1234.56789");
+  EXPECT_EQ(Read(*book, "Costs", "A6"), "411.5226");
+}
+
 TEST(XlsxReader, SheetsInWorkbookOrderHiddenOnesIncluded) {
   TempDir dir;
   const auto book = Open(XlsxBuilder()
