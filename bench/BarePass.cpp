@@ -27,7 +27,7 @@ template <typename Sink>
 std::size_t ReadEntry(zip_t* archive, zip_uint64_t index, Sink sink) {
   zip_file_t* file = zip_fopen_index(archive, index, 0);
   if (file == nullptr) throw std::runtime_error("cannot open an entry");
-  std::vector<char> buffer(256 * 1024);
+  std::vector<char> buffer(std::size_t{256} * 1024);
   std::size_t total = 0;
   for (zip_int64_t got; (got = zip_fread(file, buffer.data(), buffer.size())) > 0;) {
     total += static_cast<std::size_t>(got);

@@ -19,12 +19,12 @@ class XmlAttributes {
  public:
   XmlAttributes(const unsigned char** raw, int count) : raw_(raw), count_(count) {}
   int Count() const { return count_; }
-  const char* Name(int i) const { return reinterpret_cast<const char*>(raw_[5 * i]); }
+  const char* Name(int i) const { return reinterpret_cast<const char*>(Field(i, 0)); }
   std::string_view Value(int i) const {
-    return std::string_view(reinterpret_cast<const char*>(raw_[5 * i + 3]),
-                            static_cast<std::size_t>(raw_[5 * i + 4] - raw_[5 * i + 3]));
+    return std::string_view(reinterpret_cast<const char*>(Field(i, 3)),
+                            static_cast<std::size_t>(Field(i, 4) - Field(i, 3)));
   }
-  bool Qualified(int i) const { return raw_[5 * i + 2] != nullptr; }
+  bool Qualified(int i) const { return Field(i, 2) != nullptr; }
 
   // The value of the attribute with this local name and no namespace.
   std::optional<std::string_view> Get(const char* localName) const {
@@ -41,6 +41,9 @@ class XmlAttributes {
       if (Qualified(i) == qualified && std::strcmp(Name(i), localName) == 0) return Value(i);
     }
     return std::nullopt;
+  }
+  const unsigned char* Field(int i, int field) const {
+    return raw_[static_cast<std::size_t>(i) * 5 + static_cast<std::size_t>(field)];
   }
   const unsigned char** raw_;
   int count_;

@@ -19,7 +19,7 @@ constexpr std::uint64_t kBudgetCeiling = 8ULL << 30;
 // spreadsheet parts stay far below it, deflate bombs run near the format's limit of ~1000.
 constexpr std::uint64_t kPartRatio = 250;
 constexpr std::uint64_t kPartFloor = 16ULL << 20;
-constexpr std::size_t kChunk = 256 * 1024;
+constexpr std::size_t kChunk = std::size_t{256} * 1024;
 
 struct FileCloser {
   void operator()(zip_file_t* file) const noexcept { zip_fclose(file); }
