@@ -45,39 +45,43 @@ CellValue Worksheet::Cell(std::int64_t row, std::int64_t column) const {
   if (row < 1 || column < 1 || row > kMaxRows || column > kMaxColumns) return {};
   const auto r = static_cast<std::uint32_t>(row);
   const auto c = static_cast<std::uint16_t>(column);
-  const auto it = std::lower_bound(
-      cells_.begin(), cells_.end(), std::pair{r, c},
-      [](const StoredCell& cell, const std::pair<std::uint32_t, std::uint16_t>& at) {
-        return cell.row < at.first || (cell.row == at.first && cell.column < at.second);
-      });
-  if (it == cells_.end() || it->row != r || it->column != c) return {};
-  return ValueOf(*it);
+  // The first cell not before (row, column), by halving.
+  std::size_t low = 0;
+  std::size_t high = cells_.size();
+  while (low < high) {
+    const std::size_t mid = low + (high - low) / 2;
+    const StoredCell& cell = cells_[mid];
+    if (cell.row < r || (cell.row == r && cell.column < c)) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  if (low == cells_.size() || cells_[low].row != r || cells_[low].column != c) return {};
+  return ValueOf(cells_[low]);
 }
 
 void Worksheet::Seal() {
   auto before = [](const StoredCell& a, const StoredCell& b) {
     return a.row < b.row || (a.row == b.row && a.column < b.column);
   };
-  if (!std::is_sorted(cells_.begin(), cells_.end(), before)) {
-    std::stable_sort(cells_.begin(), cells_.end(), before);
+  bool ordered = true;
+  for (std::size_t i = 1; i < cells_.size() && ordered; ++i) {
+    ordered = before(cells_[i - 1], cells_[i]);
   }
-  // Of two cells at one place the later one counts, as when a file writes a cell twice.
-  auto same = [](const StoredCell& a, const StoredCell& b) {
-    return a.row == b.row && a.column == b.column;
-  };
-  std::vector<StoredCell> unique;
-  if (std::adjacent_find(cells_.begin(), cells_.end(), same) != cells_.end()) {
-    unique.reserve(cells_.size());
-    for (const StoredCell& cell : cells_) {
-      if (!unique.empty() && same(unique.back(), cell)) {
-        unique.back() = cell;
-      } else {
-        unique.push_back(cell);
-      }
+  if (ordered) return;
+  // Only the record-based format may store cells out of order, or one place twice; of two
+  // cells at one place the later one counts.
+  std::vector<StoredCell> all(cells_.begin(), cells_.end());
+  std::stable_sort(all.begin(), all.end(), before);
+  cells_.clear();
+  for (const StoredCell& cell : all) {
+    if (!cells_.empty() && !before(cells_.back(), cell)) {
+      cells_.back() = cell;
+    } else {
+      cells_.push_back(cell);
     }
-    cells_ = std::move(unique);
   }
-  cells_.shrink_to_fit();
 }
 
 }  // namespace velloway::workbook

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "workbook/CellStore.h"
 #include "workbook/CellValue.h"
 
 namespace velloway::workbook {
@@ -36,22 +37,18 @@ class Worksheet {
   CellValue Cell(std::int64_t row, std::int64_t column) const;
 
   // Every stored cell in row order, then column order.
-  const std::vector<StoredCell>& Cells() const { return cells_; }
+  const BlockStore<StoredCell>& Cells() const { return cells_; }
   CellValue ValueOf(const StoredCell& cell) const;
 
   // Building. Cells appended in ascending order need no sorting; Seal() sorts otherwise,
   // keeping the last of two cells at one place.
   void Append(const StoredCell& cell) { cells_.push_back(cell); }
-  bool IsAfterLast(std::uint32_t row, std::uint16_t column) const {
-    return cells_.empty() || row > cells_.back().row ||
-           (row == cells_.back().row && column > cells_.back().column);
-  }
   void Seal();
 
  private:
   std::string name_;
   const Workbook* owner_;
-  std::vector<StoredCell> cells_;
+  BlockStore<StoredCell> cells_;
 };
 
 StoredCell NumberCell(std::uint32_t row, std::uint16_t column, double value, CellKind kind);

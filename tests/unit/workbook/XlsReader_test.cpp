@@ -67,6 +67,21 @@ TEST(XlsReader, CellRecordsAndSharedStringsAcrossContinues) {
   EXPECT_EQ(Read(sheet, "A5"), "label\ntext");
 }
 
+TEST(XlsReader, CellsOutOfOrderAreSortedAndTheLaterOfTwoCounts) {
+  const auto book =
+      ReadStream(WorkbookStream({}, {{"S",
+                                      {NumberRecord(2, 0, 3), NumberRecord(0, 1, 2),
+                                       NumberRecord(0, 0, 1), NumberRecord(2, 0, 4)}}}));
+  const auto& sheet = book->Sheets()[0];
+  std::vector<std::string> order;
+  for (const auto& cell : sheet.Cells()) {
+    order.push_back(std::to_string(cell.row) + ":" + std::to_string(cell.column) + "=" +
+                    workbook::CellText(sheet.ValueOf(cell), book->Format()));
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"1:1=1", "1:2=2", "3:1=4"}));
+  EXPECT_EQ(Read(sheet, "A3"), "4");
+}
+
 TEST(XlsReader, FormulaResultsAsSavedNeverRecalculated) {
   const auto book = ReadStream(WorkbookStream(
       {XfRecord(0), XfRecord(22)},
