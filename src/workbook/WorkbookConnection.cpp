@@ -47,10 +47,8 @@ workbook::TextFormat FormatInForce(LibraryState& state) {
   return workbook::TextFormat{settings.decimalSeparator, settings.dates};
 }
 
-void Diagnose(LibraryState& state, const std::string& reason) {
-  if (state.platform.diagnostic) {
-    state.platform.diagnostic("cannot open workbook '" + state.WorkbookPath + "': " + reason);
-  }
+void Diagnose(LibraryState& state, const std::string& line) {
+  if (state.platform.diagnostic) state.platform.diagnostic(line);
 }
 
 }  // namespace
@@ -64,6 +62,7 @@ bool StartReaders() noexcept {
 
 bool ConnectWorkbook(LibraryState& state) {
   WorkbookRefs& refs = state.sheets;
+  ReleaseSheets(state);
   try {
     const bool started = refs.startReaders ? refs.startReaders() : workbook::StartReaders();
     if (!started) {
@@ -76,14 +75,18 @@ bool ConnectWorkbook(LibraryState& state) {
     try {
       book = workbook::OpenWorkbook(state.WorkbookPath);
     } catch (const workbook::WorkbookError& e) {
-      Diagnose(state, e.what());
+      Diagnose(state, "cannot open workbook '" + state.WorkbookPath + "': " + e.what());
       return false;
     }
     book->SetFormat(FormatInForce(state));
     refs.workbook = book;
     refs.workbookOpen = true;
     for (const workbook::Worksheet& sheet : book->Sheets()) MatchSheet(sheet, refs);
-    if (refs.options == nullptr && refs.qualitativeRisks == nullptr) return false;
+    if (refs.options == nullptr && refs.qualitativeRisks == nullptr) {
+      Diagnose(state, "workbook '" + state.WorkbookPath +
+                          "' has neither an \"Options\" nor a \"Qualitative Risks\" sheet");
+      return false;
+    }
     state.TemplateVersion = GetCellText(refs.options, 4, 2, false);
     return true;
   } catch (...) {

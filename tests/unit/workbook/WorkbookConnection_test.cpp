@@ -72,7 +72,10 @@ TEST_F(WorkbookConnectionTest, OnlyTheExactQualitativeRiskSheetOrOptionsConnects
   state = std::make_unique<LibraryState>(fakes.platform);
   EXPECT_FALSE(Connect(XlsxBuilder().Sheet("qualitative risks").Sheet("Risk History")));
   EXPECT_TRUE(fakes.ui->boxes.empty());
-  EXPECT_TRUE(diagnostics.empty());
+  EXPECT_EQ(
+      diagnostics,
+      (std::vector<std::string>{"workbook '" + state->WorkbookPath +
+                                "' has neither an \"Options\" nor a \"Qualitative Risks\" sheet"}));
 }
 
 TEST_F(WorkbookConnectionTest, AWorkbookThatCannotBeOpenedFailsSilentlyWithADiagnostic) {
@@ -142,6 +145,14 @@ TEST_F(WorkbookConnectionTest, ReleaseThenCloseAndCleanupTwice) {
   modSubMain::Cleanup(*state);
   modSubMain::Cleanup(*state);
   EXPECT_EQ(state->sheets.workbook, nullptr);
+}
+
+TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirst) {
+  ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Risk History")));
+  state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("second.xlsx"));
+  ASSERT_TRUE(ConnectWorkbook(*state));
+  EXPECT_EQ(state->sheets.riskHistory, nullptr);
+  EXPECT_EQ(Name(state->sheets.options), "Options");
 }
 
 TEST(ReplaceLineFeeds, OnlyLineFeedsAreReplacedInPlace) {
