@@ -140,6 +140,25 @@ TEST(Conformance, SpreadsheetProgramCopiesReadAlikeInBothFormats) {
   EXPECT_EQ(xlsxListing, Listing(*xls));
 }
 
+TEST(Conformance, SpreadsheetProgramCopyOfTheHandWrittenPackage) {
+  // The program recalculated some stale results (not all) and saved constants as formulas.
+  const auto book = Open(Data("libreoffice/raw_cells.xls"));
+  const std::vector<std::pair<const char*, const char*>> expected = {{"A2", "Bold and italic"},
+                                                                     {"A6", "line1\nline2"},
+                                                                     {"B1", "True"},
+                                                                     {"B3", ""},
+                                                                     {"B7", "-1.5E-07"},
+                                                                     {"C1", "3"},
+                                                                     {"C2", "ab"},
+                                                                     {"C3", "True"},
+                                                                     {"C6", "0.6"},
+                                                                     {"D1", "15/01/2024 12:00:00"},
+                                                                     {"D4", "01/01/1900 12:00:00"},
+                                                                     {"D5", "45306.5"},
+                                                                     {"D7", "1234.5"}};
+  for (const auto& [cell, text] : expected) EXPECT_EQ(Read(*book, "Cells", cell), text) << cell;
+}
+
 TEST(Conformance, SharedStringStressReadsAlikeInBothFormats) {
   const auto xlsx = Open(Data("sst_stress.xlsx"));
   const auto xls = Open(Data("libreoffice/sst_stress.xls"));
