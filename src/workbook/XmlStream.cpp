@@ -1,6 +1,7 @@
 #include "workbook/XmlStream.h"
 
 #include <libxml/parser.h>
+#include <libxml/xmlerror.h>
 
 #include <exception>
 #include <memory>
@@ -93,6 +94,25 @@ xmlSAXHandler MakeHandler() {
   return sax;
 }
 
+void Silent(void* /*context*/, const char* /*format*/, ...) {}
+
+// A few of libxml2's complaints (bad encodings, for one) bypass the parser's own error
+// callback and go to the generic handler, which writes to stderr; while a part is parsed
+// they are silenced, and the caller's handler is put back afterwards.
+class QuietGenericErrors {
+ public:
+  QuietGenericErrors() : function_(xmlGenericError), context_(xmlGenericErrorContext) {
+    xmlSetGenericErrorFunc(nullptr, Silent);
+  }
+  ~QuietGenericErrors() { xmlSetGenericErrorFunc(context_, function_); }
+  QuietGenericErrors(const QuietGenericErrors&) = delete;
+  QuietGenericErrors& operator=(const QuietGenericErrors&) = delete;
+
+ private:
+  xmlGenericErrorFunc function_;
+  void* context_;
+};
+
 struct ContextFree {
   void operator()(xmlParserCtxtPtr context) const noexcept {
     if (context->myDoc != nullptr) xmlFreeDoc(context->myDoc);
@@ -104,6 +124,7 @@ struct ContextFree {
 
 void ParseXmlPart(ZipPackage& package, const std::string& partName, XmlHandler& handler) {
   static xmlSAXHandler sax = MakeHandler();
+  const QuietGenericErrors quiet;
   ParseState state;
   state.handler = &handler;
   state.partName = &partName;
