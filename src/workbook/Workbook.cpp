@@ -42,6 +42,9 @@ std::vector<unsigned char> FileHead(const std::string& path) {
     throw WorkbookError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
   std::vector<unsigned char> head(kCompoundSignature.size());
   head.resize(std::fread(head.data(), 1, head.size(), file.get()));
+  if (std::ferror(file.get()) != 0) {
+    throw WorkbookError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
+  }
   return head;
 }
 

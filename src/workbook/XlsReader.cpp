@@ -160,8 +160,17 @@ class SheetReader {
     return (rk & 0x01) != 0 ? value / 100 : value;
   }
 
+  static bool IsValueRecord(std::uint16_t type) {
+    return type == biff::kNumber || type == biff::kRk || type == biff::kMulRk ||
+           type == biff::kLabelSst || type == biff::kLabel || type == biff::kRichLabel ||
+           type == biff::kBoolErr;
+  }
+
   void Cell(const BiffRecord& record) {
     BiffCursor cursor(record);
+    // A formula's text result comes in the STRING record right after it (records of shared
+    // and array formulas may come between); any other cell in between means there is none.
+    if (IsValueRecord(record.type)) pendingString_.reset();
     switch (record.type) {
       case biff::kNumber: {
         const Place at = ReadPlace(cursor);

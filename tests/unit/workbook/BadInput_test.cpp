@@ -24,6 +24,7 @@ TEST(BadInput, FilesThatAreNoWorkbook) {
             "not a workbook (no zip or compound file signature)");
   EXPECT_EQ(OpenFailure(dir.File("missing.xlsx")),
             "the file cannot be read (No such file or directory)");
+  EXPECT_EQ(OpenFailure(dir.path()), "the file cannot be read (Is a directory)");
   // A zip that is no spreadsheet package, and one whose main document is another kind.
   EXPECT_EQ(OpenFailure(Zip({{"readme.txt", "hello"}})),
             "not a workbook (the package names no main document)");

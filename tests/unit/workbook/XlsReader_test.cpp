@@ -89,7 +89,8 @@ TEST(XlsReader, FormulaResultsAsSavedNeverRecalculated) {
         {FormulaRecord(0, 0, FormulaNumber(3)), FormulaRecord(1, 0, FormulaMarked(0)),
          StringRecord("text result"), FormulaRecord(2, 0, FormulaMarked(1, 1)),
          FormulaRecord(3, 0, FormulaMarked(2, 7)), FormulaRecord(4, 0, FormulaMarked(3)),
-         FormulaRecord(5, 0, FormulaNumber(45306.75), 1)}}}));
+         FormulaRecord(5, 0, FormulaNumber(45306.75), 1), FormulaRecord(6, 0, FormulaMarked(0)),
+         NumberRecord(6, 1, 1), StringRecord("stray")}}}));
   const auto& sheet = book->Sheets()[0];
   EXPECT_EQ(Read(sheet, "A1"), "3");
   EXPECT_EQ(Read(sheet, "A2"), "text result");
@@ -98,6 +99,9 @@ TEST(XlsReader, FormulaResultsAsSavedNeverRecalculated) {
   EXPECT_EQ(sheet.Cell(4, 1).kind, workbook::CellKind::Error);
   EXPECT_EQ(sheet.Cell(5, 1).kind, workbook::CellKind::Text);
   EXPECT_EQ(Read(sheet, "A6"), "15/01/2024 18:00:00");
+  // A STRING record that does not follow its formula belongs to no cell.
+  EXPECT_EQ(sheet.Cell(7, 1).kind, workbook::CellKind::Empty);
+  EXPECT_EQ(Read(sheet, "B7"), "1");
 }
 
 TEST(XlsReader, FormatsDateModeAndSheetKinds) {
