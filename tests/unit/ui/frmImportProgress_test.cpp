@@ -182,7 +182,7 @@ TEST_F(FormTest, ModalDisplayYieldsRunsTheStepsAndUnloads) {
   frmImportProgress form(state);
   std::vector<std::string> seen;
   form.SetActivateSteps([&] {
-    seen.push_back(form.Visible() ? "visible" : "hidden");
+    seen.emplace_back(form.Visible() ? "visible" : "hidden");
     seen.push_back(std::to_string(fake.progress->Count(Kind::Yield)) + " yield");
     form.UpdateProgressBar("Creating of basic xml structure.");
     form.CompleteProgressBar();
