@@ -6,6 +6,8 @@
 #include <memory>
 #include <string_view>
 
+#include "velloway/user_interface.h"
+
 namespace velloway {
 
 // One progress bar as it is drawn: a floating range and a value inside it.
@@ -47,5 +49,10 @@ std::shared_ptr<ProgressRenderer> MakeSilentRenderer();
 // Draws the form in place on err, at most a few times a second, when err is a terminal;
 // otherwise the silent renderer. A host that was asked to be quiet uses the silent one.
 std::shared_ptr<ProgressRenderer> MakeTerminalRenderer(std::FILE* err);
+
+// Message boxes shown through ui that first take the progress drawing off the screen they share;
+// the drawing comes back at the import's next yield.
+std::shared_ptr<UserInterface> ClearProgressBeforeBoxes(std::shared_ptr<UserInterface> ui,
+                                                        std::shared_ptr<ProgressRenderer> renderer);
 
 }  // namespace velloway

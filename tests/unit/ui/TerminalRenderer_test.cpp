@@ -96,6 +96,27 @@ TEST_F(TerminalTest, HideAndInterruptEraseTheBlockAndAYieldBringsItBack) {
   EXPECT_EQ(Written().size(), afterHide);
 }
 
+TEST_F(TerminalTest, MessageBoxesPrintWhereTheBlockWasErased) {
+  class StreamUI : public UserInterface {
+   public:
+    explicit StreamUI(std::FILE* f) : f_(f) {}
+    MsgAnswer MessageBox(const std::string& text, MsgIcon /*icon*/, MsgButtons /*buttons*/,
+                         const std::string& /*title*/) override {
+      std::fputs((text + "\n").c_str(), f_);
+      return MsgAnswer::OK;
+    }
+    std::FILE* f_;
+  };
+  auto renderer = std::make_shared<TerminalRenderer>(Renderer());
+  auto ui = ClearProgressBeforeBoxes(std::make_shared<StreamUI>(out), renderer);
+  renderer->Show(View(0, 0));
+  ui->MessageBox("There was a problem doing the final calculations.", MsgIcon::Information,
+                 MsgButtons::OK, "");
+  const std::string written = Written();
+  EXPECT_EQ(written.substr(written.find("\x1b[4A") + 4),
+            "\r\x1b[JThere was a problem doing the final calculations.\n");
+}
+
 TEST(TerminalLines, LinesNeverWrapAndControlCharactersBecomeSpaces) {
   const ProgressView view{"Caption",     "line one\nline two",
                           {0, 100, 100}, "Risk \xC3\xA9t\xC3\xA9 1234567",
