@@ -60,8 +60,10 @@ class MonitorApi {
   virtual double TwipsPerPixelY() = 0;
 };
 
-// One monitor as the environment describes it: the preferred mode of the first connected display
-// that the kernel lists, else 1920 by 1080 pixels; 96 dots per inch. Host windows lie on it.
+// The monitors the environment describes: those of the X display that DISPLAY names, asked
+// through RandR; else one monitor, the preferred mode of the first connected display that the
+// kernel lists, else 1920 by 1080 pixels. 96 dots per inch; windows the host names lie on the
+// primary monitor.
 std::shared_ptr<MonitorApi> MakeDefaultMonitorApi();
 
 }  // namespace velloway

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/MonitorLayout.h"
+#include "ui/X11MonitorLayout.h"
 #include "velloway/monitor_api.h"
 
 namespace velloway {
@@ -44,6 +45,7 @@ std::optional<PixelSize> FirstConnectedDisplayMode(const std::filesystem::path& 
 }
 
 std::shared_ptr<MonitorApi> MakeDefaultMonitorApi() {
+  if (auto layout = X11MonitorLayout()) return std::make_shared<MonitorLayoutApi>(*layout);
   const PixelSize size = FirstConnectedDisplayMode("/sys/class/drm").value_or(kFallbackMonitorSize);
   return std::make_shared<MonitorLayoutApi>(SingleMonitorLayout(size.width, size.height));
 }
