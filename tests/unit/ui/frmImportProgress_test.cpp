@@ -31,20 +31,13 @@ TEST_F(FormTest, StepsAddInSinglePrecisionAndTheLastIsRefusedAbove100) {
   // precision, so the bar stays one step short until the form is completed.
   EXPECT_EQ(AfterSteps(form, 11), 90.9090958f);
   EXPECT_EQ(AfterSteps(form, 18), 94.444458f);
+  // More steps than counted leave the bar where it is.
   form.UpdateProgressBar("one more");
   EXPECT_EQ(form.pbProgress().Value(), 94.444458f);
   EXPECT_EQ(form.lblProgress(), "one more");
   form.CompleteProgressBar();
   EXPECT_EQ(form.pbProgress().Value(), 100.0f);
   EXPECT_FALSE(form.Loaded());
-}
-
-TEST_F(FormTest, ExtraStepsLeaveAFullBarFull) {
-  frmImportProgress form(state);
-  EXPECT_EQ(AfterSteps(form, 4), 100.0f);
-  form.UpdateProgressBar("fifth");
-  EXPECT_EQ(form.pbProgress().Value(), 100.0f);
-  EXPECT_EQ(form.lblProgress(), "fifth");
 }
 
 TEST_F(FormTest, UpdateProgressBarShowsTheTextAndYields) {
@@ -66,15 +59,6 @@ TEST_F(FormTest, ZeroStepsFailInTheCallerBeforeAnythingChanges) {
   EXPECT_EQ(form.lblProgress(), "before");
   EXPECT_EQ(form.pbProgress().Value(), 0.0f);
   EXPECT_EQ(fake.progress->Count(Kind::Yield), 0);
-}
-
-TEST_F(FormTest, SetProgressCounterStartsTheStepPairAfresh) {
-  frmImportProgress form(state);
-  AfterSteps(form, 2);
-  form.SetProgressCounter(5);
-  EXPECT_EQ(form.pbProgress().Value(), 0.0f);
-  EXPECT_EQ(form.lblProgress(), "");
-  EXPECT_EQ(form.StepCount(), 5);
 }
 
 TEST_F(FormTest, UpdateLabelNeitherMovesNorYields) {
