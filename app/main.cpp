@@ -1,1 +1,115 @@
-int main() { return 0; }
+// The velloway command: parses the arguments, runs one subcommand, returns its exit status.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+
+namespace velloway::app {
+namespace {
+
+const char* const kUsage =
+    "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]\n"
+    "       velloway dump --plan PLAN [--tag TAG] [--raw]\n"
+    "       velloway register | unregister\n"
+    "       velloway --help | --version\n";
+
+int Usage(const std::string& problem) {
+  std::fprintf(stderr, "velloway: %s\n%s", problem.c_str(), kUsage);
+  return kExitUsage;
+}
+
+// Reads "--name VALUE"; false with a usage message when the value is missing.
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& out) {
+  if (i + 1 >= args.size() || args[i + 1].empty()) return false;
+  out = args[++i];
+  return true;
+}
+
+int ParseImport(const std::vector<std::string>& args) {
+  ImportOptions options;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--plan" || a == "--install-dir") {
+      if (!TakeValue(args, i, a == "--plan" ? options.plan : options.installDir)) {
+        return Usage(a + " needs a value");
+      }
+    } else if (a == "--yes" || a == "--no") {
+      if (options.answer) return Usage("--yes and --no exclude each other");
+      options.answer = a == "--yes";
+    } else if (a == "--quiet") {
+      options.quiet = true;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return Usage("unknown option '" + a + "'");
+    } else if (options.workbook.empty()) {
+      options.workbook = a;
+    } else {
+      return Usage("one workbook at a time ('" + a + "' is one too many)");
+    }
+  }
+  if (options.workbook.empty()) return Usage("import needs a WORKBOOK");
+  if (options.plan.empty()) return Usage("import needs --plan PLAN");
+  return RunImport(options);
+}
+
+int ParseDump(const std::vector<std::string>& args) {
+  DumpOptions options;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    std::string value;
+    if (a == "--plan" || a == "--tag") {
+      if (!TakeValue(args, i, value)) return Usage(a + " needs a value");
+      (a == "--plan" ? options.plan : options.tag.emplace()) = value;
+    } else if (a == "--raw") {
+      options.raw = true;
+    } else {
+      return Usage("unknown argument '" + a + "'");
+    }
+  }
+  if (options.plan.empty()) return Usage("dump needs --plan PLAN");
+  if (options.raw && !options.tag) return Usage("--raw needs --tag TAG");
+  return RunDump(options);
+}
+
+}  // namespace
+
+std::string DefaultInstallDir() {
+  char self[PATH_MAX] = {};
+  const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+  if (n > 0) {
+    std::string dir(self, static_cast<std::size_t>(n));
+    dir = dir.substr(0, dir.find_last_of('/'));
+    std::string installed = dir + "/../share/velloway";
+    struct stat info {};
+    if (::stat((installed + "/Kestrion.ini").c_str(), &info) == 0) return installed;
+  }
+  return VELLOWAY_SOURCE_SHARE;
+}
+
+}  // namespace velloway::app
+
+int main(int argc, char** argv) {
+  using namespace velloway::app;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage("a command is needed");
+  const std::string& command = args[0];
+  if (command == "--help" || command == "-h") {
+    std::fputs(kUsage, stdout);
+    return kExitOk;
+  }
+  if (command == "--version") {
+    std::printf("velloway %s\n", VELLOWAY_VERSION);
+    return kExitOk;
+  }
+  if (command == "import") return ParseImport(args);
+  if (command == "dump") return ParseDump(args);
+  if (command == "register" || command == "unregister") {
+    if (args.size() > 1) return Usage("'" + command + "' takes no arguments");
+    return RunRegistration(command == "register");
+  }
+  return Usage("unknown command '" + command + "'");
+}

@@ -1,6 +1,10 @@
 #include "control/ErrorLog.h"
 
+#include "control/ImportError.h"
 #include "control/LibraryState.h"
+#include "control/Messages.h"
+#include "control/clsFile.h"
+#include "control/modCSIDL.h"
 
 namespace velloway {
 
@@ -16,6 +20,21 @@ void AddError(LibraryState& state, const std::string& message) {
   state.errorLog.hasErrors = true;
 }
 
-void OfferErrorLog(LibraryState& /*state*/) {}
+void OfferErrorLog(LibraryState& state) {
+  if (!state.errorLog.hasErrors) return;
+  if (state.platform.ui->MessageBox(msg::kViewErrors, MsgIcon::Information, MsgButtons::YesNo,
+                                    "") != MsgAnswer::Yes) {
+    return;
+  }
+  const std::string path =
+      modCSIDL::GetSpecialFolder(state, modCSIDL::kTemporaryFolder) + "/" + kErrorLogFileName;
+  {
+    clsFile file;
+    file.My_Initialize(path);
+    file.WriteMess(state.errorLog.text);
+  }
+  if (!state.platform.logViewer) throw ImportError("no viewer for the error log", path);
+  state.platform.logViewer->Open(path);
+}
 
 }  // namespace velloway

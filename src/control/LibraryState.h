@@ -23,6 +23,8 @@ struct LibraryState {
   // Run-wide values of the launch sequence.
   std::string RegistryBase;
   std::string SavedDecimalSeparator;
+  // Whether this run has forced "." yet: cleanup restores the separator only then.
+  bool separatorForced = false;
   std::string ConfiguredWorkbookPath;
   std::string WorkbookPath;
   std::string SchemaPath;

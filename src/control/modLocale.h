@@ -24,6 +24,10 @@ std::string GetLocaleValue(LibraryState& state, std::int32_t informationType);
 // Writes the setting; failures are ignored.
 void SetLocaleValue(LibraryState& state, std::int32_t informationType, const std::string& value);
 
+// The environment locale's decimal separator, "." when even that cannot be had: what the
+// user's setting goes back to when its value before a run could not be read.
+std::string DefaultDecimalSeparator();
+
 // The separators and patterns in force now, as value-to-text and text-to-value use them.
 struct TextSettings {
   std::string decimalSeparator = ".";

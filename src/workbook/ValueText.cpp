@@ -111,8 +111,8 @@ std::string GeneralNumberText(double value, const std::string& decimalSeparator)
     return out;
   }
   if (exponent < 0) {
-    out += "0" + decimalSeparator + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
-           digits;
+    out +=
+        "0" + decimalSeparator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     return out;
   }
   const auto intDigits = static_cast<std::size_t>(exponent) + 1;

@@ -79,3 +79,17 @@ FakePlatform::FakePlatform() {
 }
 
 }  // namespace velloway::test
+
+#include <fstream>
+#include <sstream>
+
+#include "support/TempDir.h"
+
+namespace velloway::test {
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+}  // namespace velloway::test

@@ -1,0 +1,103 @@
+// velloway import: prepares the import as the scheduling host does (the workbook path in the
+// registry under the working key), creates clsVellowayDll through the component entry points
+// and calls Launch, all writes inside one plan transaction.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <memory>
+
+#include "app/Commands.h"
+#include "host/FileRegistry.h"
+#include "host/ReferenceHost.h"
+#include "host/SqlitePlan.h"
+#include "host/SystemServices.h"
+#include "host/TerminalUI.h"
+#include "velloway/platform.h"
+#include "velloway/settings.h"
+#include "velloway/velloway.h"
+
+namespace velloway::app {
+namespace {
+
+std::string AbsolutePath(const std::string& path) {
+  if (!path.empty() && path.front() == '/') return path;
+  char cwd[PATH_MAX];
+  if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
+  return std::string(cwd) + "/" + path;
+}
+
+// Writes the workbook path where the import looks for it: under the host's working key.
+void StoreWorkbookPath(host::FileRegistry& registry, const std::string& installDir,
+                       const std::string& workbook) {
+  const std::string key = ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
+  if (key.empty()) return;  // the import itself tells the user
+  registry.WriteString(RegistryHive::CurrentUser,
+                       "SOFTWARE\\Kestrion Software\\" + key + "\\RiskRegister", "ExcelImportPath",
+                       workbook);
+}
+
+// Creates clsVellowayDll through its class factory and runs one Launch.
+bool LaunchThroughComponentRuntime() {
+  void* factoryPointer = nullptr;
+  if (DllGetClassObject(&CLSID_clsVellowayDll, &IID_IClassFactory, &factoryPointer) != VW_S_OK) {
+    return false;
+  }
+  auto* factory = static_cast<VwClassFactory*>(factoryPointer);
+  void* objectPointer = nullptr;
+  const VwResult created =
+      factory->vtbl->CreateInstance(factory, nullptr, &IID_clsVellowayDll, &objectPointer);
+  factory->vtbl->Release(factory);
+  if (created != VW_S_OK) return false;
+  auto* object = static_cast<VwVellowayDll*>(objectPointer);
+  object->vtbl->Launch(object);
+  object->vtbl->Release(object);
+  return true;
+}
+
+}  // namespace
+
+int RunImport(const ImportOptions& options) {
+  const std::string installDir =
+      options.installDir.empty() ? DefaultInstallDir() : AbsolutePath(options.installDir);
+  auto registry = std::make_shared<host::FileRegistry>(host::FileRegistry::DefaultPath());
+  auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
+  std::shared_ptr<host::SqlitePlan> plan;
+  try {
+    StoreWorkbookPath(*registry, installDir, AbsolutePath(options.workbook));
+    plan = host::SqlitePlan::Open(options.plan, host::SqlitePlan::Mode::OpenOrCreate);
+    plan->BeginImport();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloway: %s\n", e.what());
+    return kExitFailed;
+  }
+
+  Platform platform;
+  platform.createHostApplication = [plan, installDir] {
+    return std::make_shared<host::ReferenceHost>(plan, installDir);
+  };
+  platform.registry = registry;
+  platform.ui = ui;
+  platform.logViewer = std::make_shared<host::LogViewerLauncher>(stderr);
+  platform.clock = std::make_shared<host::SystemClock>();
+  platform.diagnostic = [](const std::string& line) {
+    std::fprintf(stderr, "velloway: %s\n", line.c_str());
+  };
+  InstallPlatform(std::move(platform));
+
+  if (!LaunchThroughComponentRuntime()) {
+    std::fprintf(stderr, "velloway: the import component could not be created\n");
+    plan->RollbackImport();
+    return kExitFailed;
+  }
+  try {
+    plan->CommitImport();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloway: %s\n", e.what());
+    return kExitFailed;
+  }
+  const bool wrote = plan->writeCount() > 0;
+  return wrote && ui->criticalCount() == 0 ? kExitOk : kExitFailed;
+}
+
+}  // namespace velloway::app

@@ -1,0 +1,29 @@
+// velloway register / unregister: the component registration in the registry store.
+#include <cstdio>
+#include <memory>
+
+#include "app/Commands.h"
+#include "host/FileRegistry.h"
+#include "velloway/platform.h"
+#include "velloway/velloway.h"
+
+namespace velloway::app {
+
+int RunRegistration(bool registerClass) {
+  auto registry = std::make_shared<host::FileRegistry>(host::FileRegistry::DefaultPath());
+  Platform platform;
+  platform.registry = registry;
+  InstallPlatform(std::move(platform));
+  const VwResult result = registerClass ? DllRegisterServer() : DllUnregisterServer();
+  if (result != VW_S_OK) {
+    std::fprintf(stderr, "velloway: %s failed (code 0x%08X); is '%s' readable and writable?\n",
+                 registerClass ? "registration" : "unregistration", static_cast<unsigned>(result),
+                 registry->path().c_str());
+    return kExitFailed;
+  }
+  std::printf("%s %s in %s\n", VW_PROGID_clsVellowayDll,
+              registerClass ? "registered" : "unregistered", registry->path().c_str());
+  return kExitOk;
+}
+
+}  // namespace velloway::app

@@ -1,0 +1,102 @@
+#include "control/modSubMain.h"
+
+#include "control/HostApp.h"
+#include "control/ImportRoads.h"
+#include "control/LibraryState.h"
+#include "control/Messages.h"
+#include "control/modLocale.h"
+#include "control/modReadIni.h"
+#include "control/modRegistry.h"
+#include "control/modToolBox.h"
+#include "workbook/WorkbookConnection.h"
+
+namespace velloway::modSubMain {
+namespace {
+
+void Tell(LibraryState& state, const char* text, MsgIcon icon) {
+  state.platform.ui->MessageBox(text, icon, MsgButtons::OK, "");
+}
+
+void ForceDecimalSeparator(LibraryState& state) {
+  state.SavedDecimalSeparator = modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL);
+  modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, ".");
+  state.separatorForced = true;
+}
+
+// The plan checks: false ends the run. A never-saved plan is offered to the host's save, and
+// the import waits for the user to start it again.
+bool PlanIsReady(LibraryState& state) {
+  const auto plan = HostApp(state).ActivePlan();
+  if (!plan) {
+    Tell(state, msg::kNoPlanLoaded, MsgIcon::Information);
+    return false;
+  }
+  if (plan->PlanFileName().empty()) {
+    Tell(state, msg::kSavePlanFirst, MsgIcon::Information);
+    RequirePlan(state)->SavePlan();
+    return false;
+  }
+  return true;
+}
+
+void RunSequence(LibraryState& state) {
+  ReadWorkingKey(state);
+  ForceDecimalSeparator(state);
+  state.ConfiguredWorkbookPath =
+      modRegistry::ReadRegistryString(state, RegistryHive::CurrentUser,
+                                      state.RegistryBase + "\\RiskRegister", "ExcelImportPath", "");
+  if (!CheckWorkbookPath(state) || !PlanIsReady(state)) return;
+  state.SchemaPath = HostApp(state).InstallFolder() + "/RiskRegister/RiskRegister.xsd";
+  if (!ConnectWorkbook(state)) return;
+  if (state.TemplateVersion == kCurrentTemplateVersion) {
+    if (RunCurrentTemplateLoad(state)) RunCurrentTemplateWrite(state);
+  } else {
+    RunRegisterXmlImport(state);
+  }
+}
+
+}  // namespace
+
+void ReadWorkingKey(LibraryState& state) {
+  const std::string iniPath = HostApp(state).InstallFolder() + "/" + kIniFileName;
+  const std::string key = modReadIni::ReadIniValue("RegPath", "WorkingKey", iniPath, "");
+  if (key.empty()) {
+    Tell(state, msg::kNoWorkingKey, MsgIcon::Exclamation);
+    return;
+  }
+  state.RegistryBase = kRegistryBasePrefix + key;
+}
+
+bool CheckWorkbookPath(LibraryState& state) {
+  if (!state.ConfiguredWorkbookPath.empty()) state.WorkbookPath = state.ConfiguredWorkbookPath;
+  const bool exists = modToolBox::FileExists(state, state.WorkbookPath, true);
+  return !state.WorkbookPath.empty() && exists;
+}
+
+void Main(LibraryState& state) noexcept {
+  state.separatorForced = false;
+  try {
+    RunSequence(state);
+  } catch (...) {
+    // An error no step trapped ends the run silently; the cleanup below still runs.
+  }
+  Cleanup(state);
+}
+
+void Cleanup(LibraryState& state) noexcept {
+  try {
+    // The user's separator is never left empty, even when it could not be read at the start,
+    // and a run that ended before forcing it leaves it alone.
+    if (state.separatorForced) {
+      const std::string separator = state.SavedDecimalSeparator.empty()
+                                        ? modLocale::DefaultDecimalSeparator()
+                                        : state.SavedDecimalSeparator;
+      modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, separator);
+    }
+    ReleaseSheets(state);
+  } catch (...) {
+  }
+  CloseWorkbook(state);
+}
+
+}  // namespace velloway::modSubMain

@@ -1,0 +1,199 @@
+#include "host/SqlitePlan.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "host/SqliteStatement.h"
+
+namespace velloway::host {
+namespace {
+
+// "VWPL": marks a SQLite file as a plan of ours.
+constexpr int kApplicationId = 0x5657504C;
+constexpr int kSchemaVersion = 1;
+
+const char* const kSchema = R"sql(
+CREATE TABLE app_tag (
+  position INTEGER PRIMARY KEY,
+  tag TEXT NOT NULL UNIQUE,
+  data TEXT
+);
+CREATE TABLE app_value (
+  position INTEGER PRIMARY KEY,
+  tag TEXT NOT NULL,
+  section TEXT NOT NULL,
+  key TEXT NOT NULL,
+  value TEXT NOT NULL,
+  UNIQUE (tag, section, key)
+);
+)sql";
+
+enum class FileKind { Missing, Empty, Sqlite, Other };
+
+FileKind Inspect(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return FileKind::Missing;
+  if (!S_ISREG(info.st_mode)) return FileKind::Other;
+  if (info.st_size == 0) return FileKind::Empty;
+  char header[16] = {};
+  std::ifstream in(path, std::ios::binary);
+  if (!in.read(header, sizeof header)) return FileKind::Other;
+  return std::memcmp(header, "SQLite format 3", 16) == 0 ? FileKind::Sqlite : FileKind::Other;
+}
+
+int PragmaInt(sqlite3* db, const char* pragma) {
+  Statement statement(db, pragma);
+  return statement.Step() ? statement.ColumnInt(0) : 0;
+}
+
+}  // namespace
+
+std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
+                                             int lockWaitMilliseconds) {
+  const FileKind kind = path.empty() ? FileKind::Empty : Inspect(path);
+  if (kind == FileKind::Other) {
+    throw PlanError("'" + path +
+                    "' is not a plan file (it is not a SQLite database); left as it is");
+  }
+  if (kind == FileKind::Missing && mode == Mode::OpenExisting) {
+    throw PlanError("the plan file '" + path + "' does not exist");
+  }
+  sqlite3* raw = nullptr;
+  const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const int rc = sqlite3_open_v2(path.empty() ? ":memory:" : path.c_str(), &raw, flags, nullptr);
+  std::shared_ptr<SqlitePlan> plan(new SqlitePlan(path, raw));
+  if (rc != SQLITE_OK) {
+    throw PlanError("cannot open the plan file '" + path + "': " + sqlite3_errmsg(raw));
+  }
+  sqlite3_busy_timeout(raw, lockWaitMilliseconds);
+  try {
+    const int appId = PragmaInt(raw, "PRAGMA application_id");
+    const int tables = PragmaInt(raw, "SELECT count(*) FROM sqlite_schema");
+    if (appId != kApplicationId && tables > 0) {
+      throw PlanError("'" + path + "' is a SQLite database but not a plan file; left as it is");
+    }
+    if (tables == 0) {
+      plan->Exec("BEGIN IMMEDIATE");
+      plan->Exec(kSchema);
+      plan->Exec(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
+      plan->Exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+      plan->Exec("COMMIT");
+    } else if (PragmaInt(raw, "PRAGMA user_version") > kSchemaVersion) {
+      throw PlanError("the plan file '" + path + "' was written by a newer version");
+    }
+  } catch (const SqliteError& e) {
+    throw PlanError("cannot use the plan file '" + path + "': " + e.what());
+  }
+  return plan;
+}
+
+void SqlitePlan::Exec(const char* sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
+    const std::string message = error != nullptr ? error : sqlite3_errmsg(db_.get());
+    sqlite3_free(error);
+    throw SqliteError(message, sqlite3_extended_errcode(db_.get()));
+  }
+}
+
+void SqlitePlan::BeginImport() {
+  try {
+    Exec("BEGIN IMMEDIATE");
+    inImport_ = true;
+  } catch (const SqliteError& e) {
+    if (e.code() == SQLITE_BUSY || (e.code() & 0xFF) == SQLITE_BUSY) {
+      throw PlanError("the plan file '" + path_ + "' is in use by another import; try again later");
+    }
+    throw PlanError("cannot use the plan file '" + path_ + "': " + e.what());
+  }
+}
+
+void SqlitePlan::CommitImport() {
+  if (!inImport_) return;
+  try {
+    Exec("COMMIT");
+  } catch (const SqliteError& e) {
+    throw PlanError("cannot save the import into '" + path_ + "': " + e.what());
+  }
+  inImport_ = false;
+}
+
+void SqlitePlan::RollbackImport() {
+  if (!inImport_) return;
+  sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+  inImport_ = false;
+}
+
+void SqlitePlan::EnsureTag(const std::string& tag) {
+  Statement insert(db_.get(), "INSERT OR IGNORE INTO app_tag (tag) VALUES (?1)");
+  insert.Bind(1, tag);
+  insert.Run();
+}
+
+void SqlitePlan::WriteAppValue(const std::string& tag, const std::string& section,
+                               const std::string& key, const std::string& value) {
+  EnsureTag(tag);
+  // An existing key keeps its place: only its value changes.
+  Statement upsert(db_.get(),
+                   "INSERT INTO app_value (tag, section, key, value) VALUES (?1, ?2, ?3, ?4) "
+                   "ON CONFLICT (tag, section, key) DO UPDATE SET value = excluded.value");
+  upsert.Bind(1, tag);
+  upsert.Bind(2, section);
+  upsert.Bind(3, key);
+  upsert.Bind(4, value);
+  upsert.Run();
+  ++writes_;
+}
+
+void SqlitePlan::WriteAppData(const std::string& tag, const std::string& text) {
+  if (text.empty()) {
+    Statement values(db_.get(), "DELETE FROM app_value WHERE tag = ?1");
+    values.Bind(1, tag);
+    values.Run();
+    Statement tags(db_.get(), "DELETE FROM app_tag WHERE tag = ?1");
+    tags.Bind(1, tag);
+    tags.Run();
+  } else {
+    EnsureTag(tag);
+    Statement update(db_.get(), "UPDATE app_tag SET data = ?2 WHERE tag = ?1");
+    update.Bind(1, tag);
+    update.Bind(2, text);
+    update.Run();
+  }
+  ++writes_;
+}
+
+std::vector<TagContents> SqlitePlan::Contents(const std::optional<std::string>& onlyTag) {
+  std::vector<TagContents> result;
+  Statement tags(db_.get(),
+                 "SELECT tag, data FROM app_tag WHERE ?1 IS NULL OR tag = ?1 ORDER BY position");
+  if (onlyTag) tags.Bind(1, *onlyTag);
+  while (tags.Step()) {
+    TagContents contents{tags.ColumnText(0), std::nullopt, {}};
+    if (!tags.ColumnIsNull(1)) contents.data = tags.ColumnText(1);
+    result.push_back(std::move(contents));
+  }
+  // Sections come in the order of their first value, values in their own order.
+  Statement values(db_.get(),
+                   "WITH first AS (SELECT section, min(position) AS p FROM app_value "
+                   "WHERE tag = ?1 GROUP BY section) "
+                   "SELECT v.section, v.key, v.value FROM app_value v JOIN first f "
+                   "ON f.section = v.section WHERE v.tag = ?1 ORDER BY f.p, v.position");
+  for (TagContents& contents : result) {
+    values.Reset();
+    values.Bind(1, contents.tag);
+    while (values.Step()) {
+      std::string section = values.ColumnText(0);
+      if (contents.sections.empty() || contents.sections.back().first != section) {
+        contents.sections.emplace_back(std::move(section),
+                                       std::vector<std::pair<std::string, std::string>>{});
+      }
+      contents.sections.back().second.emplace_back(values.ColumnText(1), values.ColumnText(2));
+    }
+  }
+  return result;
+}
+
+}  // namespace velloway::host

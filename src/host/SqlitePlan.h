@@ -1,0 +1,70 @@
+// A plan stored in one SQLite file: application data by tag (a whole-tag text, and values by
+// section and key), kept in the order first written.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "velloway/host_application.h"
+
+namespace velloway::host {
+
+// A plan file that cannot be used: not a plan, damaged, locked, unreadable.
+class PlanError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What one tag holds, in first-write order.
+struct TagContents {
+  std::string tag;
+  std::optional<std::string> data;
+  std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> sections;
+};
+
+class SqlitePlan : public Plan {
+ public:
+  enum class Mode { OpenOrCreate, OpenExisting };
+  // Opens a plan file; an empty path opens a plan in memory that was never saved.
+  static std::shared_ptr<SqlitePlan> Open(const std::string& path, Mode mode,
+                                          int lockWaitMilliseconds = 5000);
+
+  std::string PlanFileName() override { return path_; }
+  void SavePlan() override { ++saveRequests_; }
+  void WriteAppValue(const std::string& tag, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+  void WriteAppData(const std::string& tag, const std::string& text) override;
+
+  // Takes the plan's write lock for one import, waiting a bounded time for another import.
+  void BeginImport();
+  // Makes every write since BeginImport permanent.
+  void CommitImport();
+  // Drops every write since BeginImport (also done when the plan is closed without a commit).
+  void RollbackImport();
+
+  std::vector<TagContents> Contents(const std::optional<std::string>& onlyTag = {});
+  int writeCount() const { return writes_; }
+  int saveRequests() const { return saveRequests_; }
+
+ private:
+  struct Closer {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+  };
+  SqlitePlan(std::string path, sqlite3* db) : path_(std::move(path)), db_(db) {}
+  void Exec(const char* sql);
+  void EnsureTag(const std::string& tag);
+
+  std::string path_;
+  std::unique_ptr<sqlite3, Closer> db_;
+  bool inImport_ = false;
+  int writes_ = 0;
+  int saveRequests_ = 0;
+};
+
+}  // namespace velloway::host

@@ -1,0 +1,132 @@
+// The velloway command as users run it: exit codes, messages and the plan dump.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "host/SqlitePlan.h"
+#include "support/TempDir.h"
+
+namespace velloway {
+namespace {
+
+struct Result {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+class Cli : public ::testing::Test {
+ protected:
+  // Runs the command in the test's folder with its own config folder; stdin is not a terminal.
+  Result Run(const std::string& args) {
+    const std::string command = "cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") +
+                                "' '" VELLOWAY_CLI "' " + args + " >out.txt 2>err.txt </dev/null";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(dir.File("out.txt")),
+            test::ReadFile(dir.File("err.txt"))};
+  }
+  test::TempDir dir;
+};
+
+TEST_F(Cli, MissingWorkbookIsNamedWithItsFullPath) {
+  const Result r = Run("import missing.xlsx --plan p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "The file '" + dir.File("missing.xlsx") + "' does not exist.\n");
+  // The plan was created, and holds nothing.
+  const Result dump = Run("dump --plan p.db");
+  EXPECT_EQ(dump.exitCode, 0);
+  EXPECT_EQ(dump.out, "{}\n");
+}
+
+TEST_F(Cli, WorkbookPathWithBlanksAndNonAsciiLetters) {
+  const Result r = Run("import 'Risque été/reg ister.xlsx' --plan p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "The file '" + dir.File("Risque été/reg ister.xlsx") + "' does not exist.\n");
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+  for (const char* args : {"", "import", "import a.xlsx", "import a.xlsx --plan", "dump",
+                           "import a.xlsx --plan p.db --bogus", "frobnicate",
+                           "import a.xlsx --plan p.db --yes --no", "dump --plan p.db --raw"}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.exitCode, 2) << args;
+    EXPECT_NE(r.err.find("usage: velloway import"), std::string::npos) << args;
+  }
+  EXPECT_EQ(Run("--help").exitCode, 0);
+  EXPECT_EQ(Run("--version").out.rfind("velloway ", 0), 0u);
+}
+
+TEST_F(Cli, AFileThatIsNoPlanIsRefusedAndLeftAlone) {
+  dir.Write("notes.db", "meeting notes");
+  const Result r = Run("import missing.xlsx --plan notes.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("is not a plan file"), std::string::npos);
+  EXPECT_EQ(test::ReadFile(dir.File("notes.db")), "meeting notes");
+  EXPECT_EQ(Run("dump --plan nothing-here.db").exitCode, 1);
+}
+
+TEST_F(Cli, DumpShowsTagsSectionsAndValuesInFirstWriteOrder) {
+  {
+    auto plan = host::SqlitePlan::Open(dir.File("p.db"), host::SqlitePlan::Mode::OpenOrCreate);
+    plan->BeginImport();
+    plan->WriteAppValue("RR2", "Details", "Currency", "£");
+    plan->WriteAppValue("RR2", "RiskOptions", "1", "a\tb");
+    plan->WriteAppValue("RR2", "Details", "Name", "Bridge \"North\"");
+    plan->WriteAppValue("RR2", "Details", "Currency", "$");  // keeps its place
+    plan->WriteAppData("RR2-XML", "<?xml version=\"1.0\"?>\n<r/>");
+    plan->CommitImport();
+  }
+  const Result r = Run("dump --plan p.db");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out,
+            "{\n"
+            "  \"RR2\": {\"data\": null, \"sections\": {\n"
+            "    \"Details\": [\n"
+            "      [\"Currency\", \"$\"],\n"
+            "      [\"Name\", \"Bridge \\\"North\\\"\"]\n"
+            "    ],\n"
+            "    \"RiskOptions\": [\n"
+            "      [\"1\", \"a\\tb\"]\n"
+            "    ]\n"
+            "  }},\n"
+            "  \"RR2-XML\": {\"data\": \"<?xml version=\\\"1.0\\\"?>\\n<r/>\", \"sections\": {}}\n"
+            "}\n");
+  const Result raw = Run("dump --plan p.db --tag RR2-XML --raw");
+  EXPECT_EQ(raw.out, "<?xml version=\"1.0\"?>\n<r/>");
+  EXPECT_EQ(Run("dump --plan p.db --tag RR2 --raw").exitCode, 1);
+}
+
+TEST_F(Cli, RegisterAndUnregister) {
+  const Result r = Run("register");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  const std::string store = test::ReadFile(dir.File("cfg/velloway/registry.reg"));
+  EXPECT_NE(store.find("[HKEY_CURRENT_USER\\Software\\Classes\\VellowayDLL.clsVellowayDll\\CLSID]"),
+            std::string::npos);
+  EXPECT_NE(store.find("libvelloway.so"), std::string::npos);
+  EXPECT_EQ(Run("unregister").exitCode, 0);
+  EXPECT_EQ(test::ReadFile(dir.File("cfg/velloway/registry.reg")).find("Classes"),
+            std::string::npos);
+}
+
+TEST_F(Cli, DamagedRegistryFileIsReportedAndKept) {
+  const std::string damaged = "Velloway Registry 1\n[HKEY_CURRENT_USER\\A]\ngarbage\n";
+  dir.Write("cfg/velloway/registry.reg", damaged);
+  const Result r = Run("import missing.xlsx --plan p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("registry file"), std::string::npos);
+  EXPECT_NE(r.err.find("damaged at line 3"), std::string::npos);
+  EXPECT_EQ(test::ReadFile(dir.File("cfg/velloway/registry.reg")), damaged);
+}
+
+TEST_F(Cli, APlanLockedByAnotherImportIsReportedAfterABoundedWait) {
+  auto other = host::SqlitePlan::Open(dir.File("p.db"), host::SqlitePlan::Mode::OpenOrCreate);
+  other->BeginImport();
+  const Result r = Run("import missing.xlsx --plan p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("is in use by another import"), std::string::npos) << r.err;
+  other->RollbackImport();
+}
+
+}  // namespace
+}  // namespace velloway

@@ -1,0 +1,47 @@
+#include "host/FileRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+
+namespace velloway::host {
+namespace {
+
+constexpr auto kUser = RegistryHive::CurrentUser;
+
+TEST(FileRegistry, CaseInsensitiveNamesAndExactValuesSurviveAReload) {
+  test::TempDir dir;
+  const std::string path = dir.File("deep/folder/registry.reg");
+  const std::string tricky = "C:\\path \"quoted\"\nsecond line\r";
+  FileRegistry(path).WriteString(kUser, "Software\\Kestrion Software\\Main", "ExcelImportPath",
+                                 tricky);
+  FileRegistry reloaded(path);
+  EXPECT_EQ(reloaded.ReadString(kUser, "SOFTWARE\\kestrion software\\MAIN", "excelimportpath"),
+            tricky);
+  EXPECT_EQ(reloaded.ReadString(kUser, "Software\\Other", "ExcelImportPath"), std::nullopt);
+  reloaded.WriteString(kUser, "SOFTWARE\\KESTRION SOFTWARE\\MAIN", "", "default value");
+  EXPECT_EQ(reloaded.ReadString(kUser, "Software\\Kestrion Software\\Main", ""), "default value");
+  reloaded.DeleteKey(kUser, "software\\kestrion software");
+  EXPECT_EQ(reloaded.ReadString(kUser, "Software\\Kestrion Software\\Main", "ExcelImportPath"),
+            std::nullopt);
+}
+
+TEST(FileRegistry, ADamagedFileIsReportedWithItsLineAndNeverOverwritten) {
+  test::TempDir dir;
+  const std::string damaged =
+      "Velloway Registry 1\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=\"unterminated\n";
+  const std::string path = dir.Write("registry.reg", damaged);
+  FileRegistry registry(path);
+  try {
+    registry.WriteString(kUser, "A", "y", "1");
+    FAIL() << "a damaged file was accepted";
+  } catch (const RegistryError& e) {
+    EXPECT_NE(std::string(e.what()).find("damaged at line 4"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(test::ReadFile(path), damaged);
+  EXPECT_THROW(FileRegistry(dir.Write("other.reg", "not a registry\n")).ReadString(kUser, "A", "x"),
+               RegistryError);
+}
+
+}  // namespace
+}  // namespace velloway::host
