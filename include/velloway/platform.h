@@ -29,7 +29,7 @@ struct Platform {
   std::function<void(const std::string&)> diagnostic;
   // Draws the import progress form; null draws nothing.
   std::shared_ptr<ProgressRenderer> progressRenderer;
-  // The monitors the progress form is centred on; null means one monitor from the environment.
+  // The monitors the progress form is centred on; null means those the environment describes.
   std::shared_ptr<MonitorApi> monitors;
 };
 
