@@ -69,7 +69,7 @@ void TerminalRenderer::Show(const ProgressView& view) { Draw(view); }
 // Called once per imported row: the common case is one clock reading and a return.
 void TerminalRenderer::Yield(const ProgressView& view) {
   if (!view.visible) return;
-  const bool newStep = view.stepBar.value != lastStepValue_;
+  const bool newStep = view.stepBar.value != lastStepValue_ || view.stepText != lastStepText_;
   if (drawn_ && !newStep && Now() - lastDraw_ < options_.interval) return;
   Draw(view);
 }
@@ -101,6 +101,7 @@ void TerminalRenderer::Draw(const ProgressView& view) {
   drawn_ = true;
   lastDraw_ = Now();
   lastStepValue_ = view.stepBar.value;
+  lastStepText_ = view.stepText;
 }
 
 void TerminalRenderer::Erase() {

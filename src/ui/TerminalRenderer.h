@@ -16,7 +16,7 @@ namespace velloway {
 struct TerminalRendererOptions {
   // Width of the terminal in columns; 0 asks the terminal each time, else assumes 80.
   int columns = 0;
-  // Items are drawn at most this often; a new step is drawn at once.
+  // Items are drawn at most this often; a new step (its bar or its text) is drawn at once.
   std::chrono::milliseconds interval{100};
   // The time; the steady clock when empty.
   std::function<std::chrono::steady_clock::time_point()> now;
@@ -41,6 +41,7 @@ class TerminalRenderer : public ProgressRenderer {
   bool drawn_ = false;
   std::chrono::steady_clock::time_point lastDraw_{};
   float lastStepValue_ = -1;
+  std::string lastStepText_;
 };
 
 // The block's lines for a terminal of the given width, none longer than width - 1 columns so

@@ -76,6 +76,11 @@ TEST_F(TerminalTest, ItemsAreThrottledAndNewStepsDrawnAtOnce) {
   EXPECT_EQ(Count(Written(), "Importing Risks"), 2u);
   renderer.Yield(View(9.09f, 0));
   EXPECT_EQ(Count(Written(), "Importing Risks"), 3u);
+  // The last step of a full bar is refused: only its text is new.
+  ProgressView refused = View(9.09f, 0);
+  refused.stepText = "Doing final calculations.";
+  renderer.Yield(refused);
+  EXPECT_EQ(Count(Written(), "Doing final calculations."), 1u);
 }
 
 TEST_F(TerminalTest, HideAndInterruptEraseTheBlockAndAYieldBringsItBack) {
