@@ -3,6 +3,11 @@
 // (Label1, ProgressBar1) counts the records of the step in progress. Every method that yields
 // lets the host's event loop run (the renderer's Yield), which keeps the window painted during
 // the long synchronous import.
+//
+// A driver that runs its steps itself calls SetProgressCounter, shows the form modeless and then
+// calls the methods. A driver whose steps run inside the display hands them to SetActivateSteps,
+// calls SetProgressCounter and shows the form modal; Show returns when the steps have run and the
+// form is unloaded.
 #pragma once
 
 #include <cstdint>
