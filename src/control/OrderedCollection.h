@@ -22,7 +22,8 @@ class OrderedCollection {
   T& Add(T item, const std::string& key = {}) {
     if (!key.empty()) {
       const auto [it, inserted] = indexByKey_.try_emplace(FoldKey(key), items_.size());
-      if (!inserted) throw ImportError("This key is already associated with an element of this collection", key);
+      if (!inserted)
+        throw ImportError("This key is already associated with an element of this collection", key);
     }
     items_.push_back(std::move(item));
     return items_.back();
@@ -35,7 +36,9 @@ class OrderedCollection {
     if (index < 1 || index > Count()) throw ImportError("Subscript out of range");
     return items_[static_cast<std::size_t>(index - 1)];
   }
-  const T& Item(std::int32_t index) const { return const_cast<OrderedCollection*>(this)->Item(index); }
+  const T& Item(std::int32_t index) const {
+    return const_cast<OrderedCollection*>(this)->Item(index);
+  }
 
   bool Contains(const std::string& key) const { return indexByKey_.count(FoldKey(key)) > 0; }
   // The item of a key; throws when no item has it.
