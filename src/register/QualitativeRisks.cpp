@@ -44,24 +44,6 @@ clsQualRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, s
   return risk;
 }
 
-bool LoadRiskSheet(LibraryState& state, const workbook::Worksheet* sheet,
-                   OrderedCollection<clsQualRisk>& list, bool withAuditDate,
-                   const char* completeText) {
-  if (sheet != nullptr) {
-    // The header search is not trapped: a failure there passes to the import's own trap.
-    const std::int32_t header = FindHeaderRow(sheet, kKeyColumn);
-    try {
-      ForEachDataRow(sheet, kKeyColumn, header, [&](std::int32_t row, std::string key) {
-        list.Add(ReadRiskRow(state, sheet, row, std::move(key), withAuditDate));
-      });
-    } catch (...) {
-      return false;
-    }
-  }
-  ReportStep(state, completeText);
-  return true;
-}
-
 // Sets the risk's action summary and writes it under its position.
 void WriteRiskRecord(LibraryState& state, const ActionSummaries& summaries, clsQualRisk& risk,
                      const char* section, std::int32_t position, bool withAuditDate) {
@@ -109,13 +91,23 @@ std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool wit
 }
 
 bool modLoadRisks::LoadQualitativeRisks(LibraryState& state, const workbook::Worksheet* sheet) {
-  return LoadRiskSheet(state, sheet, Held(Model(state).qualitativeRisks), false,
-                       "Loading qualitative risks complete.");
+  auto& risks = Held(Model(state).qualitativeRisks);
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
+        risks.Add(ReadRiskRow(state, sheet, row, std::move(key), false));
+      },
+      "Loading qualitative risks complete.");
 }
 
 bool modLoadRisks::LoadRiskHistory(LibraryState& state, const workbook::Worksheet* sheet) {
-  return LoadRiskSheet(state, sheet, Held(Model(state).riskHistory), true,
-                       "Loading qualitative risk history complete.");
+  auto& history = Held(Model(state).riskHistory);
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
+        history.Add(ReadRiskRow(state, sheet, row, std::move(key), true));
+      },
+      "Loading qualitative risk history complete.");
 }
 
 void modWriteRisks::WriteQualitativeRisks(LibraryState& state) {

@@ -53,24 +53,6 @@ void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
   impact.m_bLink = ReadTrueFlag(text(14)) ? 1 : 0;
 }
 
-bool LoadScenarioSheet(LibraryState& state, const workbook::Worksheet* sheet,
-                       const std::function<void(std::int32_t, std::string, std::string&)>& readRow,
-                       const char* completeText) {
-  if (sheet != nullptr) {
-    const std::int32_t header = FindHeaderRow(sheet, kKeyColumn);
-    std::string carried;  // each sheet carries its own scenario name
-    try {
-      ForEachDataRow(sheet, kKeyColumn, header, [&](std::int32_t row, std::string key) {
-        readRow(row, std::move(key), carried);
-      });
-    } catch (...) {
-      return false;
-    }
-  }
-  ReportStep(state, completeText);
-  return true;
-}
-
 // Writes each record under section "S<n><suffix>" of the scenario it names exactly, numbered
 // from 1 within its scenario; records of other scenarios are not written. The records are
 // grouped once, so the work grows with their number, not with scenarios times records.
@@ -113,9 +95,10 @@ std::string TaskImpactValue(const clsQuantRiskImpact& impact) {
 
 bool modLoadRisks::LoadQuantitativeRisks(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& risks = Held(Model(state).quantitativeRisks);
-  return LoadScenarioSheet(
-      state, sheet,
-      [&](std::int32_t row, std::string key, std::string& carried) {
+  std::string carried;  // each sheet carries its own scenario name
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
         risks.Add(ReadRiskRow(state, sheet, row, std::move(key), carried));
       },
       "Loading quantitative risks complete.");
@@ -123,9 +106,10 @@ bool modLoadRisks::LoadQuantitativeRisks(LibraryState& state, const workbook::Wo
 
 bool modLoadRisks::LoadTaskImpacts(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& impacts = Held(Model(state).taskImpacts);
-  return LoadScenarioSheet(
-      state, sheet,
-      [&](std::int32_t row, std::string key, std::string& carried) {
+  std::string carried;
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
         clsQuantRiskImpact impact;
         impact.m_strScenarioName = ScenarioOfRow(CellText(sheet, row, 1), carried);
         impact.m_strRiskID = std::move(key);

@@ -1,6 +1,7 @@
 #include "register/RecordSheet.h"
 
 #include "register/CellValues.h"
+#include "register/RegisterStore.h"
 #include "workbook/Worksheet.h"
 
 namespace velloway {
@@ -40,6 +41,21 @@ void ForEachDataRow(const workbook::Worksheet* sheet, std::int32_t keyColumn,
     blanks = 0;
     onRow(row, std::move(key));
   }
+}
+
+bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t keyColumn,
+                     const std::function<void(std::int32_t row, std::string key)>& readRow,
+                     const char* completeText) {
+  if (sheet != nullptr) {
+    const std::int32_t header = FindHeaderRow(sheet, keyColumn);
+    try {
+      ForEachDataRow(sheet, keyColumn, header, readRow);
+    } catch (...) {
+      return false;
+    }
+  }
+  ReportStep(state, completeText);
+  return true;
 }
 
 }  // namespace velloway

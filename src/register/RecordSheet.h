@@ -9,6 +9,7 @@
 
 namespace velloway {
 
+struct LibraryState;
 namespace workbook {
 class Worksheet;
 }
@@ -21,5 +22,12 @@ std::int32_t FindHeaderRow(const workbook::Worksheet* sheet, std::int32_t keyCol
 void ForEachDataRow(const workbook::Worksheet* sheet, std::int32_t keyColumn,
                     std::int32_t headerRow,
                     const std::function<void(std::int32_t row, std::string key)>& onRow);
+
+// A loader's whole run over its record sheet: every data row goes to readRow, and the step is
+// reported with completeText when the sheet is read to its end or missing. False, without the
+// step, when a row fails; the header search itself is not trapped.
+bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t keyColumn,
+                     const std::function<void(std::int32_t row, std::string key)>& readRow,
+                     const char* completeText);
 
 }  // namespace velloway

@@ -57,19 +57,13 @@ std::string ActionValue(LibraryState& state, const clsQualRiskAction& action) {
 }
 
 bool modLoadRisks::LoadQualitativeActions(LibraryState& state, const workbook::Worksheet* sheet) {
-  if (sheet != nullptr) {
-    const std::int32_t header = FindHeaderRow(sheet, kKeyColumn);
-    auto& actions = Held(Model(state).riskActions);
-    try {
-      ForEachDataRow(sheet, kKeyColumn, header, [&](std::int32_t row, std::string key) {
+  auto& actions = Held(Model(state).riskActions);
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
         actions.Add(ReadActionRow(state, sheet, row, std::move(key)));
-      });
-    } catch (...) {
-      return false;
-    }
-  }
-  ReportStep(state, "Loading qualitative risk actions complete.");
-  return true;
+      },
+      "Loading qualitative risk actions complete.");
 }
 
 void modWriteRisks::WriteRiskActions(LibraryState& state) {
