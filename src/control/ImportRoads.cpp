@@ -3,24 +3,14 @@
 #include "control/LibraryState.h"
 
 namespace velloway {
-namespace {
-void SayRoadMissing(LibraryState& state, const char* road) {
+
+// The register XML road is not built yet: the import ends after the workbook connects.
+void RunRegisterXmlImport(LibraryState& state) {
   if (state.platform.diagnostic) {
-    state.platform.diagnostic(std::string("the ") + road +
-                              " import is not part of this build (template version '" +
-                              state.TemplateVersion + "'); nothing was imported");
+    state.platform.diagnostic(
+        "the import of older templates is not part of this build (template version '" +
+        state.TemplateVersion + "'); nothing was imported");
   }
 }
-}  // namespace
-
-// Neither road is built yet: the import ends after the workbook connects, writing nothing.
-bool RunCurrentTemplateLoad(LibraryState& state) {
-  SayRoadMissing(state, "current-template");
-  return false;
-}
-
-void RunCurrentTemplateWrite(LibraryState& /*state*/) {}
-
-void RunRegisterXmlImport(LibraryState& state) { SayRoadMissing(state, "register XML"); }
 
 }  // namespace velloway

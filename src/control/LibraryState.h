@@ -4,9 +4,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "control/ErrorLog.h"
+#include "control/modLocale.h"
+#include "register/RegisterModel.h"
 #include "velloway/platform.h"
 #include "workbook/WorkbookConnection.h"
 
@@ -32,6 +35,12 @@ struct LibraryState {
 
   WorkbookRefs sheets;
   ErrorLog errorLog;
+  // The current-template road's model and progress form, kept from its load to its write.
+  RegisterRoadState registerRoad;
+
+  // The separators and patterns in force, read once and kept until a setting is written:
+  // conversions run per cell and must not go back to the settings store each time.
+  std::optional<modLocale::TextSettings> textSettings;
 };
 
 }  // namespace velloway
