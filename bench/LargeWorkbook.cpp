@@ -33,7 +33,8 @@ std::string WriteSheet(const std::string& scratch, std::uint32_t rows, std::uint
       std::fprintf(file, "<c r=\"%s%u\" t=\"s\"><v>%u</v></c>", Column(c).c_str(), r, pick(random));
     }
     for (int c = 5; c < 10; ++c) {
-      std::fprintf(file, "<c r=\"%s%u\"><v>%.15g</v></c>", Column(c).c_str(), r, number(random));
+      // Amounts in cents, as a register's costs are.
+      std::fprintf(file, "<c r=\"%s%u\"><v>%.2f</v></c>", Column(c).c_str(), r, number(random));
     }
     std::fputs("</row>", file);
   }
