@@ -1,25 +1,33 @@
 #include "workbook/WorkbookConnection.h"
 
 #include <libxml/parser.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
 
 #include <algorithm>
-#include <cctype>
 
 #include "control/LibraryState.h"
 #include "control/Messages.h"
 #include "control/modLocale.h"
 #include "control/modSubMain.h"
 #include "workbook/CellText.h"
+#include "workbook/OoxmlText.h"
 #include "workbook/Workbook.h"
 #include "workbook/WorkbookError.h"
 
 namespace velloway {
 namespace {
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
+// Upper case letter by letter with the simple case mappings, as the platform upper-cases a
+// name: "ß" stays, and the dotless "ı" becomes "I", so "rısk hıstory" is "RISK HISTORY".
+std::string Upper(const std::string& text) {
+  const icu::UnicodeString letters = icu::UnicodeString::fromUTF8(text);
+  std::string out;
+  out.reserve(text.size());
+  for (std::int32_t at = 0; at < letters.length(); at = letters.moveIndex32(at, 1)) {
+    workbook::AppendUtf8(static_cast<std::uint32_t>(u_toupper(letters.char32At(at))), out);
+  }
+  return out;
 }
 
 // Every rule is tried for every sheet, in this order; a later sheet that matches a rule

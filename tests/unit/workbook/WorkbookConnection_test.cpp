@@ -147,6 +147,15 @@ TEST_F(WorkbookConnectionTest, ReleaseThenCloseAndCleanupTwice) {
   EXPECT_EQ(state->sheets.workbook, nullptr);
 }
 
+TEST_F(WorkbookConnectionTest, NamesAreUpperCasedLetterByLetter) {
+  ASSERT_TRUE(Connect(XlsxBuilder()
+                          .Sheet("Qualitative Risks")
+                          .Sheet("r\u0131sk h\u0131story")
+                          .Sheet("Quantitative Ri\u00df")));
+  EXPECT_EQ(Name(state->sheets.riskHistory), "r\u0131sk h\u0131story");
+  EXPECT_EQ(state->sheets.quantitativeRisks, nullptr);
+}
+
 TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirst) {
   ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Risk History")));
   state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("second.xlsx"));
