@@ -7,6 +7,7 @@
 #include <string>
 
 #include "control/ErrorLog.h"
+#include "registerxml/RegisterXmlState.h"
 #include "velloway/platform.h"
 #include "workbook/WorkbookConnection.h"
 
@@ -32,6 +33,7 @@ struct LibraryState {
 
   WorkbookRefs sheets;
   ErrorLog errorLog;
+  RegisterXmlState registerXml;
 };
 
 }  // namespace velloway

@@ -1,0 +1,99 @@
+// XPath queries on a node and the texts of the nodes they select.
+#include <libxml/xpath.h>
+#include <libxml/xpathInternals.h>
+
+#include <memory>
+
+#include "control/ImportError.h"
+#include "registerxml/XmlSelectionNamespaces.h"
+#include "registerxml/modXMLToolbox.h"
+
+namespace velloway::modXMLToolbox {
+namespace {
+
+// The document's private pointer marks the binding; nothing else of ours uses it.
+const char kRegisterPrefixMarker = 0;
+
+struct XPathContextDeleter {
+  void operator()(xmlXPathContext* ctx) const { xmlXPathFreeContext(ctx); }
+};
+struct XPathObjectDeleter {
+  void operator()(xmlXPathObject* object) const { xmlXPathFreeObject(object); }
+};
+
+void IgnoreXPathError(void* /*data*/, xmlErrorPtr /*error*/) {}
+
+const xmlChar* Xml(const std::string& text) { return reinterpret_cast<const xmlChar*>(text.c_str()); }
+
+xmlDocPtr DocumentOf(xmlNodePtr node) {
+  return node->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(node) : node->doc;
+}
+
+std::string Invalid(const std::string& xpath) { return "the query \"" + xpath + "\" is not valid"; }
+
+}  // namespace
+
+void BindRegisterPrefix(xmlDocPtr doc) { doc->_private = const_cast<char*>(&kRegisterPrefixMarker); }
+
+bool BindsRegisterPrefix(xmlDocPtr doc) { return doc != nullptr && doc->_private == &kRegisterPrefixMarker; }
+
+XmlNodeList SelectNodesOrThrow(xmlNodePtr node, const std::string& xpath) {
+  if (node == nullptr) throw ImportError("no node to query", xpath);
+  std::unique_ptr<xmlXPathContext, XPathContextDeleter> ctx(xmlXPathNewContext(DocumentOf(node)));
+  if (!ctx) throw ImportError("no memory for a query", xpath);
+  ctx->error = IgnoreXPathError;  // the exception says what went wrong; nothing goes to stderr
+  if (BindsRegisterPrefix(DocumentOf(node))) {
+    xmlXPathRegisterNs(ctx.get(), Xml(kRegisterPrefix), Xml(kRegisterNamespaceUri));
+  }
+  ctx->node = node;
+  std::unique_ptr<xmlXPathObject, XPathObjectDeleter> result(
+      xmlXPathEvalExpression(Xml(xpath), ctx.get()));
+  if (!result || result->type != XPATH_NODESET) throw ImportError(Invalid(xpath));
+  XmlNodeList nodes;
+  if (result->nodesetval != nullptr) {
+    nodes.assign(result->nodesetval->nodeTab,
+                 result->nodesetval->nodeTab + result->nodesetval->nodeNr);
+  }
+  return nodes;
+}
+
+std::optional<XmlNodeList> SelectXmlNodes(xmlNodePtr node, const std::string& xpath) {
+  if (xpath.empty()) return std::nullopt;
+  try {
+    return SelectNodesOrThrow(node, xpath);
+  } catch (const ImportError&) {
+    return std::nullopt;
+  }
+}
+
+xmlNodePtr SelectSingleNode(xmlNodePtr node, const std::string& xpath) {
+  XmlNodeList nodes = SelectNodesOrThrow(node, xpath);
+  return nodes.empty() ? nullptr : nodes.front();
+}
+
+std::string NodeText(xmlNodePtr node) {
+  if (node == nullptr) return {};
+  xmlChar* content = xmlNodeGetContent(node);
+  std::string text(content != nullptr ? reinterpret_cast<const char*>(content) : "");
+  xmlFree(content);
+  return text;
+}
+
+std::string GetXmlNodeText(xmlNodePtr node, const std::string& xpath) {
+  const auto nodes = SelectXmlNodes(node, xpath);
+  return nodes && !nodes->empty() ? NodeText(nodes->front()) : std::string();
+}
+
+void SetXmlNodeText(xmlNodePtr node, const std::string& xpath, const std::string& text) {
+  const auto nodes = SelectXmlNodes(node, xpath);
+  if (!nodes || nodes->empty()) return;
+  xmlNodePtr target = nodes->front();
+  if (target->type == XML_ATTRIBUTE_NODE) {
+    xmlSetNsProp(target->parent, target->ns, target->name, Xml(text));
+    return;
+  }
+  xmlNodeSetContent(target, nullptr);  // drops the children
+  if (!text.empty()) xmlNodeAddContentLen(target, Xml(text), static_cast<int>(text.size()));
+}
+
+}  // namespace velloway::modXMLToolbox
