@@ -14,6 +14,7 @@
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
 #include "velloway/platform.h"
+#include "velloway/progress_renderer.h"
 #include "velloway/settings.h"
 #include "velloway/velloway.h"
 
@@ -76,11 +77,16 @@ int RunImport(const ImportOptions& options) {
   platform.createHostApplication = [plan, installDir] {
     return std::make_shared<host::ReferenceHost>(plan, installDir);
   };
+  // Progress is drawn only on a terminal and never with --quiet; boxes and diagnostics first
+  // clear the drawing so that no piece of it is left on the screen.
+  auto progress = options.quiet ? MakeSilentRenderer() : MakeTerminalRenderer(stderr);
+  platform.progressRenderer = progress;
   platform.registry = registry;
-  platform.ui = ui;
+  platform.ui = ClearProgressBeforeBoxes(ui, progress);
   platform.logViewer = std::make_shared<host::LogViewerLauncher>(stderr);
   platform.clock = std::make_shared<host::SystemClock>();
-  platform.diagnostic = [](const std::string& line) {
+  platform.diagnostic = [progress](const std::string& line) {
+    progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
   InstallPlatform(std::move(platform));

@@ -7,6 +7,7 @@ packages=(
   libxml2-dev libzip-dev libgsf-1-dev libsqlite3-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libxlsxwriter-dev
   sqlite3 clang clang-format clang-tidy libclang-rt-14-dev
+  libxrandr-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,8 @@
 #include "velloway/clock.h"
 #include "velloway/host_application.h"
 #include "velloway/log_viewer.h"
+#include "velloway/monitor_api.h"
+#include "velloway/progress_renderer.h"
 #include "velloway/registry.h"
 #include "velloway/user_interface.h"
 
@@ -25,6 +27,10 @@ struct Platform {
   // Receives one-line diagnostics that the import keeps from the user's message boxes (why a
   // workbook could not be opened, say); may be empty.
   std::function<void(const std::string&)> diagnostic;
+  // Draws the import progress form; null draws nothing.
+  std::shared_ptr<ProgressRenderer> progressRenderer;
+  // The monitors the progress form is centred on; null means those the environment describes.
+  std::shared_ptr<MonitorApi> monitors;
 };
 
 // Installs the platform for the library-wide state that objects made through the C entry

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "control/ErrorLog.h"
+#include "control/modLocale.h"
 #include "registerxml/RegisterXmlState.h"
 #include "velloway/platform.h"
 #include "workbook/WorkbookConnection.h"
@@ -33,6 +35,11 @@ struct LibraryState {
 
   WorkbookRefs sheets;
   ErrorLog errorLog;
+
+  // The separators and patterns in force, read once and kept until a setting is written:
+  // conversions run per cell and must not go back to the settings store each time.
+  std::optional<modLocale::TextSettings> textSettings;
+
   RegisterXmlState registerXml;
 };
 

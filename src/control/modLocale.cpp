@@ -147,6 +147,7 @@ std::string GetLocaleValue(LibraryState& state, std::int32_t informationType) {
 void SetLocaleValue(LibraryState& state, std::int32_t informationType, const std::string& value) {
   const char* name = ValueName(informationType);
   if (name == nullptr || !state.platform.registry) return;
+  state.textSettings.reset();
   try {
     state.platform.registry->WriteString(RegistryHive::CurrentUser, kInternationalKey, name, value);
   } catch (const std::exception&) {
@@ -159,7 +160,8 @@ std::string DefaultDecimalSeparator() {
   return value && !value->empty() ? *value : ".";
 }
 
-TextSettings CurrentTextSettings(LibraryState& state) {
+const TextSettings& CurrentTextSettings(LibraryState& state) {
+  if (state.textSettings) return *state.textSettings;
   TextSettings settings;
   auto take = [&](std::int32_t type, std::string& field) {
     std::string value = GetLocaleValue(state, type);
@@ -169,7 +171,8 @@ TextSettings CurrentTextSettings(LibraryState& state) {
   take(LOCALE_STHOUSAND, settings.thousandSeparator);
   take(LOCALE_SSHORTDATE, settings.dates.shortDate);
   take(LOCALE_STIMEFORMAT, settings.dates.timeFormat);
-  return settings;
+  state.textSettings = std::move(settings);
+  return *state.textSettings;
 }
 
 }  // namespace velloway::modLocale

@@ -34,6 +34,6 @@ struct TextSettings {
   std::string thousandSeparator = ",";
   DateTimeFormats dates;
 };
-TextSettings CurrentTextSettings(LibraryState& state);
+const TextSettings& CurrentTextSettings(LibraryState& state);
 
 }  // namespace velloway::modLocale

@@ -75,6 +75,7 @@ bool CheckWorkbookPath(LibraryState& state) {
 
 void Main(LibraryState& state) noexcept {
   state.separatorForced = false;
+  state.textSettings.reset();  // the user may have changed them since the last run
   try {
     RunSequence(state);
   } catch (...) {

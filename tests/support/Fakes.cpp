@@ -74,6 +74,8 @@ FakePlatform::FakePlatform() {
   platform.logViewer = viewer;
   platform.clock = clock;
   platform.tempFolder = "/tmp";
+  platform.progressRenderer = progress;
+  platform.monitors = monitors;
 }
 
 }  // namespace velloway::test

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "control/LibraryState.h"
+#include "ui/MonitorLayout.h"
+#include "ui/RecordingRenderer.h"
 #include "velloway/platform.h"
 
 namespace velloway::test {
@@ -45,11 +47,12 @@ class RecordingHost : public HostApplication {
   std::shared_ptr<Plan> ActivePlan() override { return plan; }
   void SetFormActive(bool active) override { formActive.push_back(active); }
   std::string InstallFolder() override { return installFolder; }
-  std::int32_t MainWindowHandle() override { return 1; }
+  std::int32_t MainWindowHandle() override { return mainWindow; }
 
   std::shared_ptr<RecordingPlan> plan;
   std::string installFolder;
   std::vector<bool> formActive;
+  std::int32_t mainWindow = 1;
 };
 
 struct ShownBox {
@@ -98,6 +101,10 @@ struct FakePlatform {
   std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
   std::shared_ptr<FixedClock> clock = std::make_shared<FixedClock>();
   std::shared_ptr<RecordingViewer> viewer = std::make_shared<RecordingViewer>();
+  std::shared_ptr<RecordingRenderer> progress = std::make_shared<RecordingRenderer>();
+  // One monitor of 1024 by 768 pixels at 15 twips per pixel.
+  std::shared_ptr<MonitorLayoutApi> monitors =
+      std::make_shared<MonitorLayoutApi>(SingleMonitorLayout(1024, 768));
   int hostCreations = 0;
   Platform platform;
 };

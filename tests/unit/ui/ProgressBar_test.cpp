@@ -1,0 +1,40 @@
+#include "ui/ProgressBar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace velloway {
+namespace {
+
+TEST(ProgressBar, RefusesValuesOutsideItsRangeAndKeepsTheOldOne) {
+  ProgressBar bar;
+  bar.SetValue(100);
+  EXPECT_THROW(bar.SetValue(100.00001f), std::out_of_range);
+  EXPECT_THROW(bar.SetValue(-0.5f), std::out_of_range);
+  EXPECT_THROW(bar.SetValue(NAN), std::out_of_range);
+  EXPECT_EQ(bar.Value(), 100.0f);
+  try {
+    bar.SetValue(101);
+    FAIL();
+  } catch (const std::out_of_range& e) {
+    EXPECT_STREQ(e.what(), "Invalid property value");
+  }
+}
+
+TEST(ProgressBar, TheRangeMustStayOpenAndPullsTheValueIn) {
+  ProgressBar bar;
+  bar.SetValue(80);
+  bar.SetMax(50);
+  EXPECT_EQ(bar.Value(), 50.0f);
+  EXPECT_THROW(bar.SetMax(0), std::out_of_range);
+  EXPECT_THROW(bar.SetMin(50), std::out_of_range);
+  bar.SetMin(10.5f);
+  EXPECT_EQ(bar.Min(), 10.5f);
+  EXPECT_EQ(bar.Max(), 50.0f);
+  EXPECT_THROW(bar.SetValue(10), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace velloway
