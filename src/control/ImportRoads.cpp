@@ -1,6 +1,7 @@
 #include "control/ImportRoads.h"
 
 #include "control/LibraryState.h"
+#include "registerxml/modBuildXmlFile.h"
 
 namespace velloway {
 namespace {
@@ -13,7 +14,7 @@ void SayRoadMissing(LibraryState& state, const char* road) {
 }
 }  // namespace
 
-// Neither road is built yet: the import ends after the workbook connects, writing nothing.
+// The current-template road is not built yet: the import ends after the workbook connects.
 bool RunCurrentTemplateLoad(LibraryState& state) {
   SayRoadMissing(state, "current-template");
   return false;
@@ -21,6 +22,16 @@ bool RunCurrentTemplateLoad(LibraryState& state) {
 
 void RunCurrentTemplateWrite(LibraryState& /*state*/) {}
 
-void RunRegisterXmlImport(LibraryState& state) { SayRoadMissing(state, "register XML"); }
+// The road's document and form are released when it ends, whichever way it ends.
+void RunRegisterXmlImport(LibraryState& state) {
+  struct Release {
+    LibraryState& state;
+    ~Release() {
+      state.registerXml.progress.reset();
+      state.registerXml.document.reset();
+    }
+  } release{state};
+  modBuildXmlFile::ImportRegisterXml(state);
+}
 
 }  // namespace velloway
