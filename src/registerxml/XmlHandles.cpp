@@ -2,9 +2,15 @@
 
 #include <libxml/tree.h>
 
+#include "registerxml/XmlSelectionNamespaces.h"
+
 namespace velloway::modXMLToolbox {
 
-void XmlDocDeleter::operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+void XmlDocDeleter::operator()(xmlDoc* doc) const {
+  if (doc == nullptr) return;
+  ReleaseQueryState(doc);
+  xmlFreeDoc(doc);
+}
 
 void XmlNodeDeleter::operator()(xmlNode* node) const {
   xmlUnlinkNode(node);

@@ -11,12 +11,17 @@
 namespace velloway::modXMLToolbox {
 namespace {
 
-// The document's private pointer marks the binding; nothing else of ours uses it.
-const char kRegisterPrefixMarker = 0;
-
-struct XPathContextDeleter {
-  void operator()(xmlXPathContext* ctx) const { xmlXPathFreeContext(ctx); }
+// Kept in the document's private pointer; nothing else of ours uses it.
+struct QueryState {
+  bool bindsRegisterPrefix = false;
+  xmlXPathContextPtr context = nullptr;
 };
+
+QueryState& QueryStateOf(xmlDocPtr doc) {
+  if (doc->_private == nullptr) doc->_private = new QueryState;
+  return *static_cast<QueryState*>(doc->_private);
+}
+
 struct XPathObjectDeleter {
   void operator()(xmlXPathObject* object) const { xmlXPathFreeObject(object); }
 };
@@ -33,21 +38,38 @@ std::string Invalid(const std::string& xpath) { return "the query \"" + xpath + 
 
 }  // namespace
 
-void BindRegisterPrefix(xmlDocPtr doc) { doc->_private = const_cast<char*>(&kRegisterPrefixMarker); }
+void BindRegisterPrefix(xmlDocPtr doc) { QueryStateOf(doc).bindsRegisterPrefix = true; }
 
-bool BindsRegisterPrefix(xmlDocPtr doc) { return doc != nullptr && doc->_private == &kRegisterPrefixMarker; }
+xmlXPathContextPtr QueryContextOf(xmlDocPtr doc) {
+  QueryState& queries = QueryStateOf(doc);
+  if (queries.context == nullptr) {
+    queries.context = xmlXPathNewContext(doc);
+    if (queries.context == nullptr) return nullptr;
+    queries.context->error = IgnoreXPathError;  // the exception says what went wrong
+    if (queries.bindsRegisterPrefix) {
+      xmlXPathRegisterNs(queries.context, Xml(kRegisterPrefix), Xml(kRegisterNamespaceUri));
+    }
+  }
+  return queries.context;
+}
+
+void ReleaseQueryState(xmlDocPtr doc) {
+  auto* queries = static_cast<QueryState*>(doc->_private);
+  if (queries == nullptr) return;
+  xmlXPathFreeContext(queries->context);
+  delete queries;
+  doc->_private = nullptr;
+}
 
 XmlNodeList SelectNodesOrThrow(xmlNodePtr node, const std::string& xpath) {
   if (node == nullptr) throw ImportError("no node to query", xpath);
-  std::unique_ptr<xmlXPathContext, XPathContextDeleter> ctx(xmlXPathNewContext(DocumentOf(node)));
-  if (!ctx) throw ImportError("no memory for a query", xpath);
-  ctx->error = IgnoreXPathError;  // the exception says what went wrong; nothing goes to stderr
-  if (BindsRegisterPrefix(DocumentOf(node))) {
-    xmlXPathRegisterNs(ctx.get(), Xml(kRegisterPrefix), Xml(kRegisterNamespaceUri));
-  }
+  xmlXPathContextPtr ctx = QueryContextOf(DocumentOf(node));
+  if (ctx == nullptr) throw ImportError("no memory for a query", xpath);
   ctx->node = node;
+  ctx->contextSize = -1;
+  ctx->proximityPosition = -1;
   std::unique_ptr<xmlXPathObject, XPathObjectDeleter> result(
-      xmlXPathEvalExpression(Xml(xpath), ctx.get()));
+      xmlXPathEvalExpression(Xml(xpath), ctx));
   if (!result || result->type != XPATH_NODESET) throw ImportError(Invalid(xpath));
   XmlNodeList nodes;
   if (result->nodesetval != nullptr) {
