@@ -48,7 +48,11 @@ void BuildRiskList(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * risks);
   state.SetComplexityN(risks);
 }
-BENCHMARK(BuildRiskList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BuildRiskList)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
 }  // namespace

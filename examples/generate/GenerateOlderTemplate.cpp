@@ -65,8 +65,8 @@ bool IsNumber(const std::string& text) {
 // A date cell for "yyyy-mm-dd", as a spreadsheet keeps dates.
 bool WriteDate(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const std::string& text) {
   lxw_datetime date{};
-  if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d", &date.year, &date.month,
-                                       &date.day) != 3) {
+  if (text.size() != 10 ||
+      std::sscanf(text.c_str(), "%4d-%2d-%2d", &date.year, &date.month, &date.day) != 3) {
     return false;
   }
   worksheet_write_datetime(sheet, row, col, &date, gDateFormat);
@@ -94,7 +94,8 @@ void WriteSheet(lxw_workbook* book, const char* name, const Row& header,
   lxw_worksheet* sheet = workbook_add_worksheet(book, name);
   worksheet_write_string(sheet, 0, 0, name, nullptr);
   WriteRow(sheet, 1, header);
-  for (std::size_t i = 0; i < rows.size(); ++i) WriteRow(sheet, static_cast<lxw_row_t>(i + 2), rows[i]);
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    WriteRow(sheet, static_cast<lxw_row_t>(i + 2), rows[i]);
 }
 
 void WriteOptions(lxw_workbook* book) {
@@ -108,10 +109,14 @@ void WriteOptions(lxw_workbook* book) {
   worksheet_write_string(sheet, 13, 0, "2.1", nullptr);  // A14: the options version
   // B16 to B23: the column layout of the risk and action sheets.
   const std::vector<std::pair<const char*, double>> layout{
-      {"Pre-mitigation probability column", 4}, {"Pre-mitigation score column", 7},
-      {"Post-mitigation probability column", 11}, {"Post-mitigation score column", 14},
-      {"Action probability column", 13},          {"Action score column", 16},
-      {"First user field column", 28},            {"Last user field column", 29}};
+      {"Pre-mitigation probability column", 4},
+      {"Pre-mitigation score column", 7},
+      {"Post-mitigation probability column", 11},
+      {"Post-mitigation score column", 14},
+      {"Action probability column", 13},
+      {"Action score column", 16},
+      {"First user field column", 28},
+      {"Last user field column", 29}};
   for (std::size_t i = 0; i < layout.size(); ++i) {
     const auto row = static_cast<lxw_row_t>(15 + i);
     worksheet_write_string(sheet, row, 2, layout[i].first, nullptr);
@@ -119,45 +124,157 @@ void WriteOptions(lxw_workbook* book) {
   }
 }
 
-const Row kRiskHeader{"Risk ID", "Type", "Title", "Probability", "Cost", "Schedule", "Score",
-                      "Response", "Response Title", "Response Cost", "Probability", "Cost",
-                      "Schedule", "Score", "Owner", "Cause", "Description", "Effect", "RBS",
-                      "Status", "Manageability", "Proximity", "Start Date", "End Date",
-                      "Exposure", "Quantifiable", "Quantified", "Phase", "Review Date"};
+const Row kRiskHeader{
+    "Risk ID",  "Type",         "Title",          "Probability",   "Cost",        "Schedule",
+    "Score",    "Response",     "Response Title", "Response Cost", "Probability", "Cost",
+    "Schedule", "Score",        "Owner",          "Cause",         "Description", "Effect",
+    "RBS",      "Status",       "Manageability",  "Proximity",     "Start Date",  "End Date",
+    "Exposure", "Quantifiable", "Quantified",     "Phase",         "Review Date"};
 
 void WriteRisks(lxw_workbook* book) {
   Row header = kRiskHeader;
   header.push_back("Fallback Plan");
   WriteSheet(book, "Qualitative Risks", header,
-             {{"R001", "Threat", "Late design approval", "H", "M", "H", "16", "Reduce",
-               "Weekly design reviews", "12000", "L", "L", "M", "6", "A. Okafor",
-               "Client board meets monthly", "Design sign-off slips past the window",
-               "Build start delayed", "1.2", "Open", "Manageable", "Near", "2025-01-06",
-               "2025-06-30", "48000", "TRUE", "FALSE", "Design", "2025-02-01",
+             {{"R001",
+               "Threat",
+               "Late design approval",
+               "H",
+               "M",
+               "H",
+               "16",
+               "Reduce",
+               "Weekly design reviews",
+               "12000",
+               "L",
+               "L",
+               "M",
+               "6",
+               "A. Okafor",
+               "Client board meets monthly",
+               "Design sign-off slips past the window",
+               "Build start delayed",
+               "1.2",
+               "Open",
+               "Manageable",
+               "Near",
+               "2025-01-06",
+               "2025-06-30",
+               "48000",
+               "TRUE",
+               "FALSE",
+               "Design",
+               "2025-02-01",
                "Start build on approved packages"},
-              {"R002", "Opportunity", "Early steel delivery", "M", "L", "M", "9", "Exploit",
-               "Reserve crane slot", "2500", "H", "L", "H", "12", "J. Lindqvist",
-               "Mill has spare capacity", "Steel arrives four weeks early", "Frame starts early",
-               "2.1", "Open", "Easy", "Medium", "2025-02-03", "2025-04-30", "-15000", "TRUE",
-               "TRUE", "Build", "", ""},
-              {"R003", "", "Ground conditions", "VH", "H", "VH", "25", "", "", "0", "VH", "H",
-               "VH", "25", "M. Duarte", "Limited site investigation",
+              {"R002",
+               "Opportunity",
+               "Early steel delivery",
+               "M",
+               "L",
+               "M",
+               "9",
+               "Exploit",
+               "Reserve crane slot",
+               "2500",
+               "H",
+               "L",
+               "H",
+               "12",
+               "J. Lindqvist",
+               "Mill has spare capacity",
+               "Steel arrives four weeks early",
+               "Frame starts early",
+               "2.1",
+               "Open",
+               "Easy",
+               "Medium",
+               "2025-02-03",
+               "2025-04-30",
+               "-15000",
+               "TRUE",
+               "TRUE",
+               "Build",
+               "",
+               ""},
+              {"R003",
+               "",
+               "Ground conditions",
+               "VH",
+               "H",
+               "VH",
+               "25",
+               "",
+               "",
+               "0",
+               "VH",
+               "H",
+               "VH",
+               "25",
+               "M. Duarte",
+               "Limited site investigation",
                "Soft ground found under the east wing<CRLF>after excavation starts",
-               "Piling redesign", "2.3", "", "Difficult", "", "", "", "250000", "", "", "Build",
-               "", "Accept and monitor"}});
+               "Piling redesign",
+               "2.3",
+               "",
+               "Difficult",
+               "",
+               "",
+               "",
+               "250000",
+               "",
+               "",
+               "Build",
+               "",
+               "Accept and monitor"}});
 }
 
 void WriteActions(lxw_workbook* book) {
   WriteSheet(book, "Response Actions",
-             {"Action", "Risk ID", "Description", "Responsibility", "Start", "Finish",
-              "Target Start", "Target Finish", "Cost", "Actual Cost", "Task ID", "Status",
-              "Probability", "Cost", "Schedule", "Score", "Text 1", "Text 2", "Text 3", "Text 4",
-              "Text 5"},
-             {{"Reviews", "R001", "Weekly review with the client", "A. Okafor", "2025-01-13",
-               "2025-05-30", "2025-01-06", "", "8000", "2500", "1", "In Progress", "M", "L",
-               "M", "9", "Minutes filed", "", "", "", ""},
-              {"Fast track", "R001", "Approve packages one by one", "J. Lindqvist", "", "",
-               "", "", "4000", "0", "", "", "L", "L", "L", "4", "", "", "", "", ""}});
+             {"Action",       "Risk ID",       "Description", "Responsibility", "Start",   "Finish",
+              "Target Start", "Target Finish", "Cost",        "Actual Cost",    "Task ID", "Status",
+              "Probability",  "Cost",          "Schedule",    "Score",          "Text 1",  "Text 2",
+              "Text 3",       "Text 4",        "Text 5"},
+             {{"Reviews",
+               "R001",
+               "Weekly review with the client",
+               "A. Okafor",
+               "2025-01-13",
+               "2025-05-30",
+               "2025-01-06",
+               "",
+               "8000",
+               "2500",
+               "1",
+               "In Progress",
+               "M",
+               "L",
+               "M",
+               "9",
+               "Minutes filed",
+               "",
+               "",
+               "",
+               ""},
+              {"Fast track",
+               "R001",
+               "Approve packages one by one",
+               "J. Lindqvist",
+               "",
+               "",
+               "",
+               "",
+               "4000",
+               "0",
+               "",
+               "",
+               "L",
+               "L",
+               "L",
+               "4",
+               "",
+               "",
+               "",
+               "",
+               ""}});
 }
 
 void WriteQuantitative(lxw_workbook* book) {
@@ -167,8 +284,8 @@ void WriteQuantitative(lxw_workbook* book) {
               {"Post-mitigation", "R001", "Late design approval", "0.15", "12000"},
               {"Pre-mitigation", "R003", "Ground conditions", "0.75", "0"}});
   WriteSheet(book, "Task Impacts",
-             {"Plan", "Risk ID", "Task ID", "Duration Shape", "Min", "Likely", "Max",
-              "Cost Shape", "Min", "Likely", "Max", "Correlate", "Correlate Existence", "Link"},
+             {"Plan", "Risk ID", "Task ID", "Duration Shape", "Min", "Likely", "Max", "Cost Shape",
+              "Min", "Likely", "Max", "Correlate", "Correlate Existence", "Link"},
              {{"Pre-mitigation", "R001", "1", "Triangular", "5", "10", "20", "Uniform", "1000",
                "2000", "5000", "TRUE", "TRUE", "FALSE"},
               {"", "R001", "2", "", "2", "3", "6", "", "0", "0", "0", "", "", ""},
@@ -180,11 +297,36 @@ void WriteHistory(lxw_workbook* book) {
   Row header = kRiskHeader;
   header.push_back("Audit Date");
   WriteSheet(book, "Risk History", header,
-             {{"R001", "Threat", "Late design approval", "VH", "H", "H", "20", "Reduce",
-               "Weekly design reviews", "12000", "M", "M", "M", "9", "A. Okafor",
-               "Client board meets monthly", "Design sign-off slips", "Build start delayed",
-               "1.2", "Open", "Difficult", "Near", "2024-11-04", "2025-06-30", "60000", "TRUE",
-               "FALSE", "Design", "", "2024-11-04"}});
+             {{"R001",
+               "Threat",
+               "Late design approval",
+               "VH",
+               "H",
+               "H",
+               "20",
+               "Reduce",
+               "Weekly design reviews",
+               "12000",
+               "M",
+               "M",
+               "M",
+               "9",
+               "A. Okafor",
+               "Client board meets monthly",
+               "Design sign-off slips",
+               "Build start delayed",
+               "1.2",
+               "Open",
+               "Difficult",
+               "Near",
+               "2024-11-04",
+               "2025-06-30",
+               "60000",
+               "TRUE",
+               "FALSE",
+               "Design",
+               "",
+               "2024-11-04"}});
 }
 
 }  // namespace

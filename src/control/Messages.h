@@ -26,7 +26,8 @@ inline constexpr const char* kStepPid = "Writing pid information to xml file.";
 inline constexpr const char* kStepRisks = "Writing risks to xml file.";
 inline constexpr const char* kStepActions = "Writing mitigation actions to xml file.";
 inline constexpr const char* kStepTaskImpacts = "Writing task impacts to xml file.";
-inline constexpr const char* kStepQuantitative = "Adding quantitative risk information to xml file.";
+inline constexpr const char* kStepQuantitative =
+    "Adding quantitative risk information to xml file.";
 inline constexpr const char* kStepHistory = "Writing risk history to xml file.";
 inline constexpr const char* kStepFinal = "Doing final calculations.";
 

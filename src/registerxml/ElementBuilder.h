@@ -2,9 +2,9 @@
 // boolean or date, in the order the builder calls them.
 #pragma once
 
-#include <string>
-
 #include <libxml/tree.h>
+
+#include <string>
 
 namespace velloway {
 struct LibraryState;

@@ -27,8 +27,8 @@ std::string PositionOf(xmlNodePtr level) {
 std::string LevelPosition(xmlDocPtr doc, const std::string& levelType,
                           const std::string& matchField, const std::string& value) {
   using namespace modXMLToolbox;
-  const std::string query = std::string(kRiskRegisterPath) +
-                            "/PID/LevelTypes/LevelType[@Name='" + levelType + "']/Levels/Level";
+  const std::string query = std::string(kRiskRegisterPath) + "/PID/LevelTypes/LevelType[@Name='" +
+                            levelType + "']/Levels/Level";
   const XmlNodeList levels = SelectNodesOrThrow(reinterpret_cast<xmlNodePtr>(doc), query);
   const std::string wanted = UnicodeUpper(value);
   for (xmlNodePtr level : levels) {

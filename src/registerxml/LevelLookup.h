@@ -2,9 +2,9 @@
 // register document.
 #pragma once
 
-#include <string>
-
 #include <libxml/tree.h>
+
+#include <string>
 
 namespace velloway::registerxml {
 

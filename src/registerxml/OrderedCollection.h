@@ -23,8 +23,7 @@ class OrderedCollection {
   T& Add(const T& obj, const std::string& sKey = {}) {
     const std::string key = UnicodeUpper(sKey);
     if (!key.empty() && Find(key) != kNotFound) {
-      throw ImportError("This key is already associated with an element of this collection",
-                        sKey);
+      throw ImportError("This key is already associated with an element of this collection", sKey);
     }
     items_.push_back(obj);
     keys_.push_back(key);

@@ -5,8 +5,7 @@
 
 namespace velloway::modBuildXmlFile {
 
-bool ImportRisks(LibraryState& /*state*/, const workbook::Worksheet* /*sheet*/,
-                 bool /*bHistory*/) {
+bool ImportRisks(LibraryState& /*state*/, const workbook::Worksheet* /*sheet*/, bool /*bHistory*/) {
   return true;
 }
 

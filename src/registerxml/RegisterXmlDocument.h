@@ -34,8 +34,8 @@ class RegisterXmlDocument {
 
   modXMLToolbox::XmlDocument doc_;
   std::unordered_map<std::string, xmlNodePtr> byId_;  // the first risk of each ID, in list order
-  xmlNodePtr risksIndexed_ = nullptr;  // the list the index describes
-  xmlNodePtr lastIndexed_ = nullptr;   // its last child when it was last looked at
+  xmlNodePtr risksIndexed_ = nullptr;                 // the list the index describes
+  xmlNodePtr lastIndexed_ = nullptr;                  // its last child when it was last looked at
 };
 
 // The ID of a risk element as the queries see it: the text of its first "ID" child.

@@ -32,7 +32,8 @@ void LocateInText(const std::string& text, XmlParseError& error) {
   std::string line = text.substr(start, end - start);
   if (!line.empty() && line.back() == '\r') line.pop_back();
   const std::size_t indent = line.find_first_not_of(" \t");
-  if (error.linepos <= 0) error.linepos = static_cast<std::int32_t>(indent == line.npos ? 1 : indent + 1);
+  if (error.linepos <= 0)
+    error.linepos = static_cast<std::int32_t>(indent == line.npos ? 1 : indent + 1);
   error.filepos = static_cast<std::int32_t>(start) + error.linepos - 1;
   error.srcText = indent == line.npos ? std::string() : line.substr(indent);
 }
@@ -40,7 +41,8 @@ void LocateInText(const std::string& text, XmlParseError& error) {
 }  // namespace
 
 void XmlErrorCapture::Handler(void* capture, xmlErrorPtr error) {
-  if (capture != nullptr && error != nullptr) static_cast<XmlErrorCapture*>(capture)->Record(*error);
+  if (capture != nullptr && error != nullptr)
+    static_cast<XmlErrorCapture*>(capture)->Record(*error);
 }
 
 void XmlErrorCapture::Record(const xmlError& error) {

@@ -7,7 +7,9 @@
 namespace velloway::modXMLToolbox {
 namespace {
 
-const xmlChar* Xml(const std::string& text) { return reinterpret_cast<const xmlChar*>(text.c_str()); }
+const xmlChar* Xml(const std::string& text) {
+  return reinterpret_cast<const xmlChar*>(text.c_str());
+}
 
 // A deep copy of node made for the document of target; null for a node that cannot be a child.
 xmlNodePtr CopyFor(xmlNodePtr node, xmlDocPtr target) {
@@ -37,7 +39,8 @@ XmlNode CreateXmlElement(xmlDocPtr doc, const std::string& name, const std::stri
   }
   XmlNode element(xmlNewDocNode(doc, nullptr, Xml(localName), nullptr));
   if (!namespaceUri.empty()) {
-    xmlNsPtr ns = xmlNewNs(element.get(), Xml(namespaceUri), prefix.empty() ? nullptr : Xml(prefix));
+    xmlNsPtr ns =
+        xmlNewNs(element.get(), Xml(namespaceUri), prefix.empty() ? nullptr : Xml(prefix));
     xmlSetNs(element.get(), ns);
   }
   if (!attributeName.empty() && !attributeValue.empty()) {

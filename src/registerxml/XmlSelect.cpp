@@ -28,7 +28,9 @@ struct XPathObjectDeleter {
 
 void IgnoreXPathError(void* /*data*/, xmlErrorPtr /*error*/) {}
 
-const xmlChar* Xml(const std::string& text) { return reinterpret_cast<const xmlChar*>(text.c_str()); }
+const xmlChar* Xml(const std::string& text) {
+  return reinterpret_cast<const xmlChar*>(text.c_str());
+}
 
 xmlDocPtr DocumentOf(xmlNodePtr node) {
   return node->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(node) : node->doc;

@@ -112,8 +112,8 @@ bool ValidateXmlWithSchema(LibraryState& state, xmlDocPtr doc, const std::string
     return false;
   } catch (const std::exception& error) {
     if (state.platform.diagnostic) state.platform.diagnostic(error.what());
-    state.platform.ui->MessageBox(msg::kSchemaValidationFailed, MsgIcon::Critical,
-                                  MsgButtons::OK, "");
+    state.platform.ui->MessageBox(msg::kSchemaValidationFailed, MsgIcon::Critical, MsgButtons::OK,
+                                  "");
     return false;
   }
 }

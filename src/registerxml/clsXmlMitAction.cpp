@@ -12,7 +12,8 @@ modXMLToolbox::XmlNode clsXmlMitAction::GetNode(LibraryState& state, xmlDocPtr x
   xmlNodePtr node = action.get();
   xmlNodePtr after = AddTextChild(node, "AfterAction");
   AddImpactsChild(after, m_colPostImpacts);
-  AddTextChild(after, "Probability", LevelPosition(xmlDoc, "Probability", "ShortName", m_strPostProb));
+  AddTextChild(after, "Probability",
+               LevelPosition(xmlDoc, "Probability", "ShortName", m_strPostProb));
   AddNumberChild(after, "Score", m_dblPostScore);
   AddTextChild(node, "Description", m_strDescr);
   AddTextChild(node, "Responsibility", m_strRespon);

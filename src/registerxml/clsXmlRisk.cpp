@@ -20,7 +20,8 @@ void AddPlanContainer(xmlNodePtr risk, const char* name, const clsXmlImpacts& im
   AddTextChild(quantitative, "MeanCost", "0");
   AddTextChild(quantitative, "Probability", "0");
   AddImpactsChild(plan, impacts);
-  AddTextChild(plan, "Probability", LevelPosition(risk->doc, "Probability", "ShortName", probability));
+  AddTextChild(plan, "Probability",
+               LevelPosition(risk->doc, "Probability", "ShortName", probability));
   AddNumberChild(plan, "Score", score);
 }
 

@@ -39,7 +39,7 @@ struct clsXmlRisk {
   clsXmlImpacts m_colCurImpacts;     // pre-mitigation impacts
   clsXmlImpacts m_colTarImpacts;     // post-mitigation impacts
   clsXMLUserfields m_colUserfields;  // user field values
-  std::string m_strAuditDate;  // audit date of a history entry (read back, not written here)
+  std::string m_strAuditDate;        // audit date of a history entry (read back, not written here)
 
   // The "Risk" element with its whole subtree, built in xmlDoc outside its tree. The level
   // positions are looked up in xmlDoc's PID section, which must be in place. With

@@ -6,11 +6,11 @@
 // a document that carries a document type declaration does not load at all.
 #pragma once
 
+#include <libxml/tree.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include <libxml/tree.h>
 
 #include "registerxml/XmlHandles.h"
 

@@ -1,9 +1,9 @@
 // The node builders: element shapes, child orders, defaults, level positions and dates.
 #include "registerxml/LevelLookup.h"
-#include "unit/registerxml/RegisterXmlFixture.h"
 #include "registerxml/clsXmlMitAction.h"
 #include "registerxml/clsXmlRisk.h"
 #include "registerxml/clsXmlTaskImpact.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
 
 namespace velloway {
 namespace {
@@ -15,12 +15,23 @@ using test::Text;
 using Names = std::vector<std::string>;
 
 const Names kPlanChildren{"Quantitative", "Impacts", "Probability", "Score"};
-const Names kRiskValues{"UserFieldValues", "Post-mitigation", "Pre-mitigation", "ID", "Type",
-                        "Title", "Manageability", "Proximity", "StartDate", "EndDate",
-                        "Exposure", "Mitigation", "ResponseTitle", "ResponseTotalCost",
+const Names kRiskValues{"UserFieldValues",
+                        "Post-mitigation",
+                        "Pre-mitigation",
+                        "ID",
+                        "Type",
+                        "Title",
+                        "Manageability",
+                        "Proximity",
+                        "StartDate",
+                        "EndDate",
+                        "Exposure",
+                        "Mitigation",
+                        "ResponseTitle",
+                        "ResponseTotalCost",
                         "ResponseHasActions"};
-const Names kRiskDetails{"Notes", "Owner", "Description", "Cause", "Effect",
-                         "RBS", "Status", "Quantifiable", "Quantified"};
+const Names kRiskDetails{"Notes", "Owner",  "Description",  "Cause",     "Effect",
+                         "RBS",   "Status", "Quantifiable", "Quantified"};
 
 Names Join(std::initializer_list<Names> parts) {
   Names all;
@@ -99,7 +110,8 @@ TEST_F(NodeBuilders, ARiskCarriesItsValuesImpactsAndUserFields) {
   EXPECT_EQ(Text(node.get(), "Pre-mitigation/Impacts/Impact[2]/Name"), "Schedule");
   EXPECT_EQ(Text(node.get(), "Pre-mitigation/Impacts/Impact[2]/Value"), "2");
   // An impact without a name has no Name attribute but its Name child.
-  xmlNodePtr unnamed = modXMLToolbox::SelectSingleNode(node.get(), "Post-mitigation/Impacts/Impact");
+  xmlNodePtr unnamed =
+      modXMLToolbox::SelectSingleNode(node.get(), "Post-mitigation/Impacts/Impact");
   EXPECT_FALSE(Has(unnamed, "@Name"));
   EXPECT_EQ(ChildNames(unnamed), (Names{"Name", "Value"}));
   EXPECT_EQ(Text(node.get(), "UserFieldValues/UserFieldValue/@ID"), "U1");
@@ -139,11 +151,11 @@ TEST_F(NodeBuilders, AnActionLeavesOutEmptyTargetDates) {
   action.m_strFieldText3 = "three";
   action.m_colPostImpacts.Add({"Cost", "L"});
   const XmlNode node = action.GetNode(state, doc);
-  EXPECT_EQ(ChildNames(node.get()),
-            (Names{"AfterAction", "Description", "Responsibility", "TargetFinishDate", "StartDate",
-                   "FinishDate", "MitigationCost", "ActualCost", "Status", "TaskID",
-                   "TaskDescription", "UserText1", "UserText2", "UserText3", "UserText4",
-                   "UserText5"}));
+  EXPECT_EQ(
+      ChildNames(node.get()),
+      (Names{"AfterAction", "Description", "Responsibility", "TargetFinishDate", "StartDate",
+             "FinishDate", "MitigationCost", "ActualCost", "Status", "TaskID", "TaskDescription",
+             "UserText1", "UserText2", "UserText3", "UserText4", "UserText5"}));
   EXPECT_EQ(ChildNames(modXMLToolbox::SelectSingleNode(node.get(), "AfterAction")),
             (Names{"Impacts", "Probability", "Score"}));
   EXPECT_EQ(Text(node.get(), "AfterAction/Probability"), "3");
@@ -183,7 +195,7 @@ TEST_F(NodeBuilders, ATaskImpactRepeatsItsNumbersAsEnteredValues) {
 TEST_F(NodeBuilders, LevelLookupsCompareUpperCasedAndTakeTheFirstMatch) {
   using registerxml::LevelPosition;
   EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", "vh"), "5");
-  EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", "m"), "3");  // not the later "m"
+  EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", "m"), "3");   // not the later "m"
   EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", " M"), "0");  // no trimming
   EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", ""), "0");
   EXPECT_EQ(LevelPosition(doc, "Probability", "FullName", "very high"), "5");

@@ -2,8 +2,8 @@
 #include <random>
 
 #include "control/ImportError.h"
-#include "unit/registerxml/RegisterXmlFixture.h"
 #include "registerxml/clsXmlRisk.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
 
 namespace velloway {
 namespace {

@@ -62,12 +62,14 @@ class RegisterXmlTest : public ::testing::Test {
   // The shipped schema under the install folder, and the INI switch (none: no key at all).
   void InstallSchema(const char* validationSwitch = "TRUE") {
     std::string ini = "[RegPath]\nWorkingKey=Main\n";
-    if (validationSwitch != nullptr) ini += std::string("[XML]\nSchemaValidationOn=") + validationSwitch + "\n";
+    if (validationSwitch != nullptr)
+      ini += std::string("[XML]\nSchemaValidationOn=") + validationSwitch + "\n";
     dir.Write("Kestrion.ini", ini);
     std::filesystem::create_directories(dir.File("RiskRegister"));
-    std::filesystem::copy_file(std::string(VELLOWAY_SOURCE_SHARE) + "/RiskRegister/RiskRegister.xsd",
-                               dir.File("RiskRegister/RiskRegister.xsd"),
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(
+        std::string(VELLOWAY_SOURCE_SHARE) + "/RiskRegister/RiskRegister.xsd",
+        dir.File("RiskRegister/RiskRegister.xsd"),
+        std::filesystem::copy_options::overwrite_existing);
     state.SchemaPath = dir.File("RiskRegister/RiskRegister.xsd");
   }
 
@@ -86,7 +88,8 @@ class RegisterXmlTest : public ::testing::Test {
 inline std::vector<std::string> ChildNames(xmlNodePtr node) {
   std::vector<std::string> names;
   for (xmlNodePtr child = node->children; child != nullptr; child = child->next) {
-    if (child->type == XML_ELEMENT_NODE) names.emplace_back(reinterpret_cast<const char*>(child->name));
+    if (child->type == XML_ELEMENT_NODE)
+      names.emplace_back(reinterpret_cast<const char*>(child->name));
   }
   return names;
 }

@@ -1,9 +1,9 @@
 // The shipped schema accepts the trees the builders make and rejects a missing or misplaced
 // element.
-#include "unit/registerxml/RegisterXmlFixture.h"
 #include "registerxml/clsXmlMitAction.h"
 #include "registerxml/clsXmlRisk.h"
 #include "registerxml/clsXmlTaskImpact.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
 
 namespace velloway {
 namespace {
@@ -18,14 +18,17 @@ class RegisterXmlSchema : public test::RegisterXmlTest {
   void BuildFullDocument() {
     auto& doc = NewDocument(false);
     xmlNodePtr reg = RiskRegister();
-    Append(reg, "<Options><Currency>EUR</Currency><Flags a=\"1\">mixed <b/> text</Flags></Options>");
+    Append(reg,
+           "<Options><Currency>EUR</Currency><Flags a=\"1\">mixed <b/> text</Flags></Options>");
     Append(reg, test::kPidFragment);
-    Append(reg, "<UserFieldDefinitions><UserFieldDefinition ID=\"U1\"><Name>Phase</Name>"
-                "<Type>Text</Type></UserFieldDefinition></UserFieldDefinitions>");
+    Append(reg,
+           "<UserFieldDefinitions><UserFieldDefinition ID=\"U1\"><Name>Phase</Name>"
+           "<Type>Text</Type></UserFieldDefinition></UserFieldDefinitions>");
     AppendClone(reg, CreateXmlElement(doc.get(), "RBS").get());
     Append(reg, "<SourceProjectID>{1234}</SourceProjectID>");
-    Append(xmlDocGetRootElement(doc.get()),
-           "<PlanData xmlns:kspd=\"http://www.kestrion.com/2006/KSPlanData\"><kspd:Plan/></PlanData>");
+    Append(
+        xmlDocGetRootElement(doc.get()),
+        "<PlanData xmlns:kspd=\"http://www.kestrion.com/2006/KSPlanData\"><kspd:Plan/></PlanData>");
 
     clsXmlRisk risk;
     risk.m_strID = "R1";
@@ -36,7 +39,8 @@ class RegisterXmlSchema : public test::RegisterXmlTest {
 
     clsXmlMitAction action;
     action.m_strTargetStartDate = "2025-02-01";
-    AppendClone(SelectSingleNode(stored, "ResponseActions"), action.GetNode(state, doc.get()).get());
+    AppendClone(SelectSingleNode(stored, "ResponseActions"),
+                action.GetNode(state, doc.get()).get());
     AppendClone(SelectSingleNode(stored, "Pre-mitigation/Quantitative/TaskImpacts"),
                 clsXmlTaskImpact{}.GetNode(doc.get()).get());
     const XmlNode history = CreateXmlElement(doc.get(), "History");
@@ -51,8 +55,8 @@ class RegisterXmlSchema : public test::RegisterXmlTest {
   }
   bool Valid() {
     fakes.ui->boxes.clear();
-    const bool valid = ValidateXmlWithSchema(state, registerxml::TheDocument(state).get(),
-                                             state.SchemaPath, true);
+    const bool valid =
+        ValidateXmlWithSchema(state, registerxml::TheDocument(state).get(), state.SchemaPath, true);
     if (!valid && !fakes.ui->boxes.empty()) last = fakes.ui->boxes.back().text;
     return valid;
   }
@@ -108,9 +112,12 @@ TEST_F(RegisterXmlSchema, RejectsAMisplacedElement) {
 
 TEST_F(RegisterXmlSchema, RejectsValuesOutsideTheirFormats) {
   const std::vector<std::pair<std::string, std::string>> wrong{
-      {"//Risk/StartDate", "06/12/2026"},        {"//Risk/ResponseHasActions", "1"},
-      {"//Risk/Exposure", "1,5"},                {"//Risk/Manageability", "High"},
-      {"//ResponseAction/TaskDescription", "x"}, {"//Level/@Position", "first"}};
+      {"//Risk/StartDate", "06/12/2026"},
+      {"//Risk/ResponseHasActions", "1"},
+      {"//Risk/Exposure", "1,5"},
+      {"//Risk/Manageability", "High"},
+      {"//ResponseAction/TaskDescription", "x"},
+      {"//Level/@Position", "first"}};
   for (const auto& [xpath, text] : wrong) {
     BuildFullDocument();
     SetXmlNodeText(registerxml::TheDocument(state).node(), xpath, text);

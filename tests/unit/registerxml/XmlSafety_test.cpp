@@ -11,12 +11,13 @@ class XmlSafety : public test::RegisterXmlTest {};
 TEST_F(XmlSafety, ExternalEntitiesAndDoctypesDoNotLoad) {
   const std::string secret = dir.Write("secret.txt", "top secret");
   XmlParseError error;
-  EXPECT_FALSE(LoadXml("<!DOCTYPE Options [<!ENTITY s SYSTEM \"file://" + secret +
-                           "\">]><Options>&s;</Options>",
-                       &error));
+  EXPECT_FALSE(LoadXml(
+      "<!DOCTYPE Options [<!ENTITY s SYSTEM \"file://" + secret + "\">]><Options>&s;</Options>",
+      &error));
   EXPECT_NE(error.errorCode, 0);
   EXPECT_FALSE(LoadXml("<!DOCTYPE PID SYSTEM \"http://127.0.0.1:9/pid.dtd\"><PID/>"));
-  EXPECT_FALSE(LoadXml("<!DOCTYPE PID [<!ENTITY % p SYSTEM \"file://" + secret + "\"> %p;]><PID/>"));
+  EXPECT_FALSE(
+      LoadXml("<!DOCTYPE PID [<!ENTITY % p SYSTEM \"file://" + secret + "\"> %p;]><PID/>"));
   // An undeclared entity is no more welcome than a declared one.
   EXPECT_FALSE(LoadXml("<Options>&s;</Options>"));
 }
@@ -45,8 +46,10 @@ TEST_F(XmlSafety, ASchemaCannotIncludeAFile) {
   dir.Write("RiskRegister/RiskRegister.xsd",
             "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
             "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
-            "<xs:include schemaLocation=\"" + dir.File("RiskRegister/types.xsd") + "\"/>"
-            "<xs:element name=\"Kestrion\"/></xs:schema>");
+            "<xs:include schemaLocation=\"" +
+                dir.File("RiskRegister/types.xsd") +
+                "\"/>"
+                "<xs:element name=\"Kestrion\"/></xs:schema>");
   auto& doc = NewDocument(false);
   EXPECT_FALSE(ValidateXmlWithSchema(state, doc.get(), state.SchemaPath, true));
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error in ValidateXMLDocumentWithSchema"});

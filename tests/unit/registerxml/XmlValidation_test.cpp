@@ -51,9 +51,10 @@ TEST_F(XmlValidation, SchemaTroubleShowsItsOwnMessage) {
   EXPECT_EQ(BoxTexts(), schemaError);
 
   fakes.ui->boxes.clear();
-  const std::string noNamespace = dir.Write(
-      "plain.xsd",
-      "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><xs:element name=\"A\"/></xs:schema>");
+  const std::string noNamespace =
+      dir.Write("plain.xsd",
+                "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><xs:element "
+                "name=\"A\"/></xs:schema>");
   EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), noNamespace, true));
   EXPECT_EQ(BoxTexts(), schemaError);
   EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Critical);

@@ -40,10 +40,10 @@ class RegisterXmlDriver : public test::RegisterXmlTest {
 TEST_F(RegisterXmlDriver, AWorkbookWithoutOptionsStoresAValidSkeleton) {
   EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
 
-  EXPECT_EQ(StepTexts(), (std::vector<std::string>{
-                             msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid, msg::kStepRisks,
-                             msg::kStepActions, msg::kStepTaskImpacts, msg::kStepQuantitative,
-                             msg::kStepHistory, msg::kStepFinal}));
+  EXPECT_EQ(StepTexts(),
+            (std::vector<std::string>{msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid,
+                                      msg::kStepRisks, msg::kStepActions, msg::kStepTaskImpacts,
+                                      msg::kStepQuantitative, msg::kStepHistory, msg::kStepFinal}));
   EXPECT_EQ(fakes.host->formActive, (std::vector<bool>{true, false}));
   // The plan is cleared, then receives the document.
   ASSERT_EQ(PlanCalls().size(), 2u);

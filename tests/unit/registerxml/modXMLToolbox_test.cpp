@@ -15,8 +15,9 @@ TEST(XmlDocumentSettings, DeclarationRootNamespaceAndQueryPrefix) {
   XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
   const std::string text = XmlText(doc.get());
   EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u) << text;
-  EXPECT_NE(text.find("<ksrr:Kestrion xmlns:ksrr=\"http://www.kestrion.com/2006/KSRiskRegister\"/>"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("<ksrr:Kestrion xmlns:ksrr=\"http://www.kestrion.com/2006/KSRiskRegister\"/>"),
+      std::string::npos)
       << text;
   EXPECT_NE(SelectSingleNode(AsNode(doc.get()), "ksrr:Kestrion"), nullptr);
 
@@ -57,8 +58,8 @@ TEST(AppendClone, AppendsADeepCopyAndLeavesTheOriginal) {
 
 TEST(AppendClone, CopiesAFragmentFromAnotherDocumentWithItsNamespaces) {
   XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
-  XmlDocument fragment =
-      LoadXml("<PlanData xmlns:kspd=\"http://example.org/2006/KSPlanData\"><kspd:Task/></PlanData>");
+  XmlDocument fragment = LoadXml(
+      "<PlanData xmlns:kspd=\"http://example.org/2006/KSPlanData\"><kspd:Task/></PlanData>");
   ASSERT_TRUE(fragment);
   EXPECT_TRUE(AppendCloneToRoot(doc.get(), xmlDocGetRootElement(fragment.get())));
   fragment.reset();  // the copy owns nothing of the fragment
@@ -70,7 +71,8 @@ TEST(AppendClone, CopiesAFragmentFromAnotherDocumentWithItsNamespaces) {
 TEST(ReplaceXmlNode, PutsACopyInThePlaceOfTheOldNode) {
   XmlDocument doc = CreateXmlDocument("Root", "");
   xmlNodePtr root = xmlDocGetRootElement(doc.get());
-  for (const char* name : {"A", "B", "C"}) AppendClone(root, CreateXmlElement(doc.get(), name).get());
+  for (const char* name : {"A", "B", "C"})
+    AppendClone(root, CreateXmlElement(doc.get(), name).get());
   const XmlNode replacement = CreateXmlElement(doc.get(), "New");
   EXPECT_TRUE(ReplaceXmlNode(SelectSingleNode(root, "B"), replacement.get()));
   EXPECT_EQ(ChildNames(root), (std::vector<std::string>{"A", "New", "C"}));
