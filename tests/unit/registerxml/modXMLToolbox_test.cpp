@@ -28,6 +28,13 @@ TEST(XmlDocumentSettings, DeclarationRootNamespaceAndQueryPrefix) {
   EXPECT_THROW(SelectNodesOrThrow(AsNode(plain.get()), "ksrr:Options"), ImportError);
 }
 
+TEST(LoadXml, TextIsUtf8WhateverItsDeclarationSays) {
+  const XmlDocument doc =
+      LoadXml("<?xml version=\"1.0\" encoding=\"UTF-16\"?><Options>\xC2\xA3</Options>");
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(NodeText(xmlDocGetRootElement(doc.get())), "\xC2\xA3");
+}
+
 TEST(CreateXmlElement, AttributeOnlyWithAValueAndTextOnlyWhenGiven) {
   XmlDocument doc = CreateXmlDocument("Root", "");
   const XmlNode bare = CreateXmlElement(doc.get(), "Impact", "", "Name", "");
