@@ -9,6 +9,7 @@
 
 #include "control/ErrorLog.h"
 #include "control/modLocale.h"
+#include "register/RegisterModel.h"
 #include "registerxml/RegisterXmlState.h"
 #include "velloway/platform.h"
 #include "workbook/WorkbookConnection.h"
@@ -35,6 +36,8 @@ struct LibraryState {
 
   WorkbookRefs sheets;
   ErrorLog errorLog;
+  // The current-template road's model and progress form, kept from its load to its write.
+  RegisterRoadState registerRoad;
 
   // The separators and patterns in force, read once and kept until a setting is written:
   // conversions run per cell and must not go back to the settings store each time.

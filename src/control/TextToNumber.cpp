@@ -35,8 +35,10 @@ bool ParseRadix(std::string_view body, double& out) {
 // part, the decimal separator made ".". Returns false when the text is no number.
 bool Normalise(std::string_view body, const modLocale::TextSettings& s, std::string& out) {
   const std::string& dec = s.decimalSeparator;
-  // When both separators are the same character it can only be the decimal one.
-  const std::string thou = s.thousandSeparator == dec ? std::string() : s.thousandSeparator;
+  // A thousands separator equal to the decimal one (a comma-decimal locale with "." forced for
+  // the run) cannot group digits: the run reads numbers the way its "." implies, with ",".
+  std::string thou = s.thousandSeparator;
+  if (thou == dec) thou = dec == "." ? "," : std::string();
   bool seenDigit = false, seenDecimal = false, seenExponent = false;
   for (std::size_t i = 0; i < body.size();) {
     const char c = body[i];

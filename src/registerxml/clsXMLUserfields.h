@@ -3,12 +3,13 @@
 
 #include <cstddef>
 
-#include "registerxml/OrderedCollection.h"
+#include "control/OrderedCollection.h"
 #include "registerxml/clsXmlUserfield.h"
 
 namespace velloway {
 
-class clsXMLUserfields : public registerxml::OrderedCollection<clsXmlUserfield> {
+// Add stores a copy of the record it is given, so one scratch record may be added per row.
+class clsXMLUserfields : public OrderedCollection<clsXmlUserfield> {
  public:
   using OrderedCollection::Add;
   // Given no record, adds nothing and hands back a new empty one.

@@ -1,12 +1,13 @@
 // The impacts of a risk plan or an action, in the order added.
 #pragma once
 
-#include "registerxml/OrderedCollection.h"
+#include "control/OrderedCollection.h"
 #include "registerxml/clsXmlImpact.h"
 
 namespace velloway {
 
-using clsXmlImpacts = registerxml::OrderedCollection<clsXmlImpact>;
+// Add stores a copy of the record it is given, so one scratch record may be added per row.
+using clsXmlImpacts = OrderedCollection<clsXmlImpact>;
 
 namespace registerxml {
 // Appends "Impacts" with one "Impact" per entry, in collection order.

@@ -1,31 +1,123 @@
 #include "workbook/WorkbookConnection.h"
 
+#include <libxml/parser.h>
+
+#include <algorithm>
+#include <cctype>
+
 #include "control/LibraryState.h"
+#include "control/Messages.h"
+#include "control/modLocale.h"
+#include "control/modSubMain.h"
+#include "workbook/CellText.h"
+#include "workbook/Workbook.h"
+#include "workbook/WorkbookError.h"
 
 namespace velloway {
+namespace {
 
-// No workbook reader exists yet: connecting always reports a workbook that cannot be opened.
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+// Every rule is tried for every sheet, in this order; a later sheet that matches a rule
+// replaces the earlier one. Only the qualitative risk sheet's name is compared exactly.
+void MatchSheet(const workbook::Worksheet& sheet, WorkbookRefs& refs) {
+  const std::string& name = sheet.Name();
+  const std::string upper = Upper(name);
+  if (name == "Qualitative Risks") {
+    refs.qualitativeRisks = &sheet;
+  } else if (upper == "RESPONSE ACTIONS" || upper == "QUALITATIVE ACTIONS") {
+    refs.actions = &sheet;
+  } else if (upper == "QUANTITATIVE RISKS") {
+    refs.quantitativeRisks = &sheet;
+  } else if (upper == "TASK IMPACTS" || upper == "QUANTITATIVE IMPACTS") {
+    refs.taskImpacts = &sheet;
+  } else if (upper == "RISK HISTORY") {
+    refs.riskHistory = &sheet;
+  } else if (upper == "OPTIONS") {
+    refs.options = &sheet;
+  }
+}
+
+workbook::TextFormat FormatInForce(LibraryState& state) {
+  const modLocale::TextSettings settings = modLocale::CurrentTextSettings(state);
+  return workbook::TextFormat{settings.decimalSeparator, settings.dates};
+}
+
+void Diagnose(LibraryState& state, const std::string& reason) {
+  if (state.platform.diagnostic) {
+    state.platform.diagnostic("cannot open workbook '" + state.WorkbookPath + "': " + reason);
+  }
+}
+
+}  // namespace
+
+namespace workbook {
+bool StartReaders() noexcept {
+  xmlInitParser();
+  return true;
+}
+}  // namespace workbook
+
 bool ConnectWorkbook(LibraryState& state) {
-  state.sheets = WorkbookRefs{};
-  return false;
+  WorkbookRefs& refs = state.sheets;
+  try {
+    const bool started = refs.startReaders ? refs.startReaders() : workbook::StartReaders();
+    if (!started) {
+      state.platform.ui->MessageBox(msg::kNeedSpreadsheetApp, MsgIcon::Information, MsgButtons::OK,
+                                    "");
+      modSubMain::Cleanup(state);
+      return false;
+    }
+    std::shared_ptr<workbook::Workbook> book;
+    try {
+      book = workbook::OpenWorkbook(state.WorkbookPath);
+    } catch (const workbook::WorkbookError& e) {
+      Diagnose(state, e.what());
+      return false;
+    }
+    book->SetFormat(FormatInForce(state));
+    refs.workbook = book;
+    refs.workbookOpen = true;
+    for (const workbook::Worksheet& sheet : book->Sheets()) MatchSheet(sheet, refs);
+    if (refs.options == nullptr && refs.qualitativeRisks == nullptr) return false;
+    state.TemplateVersion = GetCellText(refs.options, 4, 2, false);
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
 
 void ReleaseSheets(LibraryState& state) {
-  const bool open = state.sheets.workbookOpen;
-  state.sheets = WorkbookRefs{};
-  state.sheets.workbookOpen = open;
+  WorkbookRefs& refs = state.sheets;
+  refs.options = refs.qualitativeRisks = refs.actions = nullptr;
+  refs.quantitativeRisks = refs.taskImpacts = refs.riskHistory = nullptr;
 }
 
-void CloseWorkbook(LibraryState& state) noexcept { state.sheets.workbookOpen = false; }
+void CloseWorkbook(LibraryState& state) noexcept {
+  state.sheets.workbook.reset();
+  state.sheets.workbookOpen = false;
+}
 
-std::string GetCellText(const workbook::Worksheet* /*sheet*/, std::int32_t /*row*/,
-                        std::int32_t /*column*/, bool /*stripDollar*/) {
-  return {};
+std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column,
+                        bool stripDollar) {
+  try {
+    if (row < 1 || column < 1 || sheet == nullptr) return {};
+    std::string text = workbook::CellText(sheet->Cell(row, column), sheet->Owner().Format());
+    if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
+    return ReplaceLineFeeds(text);
+  } catch (...) {
+    return {};
+  }
 }
 
 std::string& ReplaceLineFeeds(std::string& text) {
+  if (text.find('\n') == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size());
+  out.reserve(text.size() + 16);
   for (const char c : text) {
     if (c == '\n') {
       out += "<CRLF>";

@@ -42,9 +42,10 @@ TEST(TextToNumber, FollowsTheSeparatorsInForce) {
   const auto comma = Settings(",", ".", "dd.MM.yyyy");
   EXPECT_EQ(TextToNumber(comma, "1.234,5"), 1234.5);
   EXPECT_THROW(TextToNumber(comma, "1,2,3"), ConversionError);
-  // A thousands separator equal to the forced decimal one can only be the decimal separator.
+  // A comma-decimal user under the forced ".": the comma groups thousands for the run.
   const auto forced = Settings(".", ".", "dd.MM.yyyy");
   EXPECT_EQ(TextToNumber(forced, "1.5"), 1.5);
+  EXPECT_EQ(TextToNumber(forced, "12,500.00"), 12500);
 }
 
 TEST(TextToFlag, WordsInAnyCaseAndNumbers) {

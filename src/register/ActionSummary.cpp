@@ -1,0 +1,27 @@
+#include "register/ActionSummary.h"
+
+namespace velloway {
+
+ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions) {
+  ActionSummaries summaries;
+  for (const clsQualRiskAction& action : actions) {
+    ActionTotals& totals = summaries[action.m_strRiskID];
+    totals.cost += action.m_dbMitCost;
+    if (totals.name.empty()) totals.name = action.m_strMitName;
+  }
+  return summaries;
+}
+
+std::int32_t SummariseRiskActions(const ActionSummaries& summaries, const clsQualRisk& risk,
+                                  double& cost, std::string& name) {
+  const auto found = summaries.find(risk.strRiskID);
+  if (found == summaries.end()) {
+    cost = 0;
+    return 0;
+  }
+  cost += found->second.cost;
+  if (name.empty()) name = found->second.name;
+  return 1;
+}
+
+}  // namespace velloway

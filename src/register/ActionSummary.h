@@ -1,0 +1,28 @@
+// What a risk's response actions add up to: whether it has any, their total cost and the first
+// non-empty action name. Built once per write from the action list, indexed by risk ID.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "register/RegisterModel.h"
+
+namespace velloway {
+
+struct ActionTotals {
+  double cost = 0;
+  std::string name;
+};
+
+// Risk ID (exact, case-sensitive) -> the totals of its actions, summed in list order.
+using ActionSummaries = std::unordered_map<std::string, ActionTotals>;
+
+ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions);
+
+// 1 when the risk has actions, else 0; adds their cost to cost (0 when none) and sets name to the
+// first non-empty action name while it is empty.
+std::int32_t SummariseRiskActions(const ActionSummaries& summaries, const clsQualRisk& risk,
+                                  double& cost, std::string& name);
+
+}  // namespace velloway

@@ -1,0 +1,78 @@
+#include "workbook/Workbook.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "workbook/WorkbookError.h"
+#include "workbook/XlsReader.h"
+#include "workbook/XlsxReader.h"
+#include "workbook/ZipPackage.h"
+
+namespace velloway::workbook {
+namespace {
+
+constexpr std::array<unsigned char, 4> kZipSignature = {'P', 'K', 3, 4};
+constexpr std::array<unsigned char, 8> kCompoundSignature = {0xD0, 0xCF, 0x11, 0xE0,
+                                                             0xA1, 0xB1, 0x1A, 0xE1};
+
+enum class FileKind { Package, CompoundFile };
+
+FileKind KindOf(std::span<const unsigned char> head) {
+  if (head.size() >= kZipSignature.size() &&
+      std::equal(kZipSignature.begin(), kZipSignature.end(), head.begin())) {
+    return FileKind::Package;
+  }
+  if (head.size() >= kCompoundSignature.size() &&
+      std::equal(kCompoundSignature.begin(), kCompoundSignature.end(), head.begin())) {
+    return FileKind::CompoundFile;
+  }
+  throw NotAWorkbook(head.empty() ? "the file is empty" : "no zip or compound file signature");
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+
+std::vector<unsigned char> FileHead(const std::string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file)
+    throw WorkbookError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
+  std::vector<unsigned char> head(kCompoundSignature.size());
+  head.resize(std::fread(head.data(), 1, head.size(), file.get()));
+  return head;
+}
+
+}  // namespace
+
+const Worksheet* Workbook::FindSheet(const std::string& name) const {
+  const auto it = std::find_if(sheets_.begin(), sheets_.end(),
+                               [&](const Worksheet& sheet) { return sheet.Name() == name; });
+  return it == sheets_.end() ? nullptr : &*it;
+}
+
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path) {
+  auto workbook = std::make_unique<Workbook>();
+  if (KindOf(FileHead(path)) == FileKind::Package) {
+    ZipPackage package = ZipPackage::OpenFile(path);
+    ReadXlsx(package, *workbook);
+  } else {
+    ReadXlsFile(path, *workbook);
+  }
+  return workbook;
+}
+
+std::unique_ptr<Workbook> OpenWorkbookBytes(std::span<const unsigned char> bytes) {
+  auto workbook = std::make_unique<Workbook>();
+  if (KindOf(bytes.first(std::min(bytes.size(), kCompoundSignature.size()))) == FileKind::Package) {
+    ZipPackage package = ZipPackage::OpenBytes(bytes);
+    ReadXlsx(package, *workbook);
+  } else {
+    ReadXlsBytes(bytes, *workbook);
+  }
+  return workbook;
+}
+
+}  // namespace velloway::workbook

@@ -1,0 +1,52 @@
+// An open workbook: its worksheets in workbook order and the texts they share. Both file
+// formats are read into this one model, so everything above the readers sees one kind of
+// workbook.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "workbook/StringPool.h"
+#include "workbook/ValueText.h"
+#include "workbook/Worksheet.h"
+
+namespace velloway::workbook {
+
+// How values become text: the decimal separator and the date and time patterns in force.
+struct TextFormat {
+  std::string decimalSeparator = ".";
+  DateTimeFormats dates;
+};
+
+class Workbook {
+ public:
+  Workbook() = default;
+  Workbook(const Workbook&) = delete;
+  Workbook& operator=(const Workbook&) = delete;
+
+  std::span<const Worksheet> Sheets() const { return sheets_; }
+  const Worksheet* FindSheet(const std::string& name) const;
+
+  const StringPool& Strings() const { return strings_; }
+  const TextFormat& Format() const { return format_; }
+  void SetFormat(TextFormat format) { format_ = std::move(format); }
+
+  // Building.
+  StringPool& MutableStrings() { return strings_; }
+  Worksheet& AddSheet(std::string name) { return sheets_.emplace_back(std::move(name), *this); }
+
+ private:
+  std::vector<Worksheet> sheets_;
+  StringPool strings_;
+  TextFormat format_;
+};
+
+// Opens a workbook file of either format, told apart by its first bytes, not its name.
+// Throws WorkbookError when it cannot be opened.
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path);
+// The same for a workbook already in memory (the bytes must outlive the call only).
+std::unique_ptr<Workbook> OpenWorkbookBytes(std::span<const unsigned char> bytes);
+
+}  // namespace velloway::workbook

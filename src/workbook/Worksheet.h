@@ -1,0 +1,61 @@
+// One worksheet's cells, kept sorted by row and column in sixteen bytes each; texts are
+// indexes into the workbook's string pool.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "workbook/CellValue.h"
+
+namespace velloway::workbook {
+
+class Workbook;
+
+// Largest sheet the readers accept: the bounds of the newest file format.
+inline constexpr std::uint32_t kMaxRows = 1048576;
+inline constexpr std::uint32_t kMaxColumns = 16384;
+
+struct StoredCell {
+  std::uint32_t row = 0;     // 1-based
+  std::uint16_t column = 0;  // 1-based
+  CellKind kind = CellKind::Empty;
+  bool boolean = false;
+  // Number and DateTime: the value's bits. Text: the string pool index.
+  std::uint64_t payload = 0;
+};
+
+class Worksheet {
+ public:
+  Worksheet(std::string name, const Workbook& owner) : name_(std::move(name)), owner_(&owner) {}
+
+  const std::string& Name() const { return name_; }
+  const Workbook& Owner() const { return *owner_; }
+
+  // The value at a 1-based row and column; Empty outside the sheet.
+  CellValue Cell(std::int64_t row, std::int64_t column) const;
+
+  // Every stored cell in row order, then column order.
+  const std::vector<StoredCell>& Cells() const { return cells_; }
+  CellValue ValueOf(const StoredCell& cell) const;
+
+  // Building. Cells appended in ascending order need no sorting; Seal() sorts otherwise,
+  // keeping the last of two cells at one place.
+  void Append(const StoredCell& cell) { cells_.push_back(cell); }
+  bool IsAfterLast(std::uint32_t row, std::uint16_t column) const {
+    return cells_.empty() || row > cells_.back().row ||
+           (row == cells_.back().row && column > cells_.back().column);
+  }
+  void Seal();
+
+ private:
+  std::string name_;
+  const Workbook* owner_;
+  std::vector<StoredCell> cells_;
+};
+
+StoredCell NumberCell(std::uint32_t row, std::uint16_t column, double value, CellKind kind);
+StoredCell TextCell(std::uint32_t row, std::uint16_t column, std::uint32_t poolIndex);
+StoredCell FlagCell(std::uint32_t row, std::uint16_t column, CellKind kind, bool value);
+
+}  // namespace velloway::workbook

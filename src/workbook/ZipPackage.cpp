@@ -1,0 +1,114 @@
+#include "workbook/ZipPackage.h"
+
+#include <sys/stat.h>
+#include <zip.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "workbook/WorkbookError.h"
+
+namespace velloway::workbook {
+namespace {
+
+// Budget for the whole package: a generous multiple of its size plus room for small files.
+constexpr std::uint64_t kBudgetFloor = 64ULL << 20;
+constexpr std::uint64_t kBudgetRatio = 100;
+constexpr std::uint64_t kBudgetCeiling = 8ULL << 30;
+// One part may inflate to this multiple of its packed size once it passes the floor; real
+// spreadsheet parts stay far below it, deflate bombs run near the format's limit of ~1000.
+constexpr std::uint64_t kPartRatio = 250;
+constexpr std::uint64_t kPartFloor = 16ULL << 20;
+constexpr std::size_t kChunk = 256 * 1024;
+
+struct FileCloser {
+  void operator()(zip_file_t* file) const noexcept { zip_fclose(file); }
+};
+
+std::uint64_t BudgetFor(std::uint64_t packedSize) {
+  return std::min(kBudgetCeiling, kBudgetFloor + kBudgetRatio * packedSize);
+}
+
+std::string ErrorText(zip_error_t& error) {
+  std::string text = zip_error_strerror(&error);
+  zip_error_fini(&error);
+  return text;
+}
+
+}  // namespace
+
+void ZipPackage::Closer::operator()(zip* archive) const noexcept { zip_discard(archive); }
+
+ZipPackage::ZipPackage(std::unique_ptr<zip, Closer> archive, std::uint64_t packedSize)
+    : archive_(std::move(archive)), budget_(BudgetFor(packedSize)) {}
+
+ZipPackage ZipPackage::OpenFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) throw WorkbookError("the file cannot be read");
+  int code = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
+  if (archive == nullptr) {
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    throw Damaged(ErrorText(error));
+  }
+  return ZipPackage(std::unique_ptr<zip, Closer>(archive),
+                    static_cast<std::uint64_t>(info.st_size));
+}
+
+ZipPackage ZipPackage::OpenBytes(std::span<const unsigned char> bytes) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  if (source == nullptr) throw Damaged(ErrorText(error));
+  zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+  if (archive == nullptr) {
+    zip_source_free(source);
+    throw Damaged(ErrorText(error));
+  }
+  zip_error_fini(&error);
+  return ZipPackage(std::unique_ptr<zip, Closer>(archive), bytes.size());
+}
+
+std::int64_t ZipPackage::Locate(const std::string& name) const {
+  std::int64_t index = zip_name_locate(archive_.get(), name.c_str(), 0);
+  if (index < 0) index = zip_name_locate(archive_.get(), name.c_str(), ZIP_FL_NOCASE);
+  return index;
+}
+
+bool ZipPackage::Has(const std::string& name) const { return Locate(name) >= 0; }
+
+void ZipPackage::Read(const std::string& name, const Sink& sink) {
+  const std::int64_t index = Locate(name);
+  if (index < 0) throw Damaged(name + " is missing");
+  const auto entry = static_cast<zip_uint64_t>(index);
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive_.get(), entry, 0, &stat) != 0 ||
+      (stat.valid & ZIP_STAT_COMP_SIZE) == 0) {
+    throw Damaged(name + " cannot be read");
+  }
+  if (stat.encryption_method != ZIP_EM_NONE) throw Encrypted();
+  std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive_.get(), entry, 0));
+  if (!file) throw Damaged(name + ": " + zip_error_strerror(zip_get_error(archive_.get())));
+
+  const std::uint64_t partLimit = std::max(kPartFloor, kPartRatio * stat.comp_size);
+  std::uint64_t inflated = 0;
+  std::vector<char> buffer(kChunk);
+  for (;;) {
+    const zip_int64_t got = zip_fread(file.get(), buffer.data(), buffer.size());
+    if (got < 0) throw Damaged(name + ": " + zip_error_strerror(zip_file_get_error(file.get())));
+    if (got == 0) break;
+    const auto count = static_cast<std::uint64_t>(got);
+    inflated += count;
+    if (inflated > partLimit) {
+      throw TooLarge(name + " inflates to more than " + std::to_string(kPartRatio) +
+                     " times its packed size");
+    }
+    if (count > budget_) throw TooLarge("the package inflates beyond its budget");
+    budget_ -= count;
+    sink(std::span<const char>(buffer.data(), static_cast<std::size_t>(count)));
+  }
+}
+
+}  // namespace velloway::workbook

@@ -1,0 +1,53 @@
+// Every example workbook imports to the plan dump kept beside it, in any user locale.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/TempDir.h"
+
+namespace velloway {
+namespace {
+
+struct Example {
+  const char* workbook;
+  const char* dump;
+  const char* locale;
+};
+
+class Examples : public ::testing::TestWithParam<Example> {};
+
+TEST_P(Examples, ImportToTheirKeptDump) {
+  test::TempDir dir;
+  const std::string examples = VELLOWAY_EXAMPLES;
+  const std::string env = "LC_ALL=" + std::string(GetParam().locale) + " XDG_CONFIG_HOME='" +
+                          dir.File("cfg") + "' '" VELLOWAY_CLI "' ";
+  const std::string plan = dir.File("plan.db");
+  // Twice into the same plan: the second import replaces the first.
+  for (int run = 0; run < 2; ++run) {
+    const int status = std::system((env + "import '" + examples + "/" + GetParam().workbook +
+                                    "' --plan '" + plan + "' --quiet 2>" + dir.File("err.txt"))
+                                       .c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << test::ReadFile(dir.File("err.txt"));
+  }
+  ASSERT_EQ(std::system((env + "dump --plan '" + plan + "' >" + dir.File("dump.json")).c_str()), 0);
+  EXPECT_EQ(test::ReadFile(dir.File("dump.json")),
+            test::ReadFile(examples + "/" + GetParam().dump));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Workbooks, Examples,
+    ::testing::Values(Example{"register-2.2.xlsx", "register-2.2.dump.json", "C"},
+                      Example{"register-2.2.xlsx", "register-2.2.dump.json", "de_DE.UTF-8"}));
+
+TEST(ExampleGenerator, WritesTheKeptWorkbookByteForByte) {
+  test::TempDir dir;
+  const std::string made = dir.File("register-2.2.xlsx");
+  ASSERT_EQ(std::system(("'" VELLOWAY_MAKE_REGISTER_2_2 "' '" + made + "'").c_str()), 0);
+  EXPECT_EQ(test::ReadFile(made),
+            test::ReadFile(std::string(VELLOWAY_EXAMPLES) + "/register-2.2.xlsx"));
+}
+
+}  // namespace
+}  // namespace velloway

@@ -1,0 +1,117 @@
+#include "support/PackageBuilder.h"
+
+#include <zip.h>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace velloway::test {
+namespace {
+
+const char* const kPackageRels = "http://schemas.openxmlformats.org/package/2006/relationships";
+
+std::string Relationship(const std::string& id, const std::string& type,
+                         const std::string& target) {
+  return "<Relationship Id=\"" + id + "\" Type=\"" + type + "\" Target=\"" + target + "\"/>";
+}
+
+}  // namespace
+
+std::vector<unsigned char> Zip(const Parts& parts) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+  zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+  if (archive == nullptr) throw std::runtime_error("cannot build a zip");
+  zip_source_keep(buffer);
+  for (const auto& [name, content] : parts) {
+    zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+    if (zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+      throw std::runtime_error("cannot add " + name);
+    }
+  }
+  if (zip_close(archive) != 0) throw std::runtime_error("cannot close the zip");
+  zip_source_open(buffer);
+  zip_source_seek(buffer, 0, SEEK_END);
+  const zip_int64_t size = zip_source_tell(buffer);
+  zip_source_seek(buffer, 0, SEEK_SET);
+  std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
+  zip_source_read(buffer, bytes.data(), bytes.size());
+  zip_source_close(buffer);
+  zip_source_free(buffer);
+  return bytes;
+}
+
+std::string WriteZip(const std::string& path, const Parts& parts) {
+  const auto bytes = Zip(parts);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) throw std::runtime_error("cannot write " + path);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+  return path;
+}
+
+Namespaces Transitional() {
+  return {"http://schemas.openxmlformats.org/spreadsheetml/2006/main",
+          "http://schemas.openxmlformats.org/officeDocument/2006/relationships"};
+}
+
+Namespaces Strict() {
+  return {"http://purl.oclc.org/ooxml/spreadsheetml/main",
+          "http://purl.oclc.org/ooxml/officeDocument/relationships"};
+}
+
+Parts MinimalWorkbook::Build() const {
+  Parts parts;
+  parts["[Content_Types].xml"] =
+      "<?xml version=\"1.0\"?><Types "
+      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
+  parts["_rels/.rels"] =
+      std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"") + kPackageRels + "\">" +
+      Relationship("rId1", ns.relationships + "/officeDocument", "xl/workbook.xml") +
+      "</Relationships>";
+  std::string sheetList;
+  std::string rels;
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    const std::string n = std::to_string(i + 1);
+    sheetList +=
+        "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+    rels +=
+        Relationship("rId" + n, ns.relationships + "/worksheet", "worksheets/sheet" + n + ".xml");
+    parts["xl/worksheets/sheet" + n + ".xml"] = "<?xml version=\"1.0\"?><worksheet xmlns=\"" +
+                                                ns.main + "\"><sheetData>" + sheets[i].second +
+                                                "</sheetData></worksheet>";
+  }
+  if (!sharedStrings.empty()) {
+    std::string items;
+    for (const std::string& item : sharedStrings) items += item;
+    parts["xl/sharedStrings.xml"] =
+        "<?xml version=\"1.0\"?><sst xmlns=\"" + ns.main + "\">" + items + "</sst>";
+    rels += Relationship("rIdS", ns.relationships + "/sharedStrings", "sharedStrings.xml");
+  }
+  if (!styles.empty()) {
+    parts["xl/styles.xml"] = styles;
+    rels += Relationship("rIdT", ns.relationships + "/styles", "styles.xml");
+  }
+  parts["xl/workbook.xml"] = "<?xml version=\"1.0\"?><workbook xmlns=\"" + ns.main +
+                             "\" xmlns:r=\"" + ns.relationships + "\"><workbookPr " +
+                             workbookAttributes + "/><sheets>" + sheetList + "</sheets></workbook>";
+  parts["xl/_rels/workbook.xml.rels"] =
+      std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"") + kPackageRels + "\">" + rels +
+      "</Relationships>";
+  return parts;
+}
+
+std::string StylesPart(const std::vector<int>& cellFormatIds,
+                       const std::map<int, std::string>& customCodes) {
+  std::string xml =
+      "<?xml version=\"1.0\"?><styleSheet xmlns=\"" + Transitional().main + "\"><numFmts>";
+  for (const auto& [id, code] : customCodes) {
+    xml += "<numFmt numFmtId=\"" + std::to_string(id) + "\" formatCode=\"" + code + "\"/>";
+  }
+  xml += "</numFmts><cellStyleXfs><xf numFmtId=\"14\"/></cellStyleXfs><cellXfs>";
+  for (const int id : cellFormatIds) xml += "<xf numFmtId=\"" + std::to_string(id) + "\"/>";
+  return xml + "</cellXfs></styleSheet>";
+}
+
+}  // namespace velloway::test

@@ -1,0 +1,40 @@
+// Hand-built packages for what libxlsxwriter cannot write: inline strings, cells without
+// references, the strict namespaces, hostile XML, deflate bombs.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace velloway::test {
+
+// The parts of a package by name; Zip() writes them with libzip.
+using Parts = std::map<std::string, std::string>;
+std::vector<unsigned char> Zip(const Parts& parts);
+std::string WriteZip(const std::string& path, const Parts& parts);
+
+// The namespaces of the two variants of the format.
+struct Namespaces {
+  std::string main;           // spreadsheet elements
+  std::string relationships;  // r:id and relationship types
+};
+Namespaces Transitional();
+Namespaces Strict();
+
+// A workbook of one sheet per entry (name -> sheetData content), with an optional
+// shared-string table (the <si> items) and styles part (the whole part); workbookPr
+// attributes such as date1904="1" go into workbookAttributes.
+struct MinimalWorkbook {
+  std::vector<std::pair<std::string, std::string>> sheets;
+  std::vector<std::string> sharedStrings;
+  std::string styles;
+  std::string workbookAttributes;
+  Namespaces ns = Transitional();
+  Parts Build() const;
+};
+
+// A styles part whose cell formats 0.. have these number format ids, with these custom codes.
+std::string StylesPart(const std::vector<int>& cellFormatIds,
+                       const std::map<int, std::string>& customCodes = {});
+
+}  // namespace velloway::test

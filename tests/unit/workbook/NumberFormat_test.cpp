@@ -1,0 +1,63 @@
+#include "workbook/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include "workbook/DateSystem.h"
+
+namespace velloway::workbook {
+namespace {
+
+TEST(NumberFormat, DateAndTimeCodes) {
+  for (const char* code : {"d/m/yyyy", "yyyy-mm-dd", "mmm-yy", "dd/mm/yyyy\\ hh:mm", "h:mm:ss;@",
+                           "h:mm AM/PM", "[h]:mm", "[mm]:ss", "[ss]", "[$-409]d\\-mmm\\-yyyy;@",
+                           "[$-F800]dddd\\,\\ mmmm\\ dd\\,\\ yyyy", "dd\"th of\" mmmm",
+                           "[Red]dd/mm/yy", "General\\ yyyy", "DD/MM/YYYY"}) {
+    EXPECT_TRUE(IsDateTimeFormatCode(code)) << code;
+  }
+}
+
+TEST(NumberFormat, NumberCodes) {
+  for (const char* code :
+       {"General", "0.00", "#,##0.00\\ [$\u20ac-407];[Red]\\-#,##0.00", "\"$\"#,##0.00", "0.00%",
+        "@", "# ?/?", "0.00E+00", "0.0\" days\"", "\\d0", "_-* #,##0_-;\\-* #,##0_-",
+        "[Red]0;[Blue]-0", "0;dd/mm/yyyy", "[>100]0;0.0", "*m0", "", "\"unterminated"}) {
+    EXPECT_FALSE(IsDateTimeFormatCode(code)) << code;
+  }
+}
+
+TEST(NumberFormat, BuiltInIds) {
+  for (const int id : {14, 15, 16, 17, 18, 19, 20, 21, 22, 27, 36, 45, 46, 47, 50, 58}) {
+    EXPECT_TRUE(IsBuiltInDateTimeFormat(id)) << id;
+  }
+  for (const int id : {0, 1, 2, 9, 10, 11, 12, 13, 23, 26, 37, 44, 48, 49, 59, 164}) {
+    EXPECT_FALSE(IsBuiltInDateTimeFormat(id)) << id;
+  }
+}
+
+TEST(DateSystem, SerialsAsTheAutomationLayerHandsThemOut) {
+  EXPECT_EQ(ToAutomationDate(0.5, DateSystem::From1900), 0.5);
+  EXPECT_EQ(ToAutomationDate(1, DateSystem::From1900), 2);  // 1 January 1900
+  EXPECT_EQ(ToAutomationDate(59.25, DateSystem::From1900), 60.25);
+  EXPECT_EQ(ToAutomationDate(60, DateSystem::From1900), std::nullopt);
+  EXPECT_EQ(ToAutomationDate(61, DateSystem::From1900), 61);
+  EXPECT_EQ(ToAutomationDate(-1, DateSystem::From1900), std::nullopt);
+  EXPECT_EQ(ToAutomationDate(2958465.5, DateSystem::From1900), 2958465.5);
+  EXPECT_EQ(ToAutomationDate(2958466, DateSystem::From1900), std::nullopt);
+  EXPECT_EQ(ToAutomationDate(0, DateSystem::From1904), 1462);
+  EXPECT_EQ(FromAutomationDate(2, DateSystem::From1900), 1);
+  EXPECT_EQ(FromAutomationDate(1462, DateSystem::From1904), 0);
+}
+
+TEST(DateSystem, IsoDates) {
+  EXPECT_EQ(ParseIsoDate("2024-01-15"), 45306);
+  EXPECT_EQ(ParseIsoDate("2024-01-15T12:00:00Z"), 45306.5);
+  EXPECT_EQ(ParseIsoDate("2024-01-15T06:00"), 45306.25);
+  EXPECT_DOUBLE_EQ(*ParseIsoDate("2024-01-15T00:00:01.5"), 45306 + 1.5 / 86400);
+  for (const char* bad : {"", "2024-02-30", "2024-1-5", "2024-01-15T25:00", "2024-01-15 12:00",
+                          "1899-12-29", "2024-01-15T12:00:00.", "2024-01-15T12:00:00+01"}) {
+    EXPECT_EQ(ParseIsoDate(bad), std::nullopt) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace velloway::workbook

@@ -1,0 +1,28 @@
+// Shared helpers of the workbook tests: the text a cell reads as, under fixed patterns.
+#pragma once
+
+#include <string>
+
+#include "workbook/CellText.h"
+#include "workbook/Workbook.h"
+
+namespace velloway::test {
+
+// "dd/MM/yyyy" and "HH:mm:ss" with "." as the separator: what the tests' expectations assume.
+inline workbook::TextFormat TestFormat() {
+  return workbook::TextFormat{".", {"dd/MM/yyyy", "HH:mm:ss"}};
+}
+
+// The text of a cell given by its A1 reference, as the cell reader would give it.
+std::string Read(const workbook::Worksheet& sheet, const std::string& reference);
+std::string Read(const workbook::Workbook& book, const std::string& sheet,
+                 const std::string& reference);
+
+// Opens a workbook and sets the test format; fails the test when it cannot be opened.
+std::unique_ptr<workbook::Workbook> Open(const std::string& path);
+
+// The reason a workbook cannot be opened, or "opened" when it can.
+std::string OpenFailure(const std::string& path);
+std::string OpenFailure(const std::vector<unsigned char>& bytes);
+
+}  // namespace velloway::test
