@@ -2,7 +2,7 @@
 // holds the register's settings as one-line XML fragments. The file is the same on every run:
 // its creation time is fixed and every value is written in the same order.
 //
-//   velloway_generate_older_template OUTPUT.xlsx
+//   make_register_2_1 OUTPUT.xlsx
 #include <xlsxwriter.h>
 
 #include <cstdio>
@@ -124,210 +124,75 @@ void WriteOptions(lxw_workbook* book) {
   }
 }
 
+// The record sheets: a title in row 1, the header in row 2, data from row 3. Each table is
+// laid out one sheet row per line.
+// clang-format off
 const Row kRiskHeader{
-    "Risk ID",  "Type",         "Title",          "Probability",   "Cost",        "Schedule",
-    "Score",    "Response",     "Response Title", "Response Cost", "Probability", "Cost",
-    "Schedule", "Score",        "Owner",          "Cause",         "Description", "Effect",
-    "RBS",      "Status",       "Manageability",  "Proximity",     "Start Date",  "End Date",
-    "Exposure", "Quantifiable", "Quantified",     "Phase",         "Review Date"};
+    "Risk ID", "Type", "Title", "Probability", "Cost", "Schedule", "Score", "Response",
+    "Response Title", "Response Cost", "Probability", "Cost", "Schedule", "Score", "Owner",
+    "Cause", "Description", "Effect", "RBS", "Status", "Manageability", "Proximity",
+    "Start Date", "End Date", "Exposure", "Quantifiable", "Quantified", "Phase", "Review Date"};
 
 void WriteRisks(lxw_workbook* book) {
   Row header = kRiskHeader;
   header.push_back("Fallback Plan");
-  WriteSheet(book, "Qualitative Risks", header,
-             {{"R001",
-               "Threat",
-               "Late design approval",
-               "H",
-               "M",
-               "H",
-               "16",
-               "Reduce",
-               "Weekly design reviews",
-               "12000",
-               "L",
-               "L",
-               "M",
-               "6",
-               "A. Okafor",
-               "Client board meets monthly",
-               "Design sign-off slips past the window",
-               "Build start delayed",
-               "1.2",
-               "Open",
-               "Manageable",
-               "Near",
-               "2025-01-06",
-               "2025-06-30",
-               "48000",
-               "TRUE",
-               "FALSE",
-               "Design",
-               "2025-02-01",
-               "Start build on approved packages"},
-              {"R002",
-               "Opportunity",
-               "Early steel delivery",
-               "M",
-               "L",
-               "M",
-               "9",
-               "Exploit",
-               "Reserve crane slot",
-               "2500",
-               "H",
-               "L",
-               "H",
-               "12",
-               "J. Lindqvist",
-               "Mill has spare capacity",
-               "Steel arrives four weeks early",
-               "Frame starts early",
-               "2.1",
-               "Open",
-               "Easy",
-               "Medium",
-               "2025-02-03",
-               "2025-04-30",
-               "-15000",
-               "TRUE",
-               "TRUE",
-               "Build",
-               "",
-               ""},
-              {"R003",
-               "",
-               "Ground conditions",
-               "VH",
-               "H",
-               "VH",
-               "25",
-               "",
-               "",
-               "0",
-               "VH",
-               "H",
-               "VH",
-               "25",
-               "M. Duarte",
-               "Limited site investigation",
-               "Soft ground found under the east wing<CRLF>after excavation starts",
-               "Piling redesign",
-               "2.3",
-               "",
-               "Difficult",
-               "",
-               "",
-               "",
-               "250000",
-               "",
-               "",
-               "Build",
-               "",
-               "Accept and monitor"}});
+  WriteSheet(book, "Qualitative Risks", header, {
+      {"R001", "Threat", "Late design approval", "H", "M", "H", "16", "Reduce",
+       "Weekly design reviews", "12000", "L", "L", "M", "6", "A. Okafor",
+       "Client board meets monthly", "Design sign-off slips past the window",
+       "Build start delayed", "1.2", "Open", "Manageable", "Near", "2025-01-06", "2025-06-30",
+       "48000", "TRUE", "FALSE", "Design", "2025-02-01", "Start build on approved packages"},
+      {"R002", "Opportunity", "Early steel delivery", "M", "L", "M", "9", "Exploit",
+       "Reserve crane slot", "2500", "H", "L", "H", "12", "J. Lindqvist",
+       "Mill has spare capacity", "Steel arrives four weeks early", "Frame starts early", "2.1",
+       "Open", "Easy", "Medium", "2025-02-03", "2025-04-30", "-15000", "TRUE", "TRUE", "Build",
+       "", ""},
+      {"R003", "", "Ground conditions", "VH", "H", "VH", "25", "", "", "0", "VH", "H", "VH", "25",
+       "M. Duarte", "Limited site investigation",
+       "Soft ground found under the east wing\nafter excavation starts", "Piling redesign",
+       "2.3", "", "Difficult", "", "2025-03-03", "2025-09-30", "250000", "", "", "Build", "",
+       "Accept and monitor"}});
 }
 
 void WriteActions(lxw_workbook* book) {
   WriteSheet(book, "Response Actions",
-             {"Action",       "Risk ID",       "Description", "Responsibility", "Start",   "Finish",
-              "Target Start", "Target Finish", "Cost",        "Actual Cost",    "Task ID", "Status",
-              "Probability",  "Cost",          "Schedule",    "Score",          "Text 1",  "Text 2",
-              "Text 3",       "Text 4",        "Text 5"},
-             {{"Reviews",
-               "R001",
-               "Weekly review with the client",
-               "A. Okafor",
-               "2025-01-13",
-               "2025-05-30",
-               "2025-01-06",
-               "",
-               "8000",
-               "2500",
-               "1",
-               "In Progress",
-               "M",
-               "L",
-               "M",
-               "9",
-               "Minutes filed",
-               "",
-               "",
-               "",
-               ""},
-              {"Fast track",
-               "R001",
-               "Approve packages one by one",
-               "J. Lindqvist",
-               "",
-               "",
-               "",
-               "",
-               "4000",
-               "0",
-               "",
-               "",
-               "L",
-               "L",
-               "L",
-               "4",
-               "",
-               "",
-               "",
-               "",
-               ""}});
+      {"Action", "Risk ID", "Description", "Responsibility", "Start", "Finish", "Target Start",
+       "Target Finish", "Cost", "Actual Cost", "Task ID", "Status", "Probability", "Cost",
+       "Schedule", "Score", "Text 1", "Text 2", "Text 3", "Text 4", "Text 5"}, {
+      {"Reviews", "R001", "Weekly review with the client", "A. Okafor", "2025-01-13",
+       "2025-05-30", "2025-01-06", "", "8000", "2500", "1", "In Progress", "M", "L", "M", "9",
+       "Minutes filed", "", "", "", ""},
+      {"Fast track", "R001", "Approve packages one by one", "J. Lindqvist", "2025-02-03",
+       "2025-03-28", "", "", "4000", "0", "", "", "L", "L", "L", "4", "", "", "", "", ""}});
 }
 
 void WriteQuantitative(lxw_workbook* book) {
   WriteSheet(book, "Quantitative Risks",
-             {"Plan", "Risk ID", "Title", "Probability", "Response Cost"},
-             {{"Pre-mitigation", "R001", "Late design approval", "0.4", "12000"},
-              {"Post-mitigation", "R001", "Late design approval", "0.15", "12000"},
-              {"Pre-mitigation", "R003", "Ground conditions", "0.75", "0"}});
+      {"Plan", "Risk ID", "Title", "Probability", "Response Cost"}, {
+      {"Pre-mitigation", "R001", "Late design approval", "0.4", "12000"},
+      {"Post-mitigation", "R001", "Late design approval", "0.15", "12000"},
+      {"Pre-mitigation", "R003", "Ground conditions", "0.75", "0"}});
   WriteSheet(book, "Task Impacts",
-             {"Plan", "Risk ID", "Task ID", "Duration Shape", "Min", "Likely", "Max", "Cost Shape",
-              "Min", "Likely", "Max", "Correlate", "Correlate Existence", "Link"},
-             {{"Pre-mitigation", "R001", "1", "Triangular", "5", "10", "20", "Uniform", "1000",
-               "2000", "5000", "TRUE", "TRUE", "FALSE"},
-              {"", "R001", "2", "", "2", "3", "6", "", "0", "0", "0", "", "", ""},
-              {"Post-mitigation", "R003", "2", "Triangular", "10", "15", "30", "Triangular",
-               "20000", "40000", "90000", "FALSE", "TRUE", "TRUE"}});
+      {"Plan", "Risk ID", "Task ID", "Duration Shape", "Min", "Likely", "Max", "Cost Shape",
+       "Min", "Likely", "Max", "Correlate", "Correlate Existence", "Link"}, {
+      {"Pre-mitigation", "R001", "1", "Triangular", "5", "10", "20", "Uniform", "1000", "2000",
+       "5000", "TRUE", "TRUE", "FALSE"},
+      {"", "R001", "2", "", "2", "3", "6", "", "0", "0", "0", "", "", ""},
+      {"Post-mitigation", "R003", "2", "Triangular", "10", "15", "30", "Triangular", "20000",
+       "40000", "90000", "FALSE", "TRUE", "TRUE"}});
 }
 
 void WriteHistory(lxw_workbook* book) {
   Row header = kRiskHeader;
   header.push_back("Audit Date");
-  WriteSheet(book, "Risk History", header,
-             {{"R001",
-               "Threat",
-               "Late design approval",
-               "VH",
-               "H",
-               "H",
-               "20",
-               "Reduce",
-               "Weekly design reviews",
-               "12000",
-               "M",
-               "M",
-               "M",
-               "9",
-               "A. Okafor",
-               "Client board meets monthly",
-               "Design sign-off slips",
-               "Build start delayed",
-               "1.2",
-               "Open",
-               "Difficult",
-               "Near",
-               "2024-11-04",
-               "2025-06-30",
-               "60000",
-               "TRUE",
-               "FALSE",
-               "Design",
-               "",
-               "2024-11-04"}});
+  WriteSheet(book, "Risk History", header, {
+      {"R001", "Threat", "Late design approval", "VH", "H", "H", "20", "Reduce",
+       "Weekly design reviews", "12000", "M", "M", "M", "9", "A. Okafor",
+       "Client board meets monthly", "Design sign-off slips", "Build start delayed", "1.2",
+       "Open", "Difficult", "Near", "2024-11-04", "2025-06-30", "60000", "TRUE", "FALSE",
+       "Design", "", "2024-11-04"}});
 }
+// clang-format on
 
 }  // namespace
 
