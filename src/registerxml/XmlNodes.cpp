@@ -64,7 +64,8 @@ bool AppendCloneToRoot(xmlDocPtr doc, xmlNodePtr node) {
 }
 
 bool AppendClone(xmlNodePtr parent, xmlNodePtr child) {
-  if (parent == nullptr || child == nullptr) return false;
+  // Only an element takes children here: a document keeps its one document element.
+  if (parent == nullptr || child == nullptr || parent->type != XML_ELEMENT_NODE) return false;
   xmlNodePtr copy = CopyFor(child, parent->doc);
   if (copy == nullptr) return false;
   if (xmlAddChild(parent, copy) == nullptr) {

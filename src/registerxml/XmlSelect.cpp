@@ -75,8 +75,11 @@ XmlNodeList SelectNodesOrThrow(xmlNodePtr node, const std::string& xpath) {
   if (!result || result->type != XPATH_NODESET) throw ImportError(Invalid(xpath));
   XmlNodeList nodes;
   if (result->nodesetval != nullptr) {
-    nodes.assign(result->nodesetval->nodeTab,
-                 result->nodesetval->nodeTab + result->nodesetval->nodeNr);
+    for (int i = 0; i < result->nodesetval->nodeNr; ++i) {
+      xmlNodePtr selected = result->nodesetval->nodeTab[i];
+      // Namespace nodes are copies that die with the result; no caller asks for them.
+      if (selected->type != XML_NAMESPACE_DECL) nodes.push_back(selected);
+    }
   }
   return nodes;
 }

@@ -61,6 +61,7 @@ TEST(AppendClone, AppendsADeepCopyAndLeavesTheOriginal) {
   EXPECT_FALSE(AppendClone(parent.get(), nullptr));
   EXPECT_FALSE(AppendClone(nullptr, child.get()));
   EXPECT_FALSE(AppendCloneToRoot(doc.get(), nullptr));
+  EXPECT_FALSE(AppendClone(AsNode(doc.get()), child.get()));  // one document element only
 }
 
 TEST(AppendClone, CopiesAFragmentFromAnotherDocumentWithItsNamespaces) {
@@ -117,15 +118,6 @@ TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
   EXPECT_EQ(XmlDateText(state, "next week", false), "2026-12-06");
   EXPECT_EQ(XmlDateText(state, "next week", true), "");
   EXPECT_EQ(XmlDateText(state, "31/02/2025", true), "");
-}
-
-TEST(XmlValueFormats, BooleansAndNumbersWithAPoint) {
-  EXPECT_EQ(XmlBooleanText(true), "true");
-  EXPECT_EQ(XmlBooleanText(false), "false");
-  EXPECT_EQ(XmlNumberText(2.5), "2.5");
-  EXPECT_EQ(XmlNumberText(1000), "1000");
-  EXPECT_EQ(XmlNumberText(0), "0");
-  EXPECT_EQ(XmlNumberText(-0.1 - 0.2), "-0.3");
 }
 
 }  // namespace
