@@ -51,35 +51,42 @@ std::string IndentedText(xmlDocPtr doc) {
   return text;
 }
 
-// Loads the schema and validates the document; the result's code is 0 when the document is
-// valid. Throws ImportError when the schema cannot be used.
-XmlParseError ValidateAgainstSchema(xmlDocPtr doc, const std::string& text,
-                                    const std::string& schemaPath) {
-  const XmlDocument schemaDoc = LoadXml(ReadSchemaFile(schemaPath));
-  if (!schemaDoc) throw ImportError("the schema file does not load", schemaPath);
-  if (!SelectXmlNodes(reinterpret_cast<xmlNodePtr>(schemaDoc.get()), "//*/@targetNamespace")
-           .value_or(XmlNodeList{})
-           .size()) {
+// A compiled schema with the document it was read from, which must outlive it.
+struct LoadedSchema {
+  XmlDocument doc;
+  std::unique_ptr<xmlSchema, SchemaDeleter> schema;
+};
+
+// Reads and compiles the schema file; throws ImportError when it cannot be used.
+LoadedSchema LoadSchema(const std::string& schemaPath) {
+  LoadedSchema loaded{LoadXml(ReadSchemaFile(schemaPath)), nullptr};
+  if (!loaded.doc) throw ImportError("the schema file does not load", schemaPath);
+  const auto targetNamespace =
+      SelectXmlNodes(reinterpret_cast<xmlNodePtr>(loaded.doc.get()), "//*/@targetNamespace");
+  if (!targetNamespace || targetNamespace->empty()) {
     throw ImportError("the schema has no target namespace", schemaPath);
   }
-  XmlErrorCapture schemaErrors;
+  XmlErrorCapture errors;
   std::unique_ptr<xmlSchemaParserCtxt, SchemaParserDeleter> parser(
-      xmlSchemaNewDocParserCtxt(schemaDoc.get()));
+      xmlSchemaNewDocParserCtxt(loaded.doc.get()));
   if (!parser) throw ImportError("cannot read the schema", schemaPath);
-  xmlSchemaSetParserStructuredErrors(parser.get(), XmlErrorCapture::Handler, &schemaErrors);
-  std::unique_ptr<xmlSchema, SchemaDeleter> schema(xmlSchemaParse(parser.get()));
-  if (!schema) {
-    throw ImportError(schemaErrors.first ? schemaErrors.first->reason : "the schema is not valid",
-                      schemaPath);
+  xmlSchemaSetParserStructuredErrors(parser.get(), XmlErrorCapture::Handler, &errors);
+  loaded.schema.reset(xmlSchemaParse(parser.get()));
+  if (!loaded.schema) {
+    throw ImportError(errors.first ? errors.first->reason : "the schema is not valid", schemaPath);
   }
+  return loaded;
+}
+
+// Validates the document parsed from text; the result's code is 0 when it is valid.
+XmlParseError Validate(xmlSchemaPtr schema, xmlDocPtr doc, const std::string& text) {
   XmlErrorCapture errors;
   errors.text = &text;
-  std::unique_ptr<xmlSchemaValidCtxt, SchemaValidDeleter> validator(
-      xmlSchemaNewValidCtxt(schema.get()));
-  if (!validator) throw ImportError("cannot validate with the schema", schemaPath);
+  std::unique_ptr<xmlSchemaValidCtxt, SchemaValidDeleter> validator(xmlSchemaNewValidCtxt(schema));
+  if (!validator) throw ImportError("cannot validate with the schema");
   xmlSchemaSetValidStructuredErrors(validator.get(), XmlErrorCapture::Handler, &errors);
   const int rc = xmlSchemaValidateDoc(validator.get(), doc);
-  if (rc < 0) throw ImportError("the validator failed", schemaPath);
+  if (rc < 0) throw ImportError("the validator failed");
   if (rc == 0) return {};
   if (errors.first) return *errors.first;
   XmlParseError unexplained;
@@ -106,7 +113,8 @@ bool ValidateXmlWithSchema(LibraryState& state, xmlDocPtr doc, const std::string
   const XmlDocument copy = LoadXml(text);
   if (!copy) return false;
   try {
-    const XmlParseError result = ValidateAgainstSchema(copy.get(), text, schemaPath);
+    const LoadedSchema loaded = LoadSchema(schemaPath);
+    const XmlParseError result = Validate(loaded.schema.get(), copy.get(), text);
     if (result.errorCode == 0) return true;
     if (showErrors) ShowXmlParseError(state, result, "XML");
     return false;
