@@ -29,7 +29,7 @@ std::string LevelPosition(xmlDocPtr doc, const std::string& levelType,
   using namespace modXMLToolbox;
   const std::string query = std::string(kRiskRegisterPath) + "/PID/LevelTypes/LevelType[@Name='" +
                             levelType + "']/Levels/Level";
-  const XmlNodeList levels = SelectNodesOrThrow(reinterpret_cast<xmlNodePtr>(doc), query);
+  const XmlNodeList levels = SelectNodesOrThrow(DocumentNode(doc), query);
   const std::string wanted = UnicodeUpper(value);
   for (xmlNodePtr level : levels) {
     if (UnicodeUpper(FirstChildText(level, matchField)) == wanted) return PositionOf(level);

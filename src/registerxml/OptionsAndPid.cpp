@@ -31,7 +31,7 @@ std::string OptionsCell(LibraryState& state, std::int32_t row, std::int32_t colu
 bool CopyFragment(LibraryState& state, std::int32_t row, const char* name, xmlNodePtr parent) {
   const XmlDocument fragment = LoadXml(OptionsCell(state, row, 1));
   if (!fragment) return false;
-  AppendClone(parent, SelectSingleNode(reinterpret_cast<xmlNodePtr>(fragment.get()), name));
+  AppendClone(parent, SelectSingleNode(DocumentNode(fragment.get()), name));
   return true;
 }
 
@@ -56,7 +56,7 @@ bool AddOptionsToXml(LibraryState& state) {
     state.registerXml.optionsVersion = OptionsCell(state, kVersionRow, 1);
     const registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     AppendClone(SelectSingleNode(doc.node(), kRiskRegisterPath),
-                SelectSingleNode(reinterpret_cast<xmlNodePtr>(options.get()), "Options"));
+                SelectSingleNode(DocumentNode(options.get()), "Options"));
     for (std::size_t i = 0; i < state.registerXml.layoutValues.size(); ++i) {
       state.registerXml.layoutValues[i] =
           OptionsCell(state, kFirstLayoutRow + static_cast<std::int32_t>(i), 2);

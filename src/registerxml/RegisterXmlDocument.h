@@ -15,7 +15,7 @@ class RegisterXmlDocument {
 
   xmlDocPtr get() const { return doc_.get(); }
   // The document as a node, for queries that start from the top ("ksrr:Kestrion/...").
-  xmlNodePtr node() const { return reinterpret_cast<xmlNodePtr>(doc_.get()); }
+  xmlNodePtr node() const { return modXMLToolbox::DocumentNode(doc_.get()); }
 
   // "ksrr:Kestrion/RiskRegister/Risks", or null.
   xmlNodePtr RiskList() const;

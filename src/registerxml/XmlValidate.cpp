@@ -62,7 +62,7 @@ LoadedSchema LoadSchema(const std::string& schemaPath) {
   LoadedSchema loaded{LoadXml(ReadSchemaFile(schemaPath)), nullptr};
   if (!loaded.doc) throw ImportError("the schema file does not load", schemaPath);
   const auto targetNamespace =
-      SelectXmlNodes(reinterpret_cast<xmlNodePtr>(loaded.doc.get()), "//*/@targetNamespace");
+      SelectXmlNodes(DocumentNode(loaded.doc.get()), "//*/@targetNamespace");
   if (!targetNamespace || targetNamespace->empty()) {
     throw ImportError("the schema has no target namespace", schemaPath);
   }

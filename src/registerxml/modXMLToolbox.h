@@ -60,6 +60,9 @@ bool AppendClone(xmlNodePtr parent, xmlNodePtr child);
 // Puts a deep copy of newNode where oldNode stands and frees oldNode with everything below it.
 bool ReplaceXmlNode(xmlNodePtr oldNode, xmlNodePtr newNode);
 
+// A document as the node queries start from ("ksrr:Kestrion/..." selects from there).
+inline xmlNodePtr DocumentNode(xmlDocPtr doc) { return reinterpret_cast<xmlNodePtr>(doc); }
+
 // The nodes that xpath selects from node (a document may be passed as its node); none for an empty
 // or invalid query.
 std::optional<XmlNodeList> SelectXmlNodes(xmlNodePtr node, const std::string& xpath);

@@ -52,7 +52,7 @@ TEST_F(RegisterXmlDriver, AWorkbookWithoutOptionsStoresAValidSkeleton) {
   EXPECT_EQ(PlanCalls()[0].value, "");
   const XmlDocument stored = LoadXml(PlanCalls()[1].value);
   ASSERT_TRUE(stored);
-  xmlNodePtr top = reinterpret_cast<xmlNodePtr>(stored.get());
+  xmlNodePtr top = DocumentNode(stored.get());
   EXPECT_EQ(test::ChildNames(SelectSingleNode(top, "*/RiskRegister")),
             (std::vector<std::string>{"Risks", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
   EXPECT_EQ(test::ChildNames(xmlDocGetRootElement(stored.get())),

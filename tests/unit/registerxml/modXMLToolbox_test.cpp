@@ -9,8 +9,6 @@ using namespace modXMLToolbox;
 using test::ChildNames;
 using test::Text;
 
-xmlNodePtr AsNode(xmlDocPtr doc) { return reinterpret_cast<xmlNodePtr>(doc); }
-
 TEST(XmlDocumentSettings, DeclarationRootNamespaceAndQueryPrefix) {
   XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
   const std::string text = XmlText(doc.get());
@@ -19,13 +17,13 @@ TEST(XmlDocumentSettings, DeclarationRootNamespaceAndQueryPrefix) {
       text.find("<ksrr:Kestrion xmlns:ksrr=\"http://www.kestrion.com/2006/KSRiskRegister\"/>"),
       std::string::npos)
       << text;
-  EXPECT_NE(SelectSingleNode(AsNode(doc.get()), "ksrr:Kestrion"), nullptr);
+  EXPECT_NE(SelectSingleNode(DocumentNode(doc.get()), "ksrr:Kestrion"), nullptr);
 
   // Without a namespace nothing binds "ksrr": the same query is not valid there.
   XmlDocument plain = CreateXmlDocument("Options", "");
-  EXPECT_NE(SelectSingleNode(AsNode(plain.get()), "Options"), nullptr);
-  EXPECT_FALSE(SelectXmlNodes(AsNode(plain.get()), "ksrr:Options").has_value());
-  EXPECT_THROW(SelectNodesOrThrow(AsNode(plain.get()), "ksrr:Options"), ImportError);
+  EXPECT_NE(SelectSingleNode(DocumentNode(plain.get()), "Options"), nullptr);
+  EXPECT_FALSE(SelectXmlNodes(DocumentNode(plain.get()), "ksrr:Options").has_value());
+  EXPECT_THROW(SelectNodesOrThrow(DocumentNode(plain.get()), "ksrr:Options"), ImportError);
 }
 
 TEST(LoadXml, TextIsUtf8WhateverItsDeclarationSays) {
@@ -61,7 +59,7 @@ TEST(AppendClone, AppendsADeepCopyAndLeavesTheOriginal) {
   EXPECT_FALSE(AppendClone(parent.get(), nullptr));
   EXPECT_FALSE(AppendClone(nullptr, child.get()));
   EXPECT_FALSE(AppendCloneToRoot(doc.get(), nullptr));
-  EXPECT_FALSE(AppendClone(AsNode(doc.get()), child.get()));  // one document element only
+  EXPECT_FALSE(AppendClone(DocumentNode(doc.get()), child.get()));  // one document element only
 }
 
 TEST(AppendClone, CopiesAFragmentFromAnotherDocumentWithItsNamespaces) {
