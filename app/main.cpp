@@ -4,9 +4,11 @@
 
 #include <climits>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/CellsCommand.h"
 #include "app/Commands.h"
 
 namespace velloway::app {
@@ -15,6 +17,7 @@ namespace {
 const char* const kUsage =
     "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]\n"
     "       velloway dump --plan PLAN [--tag TAG] [--raw]\n"
+    "       velloway cells WORKBOOK [--sheet NAME]\n"
     "       velloway register | unregister\n"
     "       velloway --help | --version\n";
 
@@ -75,6 +78,25 @@ int ParseDump(const std::vector<std::string>& args) {
   return RunDump(options);
 }
 
+int ParseCells(const std::vector<std::string>& args) {
+  std::string workbook;
+  std::optional<std::string> sheet;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--sheet") {
+      if (!TakeValue(args, i, sheet.emplace())) return Usage("--sheet needs a value");
+    } else if (a.size() > 1 && a[0] == '-') {
+      return Usage("unknown option '" + a + "'");
+    } else if (workbook.empty()) {
+      workbook = a;
+    } else {
+      return Usage("one workbook at a time ('" + a + "' is one too many)");
+    }
+  }
+  if (workbook.empty()) return Usage("cells needs a WORKBOOK");
+  return RunCellsCommand(workbook, sheet, stdout, stderr);
+}
+
 }  // namespace
 
 std::string DefaultInstallDir() {
@@ -107,6 +129,7 @@ int main(int argc, char** argv) {
   }
   if (command == "import") return ParseImport(args);
   if (command == "dump") return ParseDump(args);
+  if (command == "cells") return ParseCells(args);
   if (command == "register" || command == "unregister") {
     if (args.size() > 1) return Usage("'" + command + "' takes no arguments");
     return RunRegistration(command == "register");

@@ -97,6 +97,18 @@ TEST_F(Cli, DumpShowsTagsSectionsAndValuesInFirstWriteOrder) {
   EXPECT_EQ(Run("dump --plan p.db --tag RR2 --raw").exitCode, 1);
 }
 
+TEST_F(Cli, CellsListsWhatTheImportSees) {
+  const Result r = Run("cells '" VELLOWAY_EXAMPLES "/register-2.2.xlsx' --sheet Options");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("Options!B4\t2.2\n"), std::string::npos);
+  EXPECT_NE(r.out.find("Options!B22\t4.5\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("Qualitative Risks!"), std::string::npos);
+  const Result missing = Run("cells nothing.xlsx");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.err.find("nothing.xlsx"), std::string::npos);
+  EXPECT_EQ(Run("cells").exitCode, 2);
+}
+
 TEST_F(Cli, RegisterAndUnregister) {
   const Result r = Run("register");
   EXPECT_EQ(r.exitCode, 0) << r.err;

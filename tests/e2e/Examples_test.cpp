@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "support/TempDir.h"
+#include "support/XlsxBuilder.h"
 
 namespace velloway {
 namespace {
@@ -42,6 +43,33 @@ INSTANTIATE_TEST_SUITE_P(
                       Example{"register-2.2.xlsx", "register-2.2.dump.json", "de_DE.UTF-8"},
                       Example{"register-2.1.xlsx", "register-2.1.dump.json", "C"},
                       Example{"register-2.1.xlsx", "register-2.1.dump.json", "de_DE.UTF-8"}));
+
+TEST(Examples, AFailedImportLeavesThePlansRegisterAsItWas) {
+  test::TempDir dir;
+  const std::string env = "XDG_CONFIG_HOME='" + dir.File("cfg") + "' '" VELLOWAY_CLI "' ";
+  const std::string plan = dir.File("plan.db");
+  const std::string examples = VELLOWAY_EXAMPLES;
+  ASSERT_EQ(std::system(
+                (env + "import '" + examples + "/register-2.2.xlsx' --plan '" + plan + "' --quiet")
+                    .c_str()),
+            0);
+  // A template "2.2" workbook whose option cell holds letters: the load fails.
+  const std::string broken = test::XlsxBuilder()
+                                 .Sheet("Options")
+                                 .Text("B4", "2.2")
+                                 .Text("B36", "blue")
+                                 .Save(dir.File("broken.xlsx"));
+  const int status = std::system(
+      (env + "import '" + broken + "' --plan '" + plan + "' --quiet 2>" + dir.File("err.txt"))
+          .c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(test::ReadFile(dir.File("err.txt")),
+            "[Critical] Kestrion was unable to load the risks from Excel.\n");
+  ASSERT_EQ(std::system((env + "dump --plan '" + plan + "' >" + dir.File("dump.json")).c_str()), 0);
+  EXPECT_EQ(test::ReadFile(dir.File("dump.json")),
+            test::ReadFile(examples + "/register-2.2.dump.json"));
+}
 
 TEST(ExampleGenerator, WritesTheKeptWorkbooksByteForByte) {
   test::TempDir dir;

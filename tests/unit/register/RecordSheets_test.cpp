@@ -212,6 +212,23 @@ TEST_F(RecordSheets, QuantitativeRisksCarryTheirScenarioAndFoldItsCase) {
   EXPECT_EQ(std::count(sections.begin(), sections.end(), "S3Mitigations"), 0);
 }
 
+TEST_F(RecordSheets, AnActionDateThatIsNoDateEndsTheWritePhase) {
+  book.Sheet("Qualitative Risks").Text("A2", "ID");
+  Risk(3, "R1");
+  book.Sheet("Response Actions").Text("B2", "Risk").Text("B3", "R1").Text("E3", "31/02/2007");
+  book.Sheet("Risk History").Text("A2", "ID");
+  Risk(3, "R1");
+  Import();
+  EXPECT_EQ(Section("QualitativeRisks").size(), 1u);
+  EXPECT_TRUE(Section("RiskActions").empty());
+  EXPECT_TRUE(Section("RiskHistory").empty());  // never reached
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+  // The road was abandoned: nothing of it is left for a later import.
+  EXPECT_FALSE(state.registerRoad.model.qualitativeRisks.has_value());
+  EXPECT_EQ(state.registerRoad.form, nullptr);
+  EXPECT_EQ(fakes.host->formActive.back(), false);
+}
+
 TEST_F(RecordSheets, ASecondImportGivesTheSameRecords) {
   book.Sheet("Qualitative Risks").Text("A2", "ID");
   Risk(3, "R1");
