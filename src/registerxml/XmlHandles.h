@@ -2,28 +2,27 @@
 // released on every way out.
 #pragma once
 
+#include <libxml/tree.h>
+
 #include <memory>
 #include <vector>
-
-struct _xmlDoc;
-struct _xmlNode;
 
 namespace velloway::modXMLToolbox {
 
 struct XmlDocDeleter {
-  void operator()(_xmlDoc* doc) const;
+  void operator()(xmlDoc* doc) const;
 };
 // A whole document and everything in it.
-using XmlDocument = std::unique_ptr<_xmlDoc, XmlDocDeleter>;
+using XmlDocument = std::unique_ptr<xmlDoc, XmlDocDeleter>;
 
 struct XmlNodeDeleter {
-  void operator()(_xmlNode* node) const;
+  void operator()(xmlNode* node) const;
 };
 // A node that belongs to no tree (made by CreateXmlElement or a builder's GetNode). It must be
 // released before the document it was made in.
-using XmlNode = std::unique_ptr<_xmlNode, XmlNodeDeleter>;
+using XmlNode = std::unique_ptr<xmlNode, XmlNodeDeleter>;
 
 // Nodes selected by a query, in document order; they stay owned by their document.
-using XmlNodeList = std::vector<_xmlNode*>;
+using XmlNodeList = std::vector<xmlNodePtr>;
 
 }  // namespace velloway::modXMLToolbox
