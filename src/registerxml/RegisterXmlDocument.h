@@ -1,5 +1,7 @@
 // The register XML document of one import, with its risks indexed by ID so that finding a risk
 // does not walk the whole list: a register of many thousand risks is built in linear time.
+// Risks may join the list by AppendRisk or AppendClone; they are replaced only by ReplaceRisk,
+// and their ID children are never rewritten, so the index always agrees with the tree.
 #pragma once
 
 #include <string>
