@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  libxml2-dev libzip-dev libgsf-1-dev libsqlite3-dev libicu-dev
+  libxml2-dev libxml2-utils libzip-dev libgsf-1-dev libsqlite3-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libxlsxwriter-dev
   sqlite3 clang clang-format clang-tidy libclang-rt-14-dev
   libxrandr-dev

@@ -10,6 +10,7 @@
 #include "control/ErrorLog.h"
 #include "control/modLocale.h"
 #include "register/RegisterModel.h"
+#include "registerxml/RegisterXmlState.h"
 #include "velloway/platform.h"
 #include "workbook/WorkbookConnection.h"
 
@@ -41,6 +42,8 @@ struct LibraryState {
   // The separators and patterns in force, read once and kept until a setting is written:
   // conversions run per cell and must not go back to the settings store each time.
   std::optional<modLocale::TextSettings> textSettings;
+
+  RegisterXmlState registerXml;
 };
 
 }  // namespace velloway

@@ -13,4 +13,40 @@ inline constexpr const char* kUnableToLoadRisks =
 inline constexpr const char* kViewErrors =
     "There were errors during your import.  Do you wish to view these errors?";
 
+// The register XML road.
+inline constexpr const char* kXmlLoadFailed =
+    "Your %x Document failed to load due to the following error.\r\nError #: %x: %xLine #: "
+    "%x\r\nLine Position: %x\r\nPosition In File: %x\r\nSource Text: %x\r\nDocument URL: %x";
+inline constexpr const char* kXmlParserTitle = "MSXMLParser";
+inline constexpr const char* kSchemaValidationFailed = "Error in ValidateXMLDocumentWithSchema";
+inline constexpr const char* kNoPidInformation = "No pid information was available.";
+
+// The steps of the register XML road as the progress form announces them.
+inline constexpr const char* kStepSkeleton = "Creating of basic xml structure.";
+inline constexpr const char* kStepOptions = "Writing options to xml file.";
+inline constexpr const char* kStepPid = "Writing pid information to xml file.";
+inline constexpr const char* kStepRisks = "Writing risks to xml file.";
+inline constexpr const char* kStepActions = "Writing mitigation actions to xml file.";
+inline constexpr const char* kStepTaskImpacts = "Writing task impacts to xml file.";
+inline constexpr const char* kStepQuantitative =
+    "Adding quantitative risk information to xml file.";
+inline constexpr const char* kStepHistory = "Writing risk history to xml file.";
+inline constexpr const char* kStepFinal = "Doing final calculations.";
+
+// What the user is told when a step of the register XML road fails.
+inline constexpr const char* kRisksFailed =
+    "There was a problem reading and writing the risks from the Microsoft Excel file.";
+inline constexpr const char* kActionsFailed =
+    "There was a problem reading and writing the mitigation actions from the Microsoft Excel "
+    "file.";
+inline constexpr const char* kTaskImpactsFailed =
+    "There was a problem reading and writing the impacts from the Microsoft Excel file.";
+inline constexpr const char* kQuantitativeFailed =
+    "There was a problem reading and writing the quant risk information from the Microsoft "
+    "Excel file.";
+inline constexpr const char* kHistoryFailed =
+    "There was a problem reading and writing the risk history from the Microsoft Excel file.";
+inline constexpr const char* kFinalCalculationsFailed =
+    "There was a problem doing the final calculations.";
+
 }  // namespace velloway::msg

@@ -48,12 +48,35 @@ class OrderedCollection {
     return items_[it->second];
   }
 
+  // Removes the item at a 1-based position, or the item of a key; throws when there is none.
+  void Remove(std::int32_t index) {
+    if (index < 1 || index > Count()) throw ImportError("Subscript out of range");
+    RemoveAt(static_cast<std::size_t>(index - 1));
+  }
+  void Remove(const std::string& key) {
+    const auto it = indexByKey_.find(FoldKey(key));
+    if (it == indexByKey_.end()) throw ImportError("Invalid procedure call or argument", key);
+    RemoveAt(it->second);
+  }
+
   auto begin() { return items_.begin(); }
   auto end() { return items_.end(); }
   auto begin() const { return items_.begin(); }
   auto end() const { return items_.end(); }
 
  private:
+  void RemoveAt(std::size_t at) {
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
+    for (auto it = indexByKey_.begin(); it != indexByKey_.end();) {
+      if (it->second == at) {
+        it = indexByKey_.erase(it);
+        continue;
+      }
+      if (it->second > at) --it->second;
+      ++it;
+    }
+  }
+
   std::vector<T> items_;
   std::unordered_map<std::string, std::size_t> indexByKey_;
 };

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fstream>
 
-#include "host/SqliteStatement.h"
 
 namespace velloway::host {
 namespace {
@@ -126,8 +125,14 @@ void SqlitePlan::RollbackImport() {
   inImport_ = false;
 }
 
+Statement& SqlitePlan::Prepared(std::unique_ptr<Statement>& slot, const char* sql) {
+  if (!slot) slot = std::make_unique<Statement>(db_.get(), sql);
+  slot->Reset();
+  return *slot;
+}
+
 void SqlitePlan::EnsureTag(const std::string& tag) {
-  Statement insert(db_.get(), "INSERT OR IGNORE INTO app_tag (tag) VALUES (?1)");
+  Statement& insert = Prepared(ensureTag_, "INSERT OR IGNORE INTO app_tag (tag) VALUES (?1)");
   insert.Bind(1, tag);
   insert.Run();
 }
@@ -136,9 +141,10 @@ void SqlitePlan::WriteAppValue(const std::string& tag, const std::string& sectio
                                const std::string& key, const std::string& value) {
   EnsureTag(tag);
   // An existing key keeps its place: only its value changes.
-  Statement upsert(db_.get(),
-                   "INSERT INTO app_value (tag, section, key, value) VALUES (?1, ?2, ?3, ?4) "
-                   "ON CONFLICT (tag, section, key) DO UPDATE SET value = excluded.value");
+  Statement& upsert =
+      Prepared(upsertValue_,
+               "INSERT INTO app_value (tag, section, key, value) VALUES (?1, ?2, ?3, ?4) "
+               "ON CONFLICT (tag, section, key) DO UPDATE SET value = excluded.value");
   upsert.Bind(1, tag);
   upsert.Bind(2, section);
   upsert.Bind(3, key);

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/SqliteStatement.h"
 #include "velloway/host_application.h"
 
 namespace velloway::host {
@@ -60,8 +61,14 @@ class SqlitePlan : public Plan {
   void Exec(const char* sql);
   void EnsureTag(const std::string& tag);
 
+  // A statement prepared on first use and kept: an import writes hundreds of thousands of values.
+  Statement& Prepared(std::unique_ptr<Statement>& slot, const char* sql);
+
   std::string path_;
   std::unique_ptr<sqlite3, Closer> db_;
+  // Declared after the connection, so they are finalised before it closes.
+  std::unique_ptr<Statement> ensureTag_;
+  std::unique_ptr<Statement> upsertValue_;
   bool inImport_ = false;
   int writes_ = 0;
   int saveRequests_ = 0;

@@ -1,0 +1,14 @@
+// The register XML road's module-wide objects, for its steps.
+#pragma once
+
+#include "control/LibraryState.h"
+#include "registerxml/RegisterXmlDocument.h"
+
+namespace velloway::registerxml {
+
+// The document of the import; throws ImportError when the skeleton step has not made one.
+RegisterXmlDocument& TheDocument(LibraryState& state);
+// The progress form of the import; throws ImportError when the driver has not made one.
+frmImportProgress& TheProgressForm(LibraryState& state);
+
+}  // namespace velloway::registerxml

@@ -1,0 +1,87 @@
+// Creating documents, elements and attributes, and placing deep copies in a tree.
+#include <libxml/tree.h>
+
+#include "registerxml/XmlSelectionNamespaces.h"
+#include "registerxml/modXMLToolbox.h"
+
+namespace velloway::modXMLToolbox {
+namespace {
+
+const xmlChar* Xml(const std::string& text) {
+  return reinterpret_cast<const xmlChar*>(text.c_str());
+}
+
+// A deep copy of node made for the document of target; null for a node that cannot be a child.
+xmlNodePtr CopyFor(xmlNodePtr node, xmlDocPtr target) {
+  if (node->type == XML_DOCUMENT_NODE || node->type == XML_HTML_DOCUMENT_NODE) return nullptr;
+  return xmlDocCopyNode(node, target, 1);
+}
+
+}  // namespace
+
+XmlDocument CreateXmlDocument(const std::string& rootName, const std::string& namespaceUri) {
+  XmlDocument doc(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+  doc->encoding = xmlStrdup(reinterpret_cast<const xmlChar*>("UTF-8"));
+  XmlNode root = CreateXmlElement(doc.get(), rootName, {}, {}, {}, namespaceUri);
+  xmlDocSetRootElement(doc.get(), root.release());
+  if (!namespaceUri.empty()) BindRegisterPrefix(doc.get());
+  return doc;
+}
+
+XmlNode CreateXmlElement(xmlDocPtr doc, const std::string& name, const std::string& text,
+                         const std::string& attributeName, const std::string& attributeValue,
+                         const std::string& namespaceUri) {
+  std::string prefix;
+  std::string localName = name;
+  if (const auto colon = name.find(':'); colon != std::string::npos && !namespaceUri.empty()) {
+    prefix = name.substr(0, colon);
+    localName = name.substr(colon + 1);
+  }
+  XmlNode element(xmlNewDocNode(doc, nullptr, Xml(localName), nullptr));
+  if (!namespaceUri.empty()) {
+    xmlNsPtr ns =
+        xmlNewNs(element.get(), Xml(namespaceUri), prefix.empty() ? nullptr : Xml(prefix));
+    xmlSetNs(element.get(), ns);
+  }
+  if (!attributeName.empty() && !attributeValue.empty()) {
+    AddXmlAttribute(doc, element.get(), attributeName, attributeValue);
+  }
+  // A text node made here is raw text: "&" and "<" are characters, not markup.
+  if (!text.empty()) {
+    xmlAddChild(element.get(), xmlNewDocTextLen(doc, Xml(text), static_cast<int>(text.size())));
+  }
+  return element;
+}
+
+void AddXmlAttribute(xmlDocPtr /*doc*/, xmlNodePtr element, const std::string& name,
+                     const std::string& value) {
+  if (element != nullptr) xmlSetProp(element, Xml(name), Xml(value));
+}
+
+bool AppendCloneToRoot(xmlDocPtr doc, xmlNodePtr node) {
+  if (doc == nullptr) return false;
+  return AppendClone(xmlDocGetRootElement(doc), node);
+}
+
+bool AppendClone(xmlNodePtr parent, xmlNodePtr child) {
+  // Only an element takes children here: a document keeps its one document element.
+  if (parent == nullptr || child == nullptr || parent->type != XML_ELEMENT_NODE) return false;
+  xmlNodePtr copy = CopyFor(child, parent->doc);
+  if (copy == nullptr) return false;
+  if (xmlAddChild(parent, copy) == nullptr) {
+    xmlFreeNode(copy);
+    return false;
+  }
+  return true;
+}
+
+bool ReplaceXmlNode(xmlNodePtr oldNode, xmlNodePtr newNode) {
+  if (oldNode == nullptr || newNode == nullptr || oldNode->parent == nullptr) return false;
+  xmlNodePtr copy = CopyFor(newNode, oldNode->doc);
+  if (copy == nullptr) return false;
+  xmlReplaceNode(oldNode, copy);
+  xmlFreeNode(oldNode);
+  return true;
+}
+
+}  // namespace velloway::modXMLToolbox

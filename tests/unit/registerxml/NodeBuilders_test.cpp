@@ -1,0 +1,241 @@
+// The node builders: element shapes, child orders, defaults, level positions and dates.
+#include "registerxml/LevelLookup.h"
+#include "registerxml/clsXmlMitAction.h"
+#include "registerxml/clsXmlRisk.h"
+#include "registerxml/clsXmlTaskImpact.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
+
+namespace velloway {
+namespace {
+
+using modXMLToolbox::XmlNode;
+using test::ChildNames;
+using test::Has;
+using test::Text;
+using Names = std::vector<std::string>;
+
+const Names kPlanChildren{"Quantitative", "Impacts", "Probability", "Score"};
+const Names kRiskValues{"UserFieldValues",
+                        "Post-mitigation",
+                        "Pre-mitigation",
+                        "ID",
+                        "Type",
+                        "Title",
+                        "Manageability",
+                        "Proximity",
+                        "StartDate",
+                        "EndDate",
+                        "Exposure",
+                        "Mitigation",
+                        "ResponseTitle",
+                        "ResponseTotalCost",
+                        "ResponseHasActions"};
+const Names kRiskDetails{"Notes", "Owner",  "Description",  "Cause",     "Effect",
+                         "RBS",   "Status", "Quantifiable", "Quantified"};
+
+Names Join(std::initializer_list<Names> parts) {
+  Names all;
+  for (const Names& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+class NodeBuilders : public test::RegisterXmlTest {
+ protected:
+  NodeBuilders() { doc = NewDocument().get(); }
+  xmlDocPtr doc = nullptr;
+};
+
+TEST_F(NodeBuilders, AnEmptyRiskHasEveryContainerAndTheDefaults) {
+  clsXmlRisk risk;
+  risk.m_strProximity = "Imminent";
+  const XmlNode node = risk.GetNode(state, doc);
+  EXPECT_STREQ(reinterpret_cast<const char*>(node->name), "Risk");
+  EXPECT_EQ(ChildNames(node.get()),
+            Join({{"Historys"}, kRiskValues, {"ResponseActions"}, kRiskDetails}));
+  EXPECT_FALSE(Has(node.get(), "@ID"));  // an empty ID gives no attribute, an empty child
+  EXPECT_EQ(Text(node.get(), "ID"), "");
+  EXPECT_EQ(Text(node.get(), "Type"), "Threat");
+  EXPECT_EQ(Text(node.get(), "Mitigation"), "Reduce");
+  EXPECT_EQ(Text(node.get(), "Status"), "Open");
+  EXPECT_EQ(Text(node.get(), "Proximity"), "0");
+  EXPECT_EQ(Text(node.get(), "Manageability"), "0");
+  EXPECT_EQ(Text(node.get(), "StartDate"), "2026-12-06");
+  EXPECT_EQ(Text(node.get(), "EndDate"), "2026-12-06");
+  EXPECT_EQ(Text(node.get(), "ResponseHasActions"), "false");
+  EXPECT_EQ(Text(node.get(), "Quantifiable"), "true");
+  EXPECT_EQ(Text(node.get(), "Quantified"), "false");
+  EXPECT_EQ(Text(node.get(), "Exposure"), "0");
+  for (const char* plan : {"Pre-mitigation", "Post-mitigation"}) {
+    xmlNodePtr container = modXMLToolbox::SelectSingleNode(node.get(), plan);
+    EXPECT_EQ(ChildNames(container), kPlanChildren);
+    EXPECT_EQ(ChildNames(modXMLToolbox::SelectSingleNode(container, "Quantitative")),
+              (Names{"TaskImpacts", "MeanSchedule", "MeanCost", "Probability"}));
+    EXPECT_EQ(Text(container, "Quantitative/MeanCost"), "0");
+    EXPECT_FALSE(Has(container, "Impacts/*"));
+  }
+  EXPECT_FALSE(Has(node.get(), "UserFieldValues/*"));
+  EXPECT_FALSE(Has(node.get(), "Historys/*"));
+}
+
+TEST_F(NodeBuilders, ARiskCarriesItsValuesImpactsAndUserFields) {
+  clsXmlRisk risk;
+  risk.m_strID = "R1";
+  risk.m_strType = "Opportunity";
+  risk.m_strManageability = "difficult";
+  risk.m_strCurProb = "h";
+  risk.m_strTarprob = "VL";
+  risk.m_dblCurScore = 2.5;
+  risk.m_dblResponCost = 1000;
+  risk.m_bHasActions = true;
+  risk.m_strFallback = "Plan B";
+  risk.m_strStartDate = "2025-01-31";
+  risk.m_colCurImpacts.Add({"Cost", "H"});
+  risk.m_colCurImpacts.Add({"Schedule", "m"});
+  risk.m_colTarImpacts.Add({"", "L"});
+  risk.m_colUserfields.Add({"U1", "Phase", "Design", "Text"});
+  const XmlNode node = risk.GetNode(state, doc);
+
+  EXPECT_EQ(Text(node.get(), "@ID"), "R1");
+  EXPECT_EQ(Text(node.get(), "Type"), "Opportunity");
+  EXPECT_EQ(Text(node.get(), "Manageability"), "2");  // full name, any case
+  EXPECT_EQ(Text(node.get(), "Pre-mitigation/Probability"), "4");
+  EXPECT_EQ(Text(node.get(), "Post-mitigation/Probability"), "1");
+  EXPECT_EQ(Text(node.get(), "Pre-mitigation/Score"), "2.5");
+  EXPECT_EQ(Text(node.get(), "ResponseTotalCost"), "1000");
+  EXPECT_EQ(Text(node.get(), "ResponseHasActions"), "true");
+  EXPECT_EQ(Text(node.get(), "Notes"), "Plan B");
+  EXPECT_EQ(Text(node.get(), "StartDate"), "2025-01-31");
+  EXPECT_EQ(Text(node.get(), "Pre-mitigation/Impacts/Impact[1]/@Name"), "Cost");
+  EXPECT_EQ(Text(node.get(), "Pre-mitigation/Impacts/Impact[1]/Value"), "3");
+  EXPECT_EQ(Text(node.get(), "Pre-mitigation/Impacts/Impact[2]/Name"), "Schedule");
+  EXPECT_EQ(Text(node.get(), "Pre-mitigation/Impacts/Impact[2]/Value"), "2");
+  // An impact without a name has no Name attribute but its Name child.
+  xmlNodePtr unnamed =
+      modXMLToolbox::SelectSingleNode(node.get(), "Post-mitigation/Impacts/Impact");
+  EXPECT_FALSE(Has(unnamed, "@Name"));
+  EXPECT_EQ(ChildNames(unnamed), (Names{"Name", "Value"}));
+  EXPECT_EQ(Text(node.get(), "UserFieldValues/UserFieldValue/@ID"), "U1");
+  EXPECT_EQ(Text(node.get(), "UserFieldValues/UserFieldValue/Value"), "Design");
+}
+
+TEST_F(NodeBuilders, TheHistoryFormHasNoHistoryAndNoActions) {
+  clsXmlRisk risk;
+  risk.m_strID = "R1";
+  risk.m_strAuditDate = "2025-01-01";
+  const XmlNode node = risk.GetNode(state, doc, true);
+  EXPECT_STREQ(reinterpret_cast<const char*>(node->name), "RiskHistory");
+  EXPECT_EQ(ChildNames(node.get()), Join({kRiskValues, kRiskDetails}));
+}
+
+TEST_F(NodeBuilders, UserFieldValuesAreDatesOnlyForTheTwoDateTypes) {
+  const auto value = [&](const std::string& type, const std::string& text) {
+    const XmlNode node = clsXmlUserfield{"", "F", text, type}.GetNode(state, doc);
+    EXPECT_FALSE(Has(node.get(), "@ID"));
+    return Text(node.get(), "Value");
+  };
+  EXPECT_EQ(value("Start Date", "2025-03-01"), "2025-03-01");
+  EXPECT_EQ(value("Finish Date", ""), "");
+  EXPECT_EQ(value("Finish Date", "soon"), "");
+  EXPECT_EQ(value("start date", "soon"), "soon");
+  EXPECT_EQ(value("", "2025-03-01"), "2025-03-01");
+}
+
+TEST_F(NodeBuilders, AnActionLeavesOutEmptyTargetDates) {
+  clsXmlMitAction action;
+  action.m_strMitigationName = "not written";
+  action.m_strPostProb = "M";
+  action.m_dblPostScore = 1.5;
+  action.m_dblMitCost = 250.5;
+  action.m_strTargetFinishDate = "2025-06-30";
+  action.m_strTargetStartDate = "not a date";
+  action.m_strFieldText3 = "three";
+  action.m_colPostImpacts.Add({"Cost", "L"});
+  const XmlNode node = action.GetNode(state, doc);
+  EXPECT_EQ(
+      ChildNames(node.get()),
+      (Names{"AfterAction", "Description", "Responsibility", "TargetFinishDate", "StartDate",
+             "FinishDate", "MitigationCost", "ActualCost", "Status", "TaskID", "TaskDescription",
+             "UserText1", "UserText2", "UserText3", "UserText4", "UserText5"}));
+  EXPECT_EQ(ChildNames(modXMLToolbox::SelectSingleNode(node.get(), "AfterAction")),
+            (Names{"Impacts", "Probability", "Score"}));
+  EXPECT_EQ(Text(node.get(), "AfterAction/Probability"), "3");
+  EXPECT_EQ(Text(node.get(), "AfterAction/Score"), "1.5");
+  EXPECT_EQ(Text(node.get(), "AfterAction/Impacts/Impact/Value"), "1");
+  EXPECT_EQ(Text(node.get(), "TargetFinishDate"), "2025-06-30");
+  EXPECT_EQ(Text(node.get(), "StartDate"), "2026-12-06");
+  EXPECT_EQ(Text(node.get(), "MitigationCost"), "250.5");
+  EXPECT_EQ(Text(node.get(), "Status"), "Proposed");
+  EXPECT_EQ(Text(node.get(), "UserText3"), "three");
+}
+
+TEST_F(NodeBuilders, ATaskImpactRepeatsItsNumbersAsEnteredValues) {
+  clsXmlTaskImpact impact;
+  impact.m_strTaskID = "T7";
+  impact.m_strCostShape = "Triangular";
+  impact.m_dblDurMin = 1;
+  impact.m_dblDurLikely = 2.25;
+  impact.m_dblDurMax = 4;
+  impact.m_dblCostMax = 1e6;
+  const XmlNode node = impact.GetNode(doc);
+  EXPECT_EQ(ChildNames(node.get()),
+            (Names{"TaskID", "TaskDescription", "DurationShape", "DurMin", "DurLikely", "DurMax",
+                   "CostShape", "CostMin", "CostLikely", "CostMax", "Correlate",
+                   "CorrelateExistence", "LinkInSeries", "EnteredDurMin", "EnteredDurLikely",
+                   "EnteredDurMax", "EnteredCostMin", "EnteredCostLikely", "EnteredCostMax"}));
+  EXPECT_EQ(Text(node.get(), "@TaskID"), "T7");
+  EXPECT_EQ(Text(node.get(), "DurationShape"), "Uniform");
+  EXPECT_EQ(Text(node.get(), "CostShape"), "Triangular");
+  EXPECT_EQ(Text(node.get(), "Correlate"), "true");
+  EXPECT_EQ(Text(node.get(), "CorrelateExistence"), "true");
+  EXPECT_EQ(Text(node.get(), "LinkInSeries"), "false");
+  EXPECT_EQ(Text(node.get(), "EnteredDurLikely"), "2.25");
+  EXPECT_EQ(Text(node.get(), "EnteredCostMax"), "1000000");
+}
+
+TEST_F(NodeBuilders, LevelLookupsCompareUpperCasedAndTakeTheFirstMatch) {
+  using registerxml::LevelPosition;
+  EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", "vh"), "5");
+  EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", "m"), "3");   // not the later "m"
+  EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", " M"), "0");  // no trimming
+  EXPECT_EQ(LevelPosition(doc, "Probability", "ShortName", ""), "0");
+  EXPECT_EQ(LevelPosition(doc, "Probability", "FullName", "very high"), "5");
+  EXPECT_EQ(LevelPosition(doc, "Nothing", "ShortName", "H"), "0");
+}
+
+TEST_F(NodeBuilders, LevelLookupsOnLevelsWithoutNamesOrPositions) {
+  doc = NewDocument(false).get();
+  EXPECT_EQ(registerxml::LevelPosition(doc, "Probability", "ShortName", "H"), "0");  // no PID
+  const auto pid = modXMLToolbox::LoadXml(
+      "<PID><LevelTypes><LevelType Name=\"Probability\"><Levels>"
+      "<Level Position=\"7\"><FullName>Nameless</FullName></Level>"
+      "<Level><ShortName>É</ShortName></Level>"
+      "</Levels></LevelType></LevelTypes></PID>");
+  modXMLToolbox::AppendClone(RiskRegister(), xmlDocGetRootElement(pid.get()));
+  EXPECT_EQ(registerxml::LevelPosition(doc, "Probability", "ShortName", ""), "7");
+  EXPECT_EQ(registerxml::LevelPosition(doc, "Probability", "ShortName", "é"), "");
+}
+
+TEST(XmlCollections, AddStoresACopyAndRemoveKeepsTheKeysInStep) {
+  clsXmlImpacts impacts;
+  clsXmlImpact scratch{"Cost", "H"};
+  impacts.Add(scratch, "cost");
+  scratch.m_strValue = "L";
+  impacts.Add(scratch);
+  impacts.Add(scratch, "Schedule");
+  EXPECT_EQ(impacts.Item("COST").m_strValue, "H");
+  EXPECT_THROW(impacts.Add(scratch, "Cost"), ImportError);
+  impacts.Remove("cost");
+  impacts.Remove(1);
+  EXPECT_EQ(impacts.Count(), 1);
+  EXPECT_EQ(&impacts.Item("schedule"), &impacts.Item(1));
+  EXPECT_THROW(impacts.Remove("Cost"), ImportError);
+  impacts.Add(scratch, "Cost");  // the key is free again
+
+  clsXMLUserfields fields;
+  const clsXmlUserfield none = fields.Add(nullptr);
+  EXPECT_EQ(fields.Count(), 0);
+  EXPECT_TRUE(none.m_strName.empty());
+}
+
+}  // namespace
+}  // namespace velloway

@@ -1,0 +1,129 @@
+// The Options sheet of an older template into the register document: fragments taken over when
+// they load with the expected document element, empty sections otherwise, and the layout values.
+#include <map>
+
+#include "control/Messages.h"
+#include "support/XlsxBuilder.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
+#include "workbook/WorkbookConnection.h"
+
+namespace velloway {
+namespace {
+
+using test::ChildNames;
+using Names = std::vector<std::string>;
+
+const std::string kRule(50, '-');
+
+std::string Heading(const std::string& title) {
+  return kRule + "\r\n" + title + "\r\n" + kRule + "\r\n";
+}
+
+class OptionsAndPid : public test::RegisterXmlTest {
+ protected:
+  // An Options sheet with the cells given, connected as the launch sequence connects it, and a
+  // fresh skeleton document.
+  void Connect(const std::map<std::string, std::string>& cells) {
+    test::XlsxBuilder book;
+    book.Sheet("Options");
+    for (const auto& [cell, text] : cells) book.Text(cell, text);
+    book.Text("B4", "2.1");
+    state.WorkbookPath = book.Save(dir.File("book.xlsx"));
+    ASSERT_TRUE(ConnectWorkbook(state));
+    NewDocument(false);
+    ClearErrorLog(state);
+  }
+  void RunBoth() {
+    modBuildXmlFile::AddOptionsToXml(state);
+    modBuildXmlFile::AddPidToXml(state);
+  }
+  xmlNodePtr Root() { return xmlDocGetRootElement(registerxml::TheDocument(state).get()); }
+};
+
+TEST_F(OptionsAndPid, AValidA1IsEnoughForTheVersionAndTheLayout) {
+  std::map<std::string, std::string> cells{
+      {"A1", "<Options><Currency>\xE2\x82\xAC</Currency></Options>"}, {"A14", "2.1"}};
+  for (int row = 16; row <= 23; ++row) cells["B" + std::to_string(row)] = std::to_string(row * 2);
+  Connect(cells);
+  EXPECT_TRUE(modBuildXmlFile::AddOptionsToXml(state));
+  EXPECT_TRUE(modBuildXmlFile::AddPidToXml(state));
+
+  EXPECT_EQ(state.registerXml.optionsVersion, "2.1");
+  EXPECT_EQ(state.registerXml.layoutValues,
+            (std::array<std::string, 8>{"32", "34", "36", "38", "40", "42", "44", "46"}));
+  EXPECT_EQ(ChildNames(RiskRegister()),
+            (Names{"Risks", "Options", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
+  EXPECT_EQ(test::Text(RiskRegister(), "Options/Currency"), "\xE2\x82\xAC");
+  EXPECT_EQ(ChildNames(Root()), (Names{"RiskRegister", "PlanData"}));
+  for (const char* empty : {"UserFieldDefinitions", "RBS", "SourceProjectID"}) {
+    EXPECT_EQ(modXMLToolbox::SelectSingleNode(RiskRegister(), empty)->children, nullptr) << empty;
+  }
+  EXPECT_EQ(state.errorLog.text,
+            Heading("Options") + Heading("PID") + msg::kNoPidInformation + "\r\n");
+}
+
+TEST_F(OptionsAndPid, EveryFragmentInItsPlace) {
+  Connect(
+      {{"A1", "<Options/>"},
+       {"A3", "<UserFieldDefinitions><UserFieldDefinition ID=\"U1\"/></UserFieldDefinitions>"},
+       {"A4", test::kPidFragment},
+       {"A5", "<SourceProjectID>{42}</SourceProjectID>"},
+       {"A6",
+        "<PlanData xmlns:kspd=\"http://www.kestrion.com/2006/KSPlanData\"><kspd:T/></PlanData>"}});
+  RunBoth();
+  EXPECT_EQ(ChildNames(RiskRegister()),
+            (Names{"Risks", "Options", "PID", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
+  EXPECT_EQ(test::Text(RiskRegister(), "SourceProjectID"), "{42}");
+  EXPECT_EQ(test::Text(RiskRegister(), "UserFieldDefinitions/UserFieldDefinition/@ID"), "U1");
+  EXPECT_EQ(ChildNames(modXMLToolbox::SelectSingleNode(Root(), "PlanData")), (Names{"T"}));
+  EXPECT_EQ(state.errorLog.text, Heading("Options") + Heading("PID"));
+  EXPECT_FALSE(state.errorLog.hasErrors);
+}
+
+TEST_F(OptionsAndPid, ALineBreakInA1KeepsItFromLoading) {
+  state.registerXml.layoutValues.fill("before");
+  Connect({{"A1", "<Options>\n<Currency>EUR</Currency>\n</Options>"}, {"B16", "4"}});
+  EXPECT_FALSE(modBuildXmlFile::AddOptionsToXml(state));
+  EXPECT_EQ(state.registerXml.layoutValues[0], "before");
+  EXPECT_EQ(state.errorLog.text, Heading("Options") + "\r\n");
+  EXPECT_TRUE(state.errorLog.hasErrors);
+  EXPECT_EQ(ChildNames(RiskRegister()), (Names{"Risks"}));
+}
+
+TEST_F(OptionsAndPid, FragmentsOfAnotherNameOrNamespaceAddNothing) {
+  Connect({{"A1", "<Settings/>"},
+           {"A3", "<Other/>"},
+           {"A4", "<p:PID xmlns:p=\"urn:pid\"/>"},
+           {"A5", "<SourceProjectID xmlns=\"urn:source\"/>"},
+           {"A6", "<PlanData/>"}});
+  EXPECT_TRUE(modBuildXmlFile::AddOptionsToXml(state));
+  EXPECT_TRUE(modBuildXmlFile::AddPidToXml(state));
+  EXPECT_EQ(ChildNames(RiskRegister()), (Names{"Risks", "RBS"}));
+  EXPECT_EQ(ChildNames(Root()), (Names{"RiskRegister", "PlanData"}));
+  EXPECT_FALSE(state.errorLog.hasErrors);
+}
+
+TEST_F(OptionsAndPid, AHostileFragmentReadsNothing) {
+  const std::string secret = dir.Write("secret.txt", "<Options>stolen</Options>");
+  Connect(
+      {{"A1", "<!DOCTYPE x [<!ENTITY e SYSTEM \"file://" + secret + "\">]><Options>&e;</Options>"},
+       {"A4", "<!DOCTYPE PID SYSTEM \"file://" + secret + "\"><PID/>"}});
+  RunBoth();
+  EXPECT_EQ(ChildNames(RiskRegister()),
+            (Names{"Risks", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
+  EXPECT_EQ(modXMLToolbox::XmlText(registerxml::TheDocument(state).get()).find("stolen"),
+            std::string::npos);
+}
+
+TEST_F(OptionsAndPid, NoOptionsSheetGivesEmptySections) {
+  NewDocument(false);
+  ASSERT_EQ(state.sheets.options, nullptr);
+  RunBoth();
+  EXPECT_EQ(ChildNames(RiskRegister()),
+            (Names{"Risks", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
+  EXPECT_EQ(state.errorLog.text,
+            Heading("Options") + "\r\n" + Heading("PID") + msg::kNoPidInformation + "\r\n");
+}
+
+}  // namespace
+}  // namespace velloway

@@ -1,0 +1,106 @@
+// What the register XML tests share: a library state on fakes, a register document with a PID
+// section, an installed schema, and readers of element shapes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "control/LibraryState.h"
+#include "registerxml/RegisterXmlAccess.h"
+#include "registerxml/modBuildXmlFile.h"
+#include "registerxml/modXMLToolbox.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+namespace velloway::test {
+
+// Probability levels VL to VH at positions 1 to 5 (with a second "m" at 9, which the first
+// "M" hides), impact levels L/M/H and manageability levels by full name.
+inline const char* const kPidFragment =
+    "<PID><LevelTypes>"
+    "<LevelType Name=\"Probability\"><Levels>"
+    "<Level Position=\"1\"><ShortName>VL</ShortName><FullName>Very Low</FullName></Level>"
+    "<Level Position=\"2\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
+    "<Level Position=\"3\"><ShortName>M</ShortName><FullName>Medium</FullName></Level>"
+    "<Level Position=\"9\"><ShortName>m</ShortName><FullName>Shadowed</FullName></Level>"
+    "<Level Position=\"4\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
+    "<Level Position=\"5\"><ShortName>VH</ShortName><FullName>Very High</FullName></Level>"
+    "</Levels></LevelType>"
+    "<LevelType Name=\"Impacts\"><Levels>"
+    "<Level Position=\"1\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
+    "<Level Position=\"2\"><ShortName>M</ShortName><FullName>Medium</FullName></Level>"
+    "<Level Position=\"3\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
+    "</Levels></LevelType>"
+    "<LevelType Name=\"Manageability\"><Levels>"
+    "<Level Position=\"1\"><ShortName>E</ShortName><FullName>Easy</FullName></Level>"
+    "<Level Position=\"2\"><ShortName>D</ShortName><FullName>Difficult</FullName></Level>"
+    "</Levels></LevelType>"
+    "</LevelTypes></PID>";
+
+class RegisterXmlTest : public ::testing::Test {
+ protected:
+  RegisterXmlTest() { fakes.host->installFolder = dir.path(); }
+
+  // A skeleton document; with the PID fragment in place when asked.
+  registerxml::RegisterXmlDocument& NewDocument(bool withPid = true) {
+    EXPECT_TRUE(modBuildXmlFile::CreateXmlSkeleton(state));
+    auto& doc = registerxml::TheDocument(state);
+    if (withPid) {
+      const auto pid = modXMLToolbox::LoadXml(kPidFragment);
+      modXMLToolbox::AppendClone(RiskRegister(), xmlDocGetRootElement(pid.get()));
+    }
+    return doc;
+  }
+  xmlNodePtr RiskRegister() {
+    return modXMLToolbox::SelectSingleNode(registerxml::TheDocument(state).node(),
+                                           modXMLToolbox::kRiskRegisterPath);
+  }
+
+  // The shipped schema under the install folder, and the INI switch (none: no key at all).
+  void InstallSchema(const char* validationSwitch = "TRUE") {
+    std::string ini = "[RegPath]\nWorkingKey=Main\n";
+    if (validationSwitch != nullptr)
+      ini += std::string("[XML]\nSchemaValidationOn=") + validationSwitch + "\n";
+    dir.Write("Kestrion.ini", ini);
+    std::filesystem::create_directories(dir.File("RiskRegister"));
+    std::filesystem::copy_file(
+        std::string(VELLOWAY_SOURCE_SHARE) + "/RiskRegister/RiskRegister.xsd",
+        dir.File("RiskRegister/RiskRegister.xsd"),
+        std::filesystem::copy_options::overwrite_existing);
+    state.SchemaPath = dir.File("RiskRegister/RiskRegister.xsd");
+  }
+
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : fakes.ui->boxes) texts.push_back(box.text);
+    return texts;
+  }
+
+  TempDir dir;
+  FakePlatform fakes;
+  LibraryState state{fakes.platform};
+};
+
+// The names of an element's child elements, in order.
+inline std::vector<std::string> ChildNames(xmlNodePtr node) {
+  std::vector<std::string> names;
+  for (xmlNodePtr child = node->children; child != nullptr; child = child->next) {
+    if (child->type == XML_ELEMENT_NODE)
+      names.emplace_back(reinterpret_cast<const char*>(child->name));
+  }
+  return names;
+}
+
+inline std::string Text(xmlNodePtr node, const std::string& xpath) {
+  return modXMLToolbox::GetXmlNodeText(node, xpath);
+}
+
+inline bool Has(xmlNodePtr node, const std::string& xpath) {
+  const auto nodes = modXMLToolbox::SelectXmlNodes(node, xpath);
+  return nodes && !nodes->empty();
+}
+
+}  // namespace velloway::test

@@ -1,0 +1,76 @@
+// Validation against the schema file: the INI switch, the load-error message, schema trouble.
+#include "unit/registerxml/RegisterXmlFixture.h"
+
+namespace velloway {
+namespace {
+
+using namespace modXMLToolbox;
+
+class XmlValidation : public test::RegisterXmlTest {
+ protected:
+  // A document the shipped schema rejects: its RiskRegister lacks every section but Risks.
+  xmlDocPtr InvalidDocument() { return NewDocument(false).get(); }
+};
+
+TEST_F(XmlValidation, OnlyTheExactFalseSwitchesItOff) {
+  InstallSchema("FALSE");
+  EXPECT_TRUE(ValidateXmlWithSchema(state, InvalidDocument(), state.SchemaPath, true));
+  InstallSchema(nullptr);  // no key: the default is "FALSE"
+  EXPECT_TRUE(ValidateXmlWithSchema(state, InvalidDocument(), state.SchemaPath, true));
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+
+  InstallSchema("false");
+  EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), state.SchemaPath, false));
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+}
+
+TEST_F(XmlValidation, AnInvalidDocumentShowsTheLoadErrorMessage) {
+  InstallSchema("TRUE");
+  EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), state.SchemaPath, true));
+  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
+  const test::ShownBox& box = fakes.ui->boxes[0];
+  EXPECT_EQ(box.title, "MSXMLParser");
+  EXPECT_EQ(box.icon, MsgIcon::Critical);
+  EXPECT_EQ(box.buttons, MsgButtons::OK);
+  EXPECT_EQ(box.text.rfind("Your XML Document failed to load due to the following error.\r\n"
+                           "Error #: ",
+                           0),
+            0u)
+      << box.text;
+  // The reason names the element, and the fields follow on their own lines.
+  EXPECT_NE(box.text.find("Element 'RiskRegister'"), std::string::npos) << box.text;
+  EXPECT_NE(box.text.find("\r\nLine #: 3\r\nLine Position: 3\r\n"), std::string::npos) << box.text;
+  EXPECT_NE(box.text.find("\r\nSource Text: <RiskRegister>\r\nDocument URL: "), std::string::npos)
+      << box.text;
+}
+
+TEST_F(XmlValidation, SchemaTroubleShowsItsOwnMessage) {
+  InstallSchema("TRUE");
+  const std::vector<std::string> schemaError{"Error in ValidateXMLDocumentWithSchema"};
+  EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), dir.File("none.xsd"), true));
+  EXPECT_EQ(BoxTexts(), schemaError);
+
+  fakes.ui->boxes.clear();
+  const std::string noNamespace =
+      dir.Write("plain.xsd",
+                "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><xs:element "
+                "name=\"A\"/></xs:schema>");
+  EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), noNamespace, true));
+  EXPECT_EQ(BoxTexts(), schemaError);
+  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Critical);
+  EXPECT_EQ(fakes.ui->boxes[0].title, "");
+
+  fakes.ui->boxes.clear();
+  const std::string notXml = dir.Write("broken.xsd", "<xs:schema");
+  EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), notXml, true));
+  EXPECT_EQ(BoxTexts(), schemaError);
+}
+
+TEST_F(XmlValidation, ADocumentInAnotherNamespaceIsInvalid) {
+  InstallSchema("TRUE");
+  XmlDocument other = CreateXmlDocument("ksrr:Kestrion", "http://example.org/other");
+  EXPECT_FALSE(ValidateXmlWithSchema(state, other.get(), state.SchemaPath, false));
+}
+
+}  // namespace
+}  // namespace velloway

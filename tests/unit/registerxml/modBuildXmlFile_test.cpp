@@ -1,0 +1,159 @@
+// The register XML driver: the step sequence through the modal progress form, validation, the
+// plan's text, the error log and the final calculations.
+#include "control/Messages.h"
+#include "registerxml/clsXmlMitAction.h"
+#include "registerxml/clsXmlRisk.h"
+#include "ui/frmImportProgress.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
+
+namespace velloway {
+namespace {
+
+using namespace modXMLToolbox;
+
+const std::string kRule(50, '-');
+
+std::string Heading(const std::string& title) {
+  return kRule + "\r\n" + title + "\r\n" + kRule + "\r\n";
+}
+
+class RegisterXmlDriver : public test::RegisterXmlTest {
+ protected:
+  RegisterXmlDriver() {
+    fakes.host->plan = std::make_shared<test::RecordingPlan>(dir.File("plan.vlw"));
+    fakes.platform.progressRenderer = fakes.progress;
+    InstallSchema("TRUE");
+  }
+  const std::vector<test::PlanCall>& PlanCalls() { return fakes.host->plan->calls; }
+  std::vector<std::string> StepTexts() {
+    std::vector<std::string> texts;
+    for (const RecordedFrame& frame : fakes.progress->frames) {
+      if (frame.kind == RecordedFrame::Kind::Yield && !frame.stepText.empty() &&
+          (texts.empty() || texts.back() != frame.stepText)) {
+        texts.push_back(frame.stepText);
+      }
+    }
+    return texts;
+  }
+};
+
+TEST_F(RegisterXmlDriver, AWorkbookWithoutOptionsStoresAValidSkeleton) {
+  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
+
+  EXPECT_EQ(StepTexts(),
+            (std::vector<std::string>{msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid,
+                                      msg::kStepRisks, msg::kStepActions, msg::kStepTaskImpacts,
+                                      msg::kStepQuantitative, msg::kStepHistory, msg::kStepFinal}));
+  EXPECT_EQ(fakes.host->formActive, (std::vector<bool>{true, false}));
+  // The plan is cleared, then receives the document.
+  ASSERT_EQ(PlanCalls().size(), 2u);
+  EXPECT_EQ(PlanCalls()[0].op, "WriteAppData");
+  EXPECT_EQ(PlanCalls()[0].tag, "RR2-XML");
+  EXPECT_EQ(PlanCalls()[0].value, "");
+  const XmlDocument stored = LoadXml(PlanCalls()[1].value);
+  ASSERT_TRUE(stored);
+  xmlNodePtr top = DocumentNode(stored.get());
+  EXPECT_EQ(test::ChildNames(SelectSingleNode(top, "*/RiskRegister")),
+            (std::vector<std::string>{"Risks", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
+  EXPECT_EQ(test::ChildNames(xmlDocGetRootElement(stored.get())),
+            (std::vector<std::string>{"RiskRegister", "PlanData"}));
+  EXPECT_EQ(test::Text(xmlDocGetRootElement(stored.get()), "@xml:space"), "preserve");
+
+  // No Options fragment logs an empty line, no PID its message; the user is asked about them.
+  EXPECT_EQ(state.errorLog.text, Heading("Options") + "\r\n" + Heading("PID") +
+                                     msg::kNoPidInformation + "\r\n" +
+                                     Heading("Final Calculations"));
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{msg::kViewErrors});
+}
+
+TEST_F(RegisterXmlDriver, AnInvalidDocumentIsStoredAllTheSame) {
+  dir.Write("RiskRegister/RiskRegister.xsd",
+            "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+            "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
+            "<xs:element name=\"Kestrion\"><xs:complexType/></xs:element></xs:schema>");
+  EXPECT_FALSE(modBuildXmlFile::ImportRegisterXml(state));
+  ASSERT_EQ(PlanCalls().size(), 2u);
+  EXPECT_NE(PlanCalls()[1].value.find("<RiskRegister>"), std::string::npos);
+  ASSERT_EQ(fakes.ui->boxes.size(), 2u);
+  EXPECT_EQ(fakes.ui->boxes[0].title, "MSXMLParser");
+  EXPECT_EQ(fakes.ui->boxes[1].text, msg::kViewErrors);
+  EXPECT_FALSE(state.registerXml.progress->Loaded());
+  EXPECT_EQ(state.registerXml.progress->pbProgress().Value(), 100);
+}
+
+TEST_F(RegisterXmlDriver, ValidationSwitchedOffStoresAndSucceeds) {
+  InstallSchema("FALSE");
+  dir.Write("RiskRegister/RiskRegister.xsd", "not a schema");
+  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
+  EXPECT_EQ(PlanCalls().size(), 2u);
+}
+
+TEST_F(RegisterXmlDriver, EachImportStartsAFreshLogAndDocument) {
+  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
+  fakes.host->plan->calls.clear();
+  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
+  EXPECT_EQ(state.errorLog.text.find(Heading("Options"), 1), std::string::npos);
+  ASSERT_EQ(PlanCalls().size(), 2u);
+  EXPECT_EQ(PlanCalls()[1].value.find("<PlanData/>"), PlanCalls()[1].value.rfind("<PlanData/>"));
+}
+
+TEST_F(RegisterXmlDriver, NoPlanStoresNothing) {
+  NewDocument();
+  fakes.host->plan.reset();
+  modBuildXmlFile::StoreXmlInPlan(state);
+  state.registerXml.document.reset();
+  fakes.host->plan = std::make_shared<test::RecordingPlan>("p");
+  modBuildXmlFile::StoreXmlInPlan(state);
+  EXPECT_TRUE(PlanCalls().empty());
+}
+
+class FinalCalculations : public test::RegisterXmlTest {
+ protected:
+  // A risk with actions of the costs given; hasActions as the risks step found it.
+  void AddRisk(const std::string& id, bool hasActions, std::vector<double> costs) {
+    auto& doc = registerxml::TheDocument(state);
+    clsXmlRisk risk;
+    risk.m_strID = id;
+    risk.m_bHasActions = hasActions;
+    risk.m_dblResponCost = 42;
+    doc.AppendRisk(risk.GetNode(state, doc.get()).get());
+    for (double cost : costs) {
+      clsXmlMitAction action;
+      action.m_dblMitCost = cost;
+      AppendClone(SelectSingleNode(doc.FindRisk(id), "ResponseActions"),
+                  action.GetNode(state, doc.get()).get());
+    }
+  }
+  std::string Total(const std::string& id) {
+    return test::Text(registerxml::TheDocument(state).FindRisk(id), "ResponseTotalCost");
+  }
+};
+
+TEST_F(FinalCalculations, SumsTheActionsOfRisksThatHaveThem) {
+  NewDocument();
+  AddRisk("R1", true, {100, 250.5, 0});
+  AddRisk("R2", false, {100});
+  AddRisk("R3", true, {});
+  EXPECT_TRUE(modBuildXmlFile::DoFinalCalculations(state));
+  EXPECT_EQ(Total("R1"), "350.5");
+  EXPECT_EQ(Total("R2"), "42");
+  EXPECT_EQ(Total("R3"), "0");
+  EXPECT_EQ(state.errorLog.text, Heading("Final Calculations"));
+  EXPECT_FALSE(state.errorLog.hasErrors);
+}
+
+TEST_F(FinalCalculations, ACostThatIsNoNumberStopsThere) {
+  NewDocument();
+  AddRisk("R1", true, {10, 20});
+  AddRisk("R2", true, {5});
+  AddRisk("R3", true, {7});
+  auto& doc = registerxml::TheDocument(state);
+  SetXmlNodeText(doc.FindRisk("R2"), "ResponseActions/ResponseAction/MitigationCost", "n/a");
+  EXPECT_FALSE(modBuildXmlFile::DoFinalCalculations(state));
+  EXPECT_EQ(Total("R1"), "30");
+  EXPECT_EQ(Total("R2"), "42");
+  EXPECT_EQ(Total("R3"), "42");
+}
+
+}  // namespace
+}  // namespace velloway

@@ -1,0 +1,122 @@
+// The XML toolbox: document settings, elements, copies, queries and the value formats.
+#include "control/ImportError.h"
+#include "unit/registerxml/RegisterXmlFixture.h"
+
+namespace velloway {
+namespace {
+
+using namespace modXMLToolbox;
+using test::ChildNames;
+using test::Text;
+
+TEST(XmlDocumentSettings, DeclarationRootNamespaceAndQueryPrefix) {
+  XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
+  const std::string text = XmlText(doc.get());
+  EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u) << text;
+  EXPECT_NE(
+      text.find("<ksrr:Kestrion xmlns:ksrr=\"http://www.kestrion.com/2006/KSRiskRegister\"/>"),
+      std::string::npos)
+      << text;
+  EXPECT_NE(SelectSingleNode(DocumentNode(doc.get()), "ksrr:Kestrion"), nullptr);
+
+  // Without a namespace nothing binds "ksrr": the same query is not valid there.
+  XmlDocument plain = CreateXmlDocument("Options", "");
+  EXPECT_NE(SelectSingleNode(DocumentNode(plain.get()), "Options"), nullptr);
+  EXPECT_FALSE(SelectXmlNodes(DocumentNode(plain.get()), "ksrr:Options").has_value());
+  EXPECT_THROW(SelectNodesOrThrow(DocumentNode(plain.get()), "ksrr:Options"), ImportError);
+}
+
+TEST(LoadXml, TextIsUtf8WhateverItsDeclarationSays) {
+  const XmlDocument doc =
+      LoadXml("<?xml version=\"1.0\" encoding=\"UTF-16\"?><Options>\xC2\xA3</Options>");
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(NodeText(xmlDocGetRootElement(doc.get())), "\xC2\xA3");
+}
+
+TEST(CreateXmlElement, AttributeOnlyWithAValueAndTextOnlyWhenGiven) {
+  XmlDocument doc = CreateXmlDocument("Root", "");
+  const XmlNode bare = CreateXmlElement(doc.get(), "Impact", "", "Name", "");
+  EXPECT_EQ(bare->properties, nullptr);
+  EXPECT_EQ(bare->children, nullptr);
+
+  const XmlNode full = CreateXmlElement(doc.get(), "Impact", "a < b & c", "Name", "Cost");
+  EXPECT_EQ(Text(full.get(), "@Name"), "Cost");
+  EXPECT_EQ(NodeText(full.get()), "a < b & c");  // raw text, never parsed as markup
+  AppendCloneToRoot(doc.get(), full.get());
+  EXPECT_NE(XmlText(doc.get()).find("<Impact Name=\"Cost\">a &lt; b &amp; c</Impact>"),
+            std::string::npos);
+}
+
+TEST(AppendClone, AppendsADeepCopyAndLeavesTheOriginal) {
+  XmlDocument doc = CreateXmlDocument("Root", "");
+  XmlNode parent = CreateXmlElement(doc.get(), "Parent");
+  XmlNode child = CreateXmlElement(doc.get(), "Child", "x", "ID", "1");
+  EXPECT_TRUE(AppendClone(parent.get(), child.get()));
+  EXPECT_TRUE(AppendClone(parent.get(), child.get()));
+  EXPECT_EQ(ChildNames(parent.get()), (std::vector<std::string>{"Child", "Child"}));
+  EXPECT_EQ(child->parent, nullptr);
+  EXPECT_NE(parent->children, child.get());
+  EXPECT_FALSE(AppendClone(parent.get(), nullptr));
+  EXPECT_FALSE(AppendClone(nullptr, child.get()));
+  EXPECT_FALSE(AppendCloneToRoot(doc.get(), nullptr));
+  EXPECT_FALSE(AppendClone(DocumentNode(doc.get()), child.get()));  // one document element only
+}
+
+TEST(AppendClone, CopiesAFragmentFromAnotherDocumentWithItsNamespaces) {
+  XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
+  XmlDocument fragment = LoadXml(
+      "<PlanData xmlns:kspd=\"http://example.org/2006/KSPlanData\"><kspd:Task/></PlanData>");
+  ASSERT_TRUE(fragment);
+  EXPECT_TRUE(AppendCloneToRoot(doc.get(), xmlDocGetRootElement(fragment.get())));
+  fragment.reset();  // the copy owns nothing of the fragment
+  XmlDocument reloaded = LoadXml(XmlText(doc.get()));
+  ASSERT_TRUE(reloaded);
+  EXPECT_NE(XmlText(reloaded.get()).find("<kspd:Task/>"), std::string::npos);
+}
+
+TEST(ReplaceXmlNode, PutsACopyInThePlaceOfTheOldNode) {
+  XmlDocument doc = CreateXmlDocument("Root", "");
+  xmlNodePtr root = xmlDocGetRootElement(doc.get());
+  for (const char* name : {"A", "B", "C"})
+    AppendClone(root, CreateXmlElement(doc.get(), name).get());
+  const XmlNode replacement = CreateXmlElement(doc.get(), "New");
+  EXPECT_TRUE(ReplaceXmlNode(SelectSingleNode(root, "B"), replacement.get()));
+  EXPECT_EQ(ChildNames(root), (std::vector<std::string>{"A", "New", "C"}));
+  EXPECT_EQ(replacement->parent, nullptr);
+  EXPECT_FALSE(ReplaceXmlNode(nullptr, replacement.get()));
+  EXPECT_FALSE(ReplaceXmlNode(replacement.get(), root));  // a node outside any tree
+}
+
+TEST(NodeTexts, GetAndSetThroughQueries) {
+  XmlDocument doc = LoadXml("<Risk ID=\"R1\"><Cost>5</Cost><Cost>6</Cost><Empty/></Risk>");
+  xmlNodePtr risk = xmlDocGetRootElement(doc.get());
+  EXPECT_EQ(GetXmlNodeText(risk, "@ID"), "R1");
+  EXPECT_EQ(GetXmlNodeText(risk, "Cost"), "5");
+  EXPECT_EQ(GetXmlNodeText(risk, "Missing"), "");
+  EXPECT_EQ(GetXmlNodeText(risk, "Cost["), "");
+  EXPECT_FALSE(SelectXmlNodes(risk, "").has_value());
+
+  SetXmlNodeText(risk, "Cost", "1 & 2");
+  SetXmlNodeText(risk, "@ID", "R<2>");
+  SetXmlNodeText(risk, "Missing", "x");
+  SetXmlNodeText(risk, "Empty", "");
+  EXPECT_EQ(XmlText(doc.get()).substr(XmlText(doc.get()).find("<Risk")),
+            "<Risk ID=\"R&lt;2&gt;\"><Cost>1 &amp; 2</Cost><Cost>6</Cost><Empty/></Risk>\n");
+}
+
+class XmlValues : public test::RegisterXmlTest {};
+
+TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
+  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
+                              "sShortDate", "dd/MM/yyyy");
+  EXPECT_EQ(XmlDateText(state, "03/04/2025", false), "2025-04-03");
+  EXPECT_EQ(XmlDateText(state, "2024-02-29", true), "2024-02-29");
+  EXPECT_EQ(XmlDateText(state, "", false), "2026-12-06");  // the fixed clock's day
+  EXPECT_EQ(XmlDateText(state, "", true), "");
+  EXPECT_EQ(XmlDateText(state, "next week", false), "2026-12-06");
+  EXPECT_EQ(XmlDateText(state, "next week", true), "");
+  EXPECT_EQ(XmlDateText(state, "31/02/2025", true), "");
+}
+
+}  // namespace
+}  // namespace velloway
