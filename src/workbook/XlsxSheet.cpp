@@ -177,7 +177,9 @@ class SheetHandler : public XmlHandler {
       sheet_.Append(TextCell(row_, column_, context_.pool.Add(item_.Text())));
       return;
     }
-    if (!hasValue_) return;  // a formula without a saved result, or a formatted empty cell
+    // A formula without a saved result, or a formatted empty cell; an empty value of a number
+    // cell is no value either.
+    if (!hasValue_ || (type_ == ValueType::Number && Trimmed(value_).empty())) return;
     sheet_.Append(ValueCell());
   }
 

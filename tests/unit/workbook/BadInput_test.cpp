@@ -100,11 +100,13 @@ TEST(BadInput, UnreadableValuesMakeOneEmptyCell) {
   wb.sheets = {{"S",
                 "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c><c r=\"B1\"><v>abc</v></c>"
                 "<c r=\"C1\" t=\"b\"><v>maybe</v></c><c r=\"D1\" t=\"s\"><v>0</v></c>"
-                "<c r=\"E1\"><v>1e999</v></c></row>"}};
+                "<c r=\"E1\"><v>1e999</v></c><c r=\"F1\"><v> </v></c></row>"}};
   const auto book = workbook::OpenWorkbookBytes(Zip(wb.Build()));
   book->SetFormat(TestFormat());
   for (const char* cell : {"A1", "B1", "C1", "E1"}) EXPECT_EQ(Read(*book, "S", cell), "") << cell;
   EXPECT_EQ(Read(*book, "S", "D1"), "only");
+  EXPECT_EQ(book->Sheets()[0].Cell(1, 2).kind, workbook::CellKind::Error);
+  EXPECT_EQ(book->Sheets()[0].Cell(1, 6).kind, workbook::CellKind::Empty);  // no value at all
 }
 
 TEST(BadInput, DeflateBombIsRefusedByTheBytesInflated) {
