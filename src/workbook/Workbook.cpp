@@ -1,5 +1,7 @@
 #include "workbook/Workbook.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -36,15 +38,22 @@ struct FileCloser {
   void operator()(std::FILE* file) const noexcept { std::fclose(file); }
 };
 
+[[noreturn]] void Unreadable(const char* why) {
+  throw WorkbookError(std::string("the file cannot be read (") + why + ")");
+}
+
+// The first bytes of the file. Only a regular file is read: a pipe or a device could keep
+// the reader waiting for ever.
 std::vector<unsigned char> FileHead(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) Unreadable(std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) Unreadable(std::strerror(EISDIR));
+  if (!S_ISREG(info.st_mode)) Unreadable("not a regular file");
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file)
-    throw WorkbookError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
+  if (!file) Unreadable(std::strerror(errno));
   std::vector<unsigned char> head(kCompoundSignature.size());
   head.resize(std::fread(head.data(), 1, head.size(), file.get()));
-  if (std::ferror(file.get()) != 0) {
-    throw WorkbookError(std::string("the file cannot be read (") + std::strerror(errno) + ")");
-  }
+  if (std::ferror(file.get()) != 0) Unreadable(std::strerror(errno));
   return head;
 }
 

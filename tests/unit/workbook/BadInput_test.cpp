@@ -1,6 +1,7 @@
 // Hostile and damaged workbooks end as a workbook that cannot be opened, with a reason, or
 // as one unreadable cell; never a crash, a hang or a huge allocation.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 
@@ -25,6 +26,9 @@ TEST(BadInput, FilesThatAreNoWorkbook) {
   EXPECT_EQ(OpenFailure(dir.File("missing.xlsx")),
             "the file cannot be read (No such file or directory)");
   EXPECT_EQ(OpenFailure(dir.path()), "the file cannot be read (Is a directory)");
+  const std::string fifo = dir.File("pipe.xlsx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(OpenFailure(fifo), "the file cannot be read (not a regular file)");
   // A zip that is no spreadsheet package, and one whose main document is another kind.
   EXPECT_EQ(OpenFailure(Zip({{"readme.txt", "hello"}})),
             "not a workbook (the package names no main document)");
