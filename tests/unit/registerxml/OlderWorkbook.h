@@ -1,12 +1,12 @@
-// An older-template workbook described row by row: an Options sheet with the PID, the user field
-// definitions, the options version and the column layout, and record sheets whose rows are lists
-// of cell texts from column A ("" leaves a cell empty).
+// An older-template workbook described row by row, and the register XML road run on it.
 #pragma once
 
-#include <array>
+#include <xlsxwriter/utility.h>
+
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/XlsxBuilder.h"
@@ -14,69 +14,54 @@
 
 namespace velloway::test {
 
-// "A1" for row 1, column 1; "AD3" for row 3, column 30.
-inline std::string CellName(int row, int column) {
-  std::string letters;
-  for (; column > 0; column = (column - 1) / 26) {
-    letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
-  }
-  return letters + std::to_string(row);
-}
-
-// The layout of the test risk sheets: ID, type, title; pre-mitigation probability (4), one
-// impact "Cost" (5), score (6); response, title, cost (7 to 9); post-mitigation probability (10)
-// and score (11); owner to quantified (12 to 24); user fields "Phase" and "Due" (25, 26); the
-// fallback plan or audit date (27). Actions: probability (13), impact "Cost" (14), score (15),
-// user texts (16 to 20).
-inline constexpr std::array<int, 8> kTestLayout{4, 6, 10, 11, 13, 15, 25, 26};
-
+// Options with the PID, two user field definitions named Phase (U0, then U1), the options
+// version "2.1" and this layout. Risk sheets: ID, type, title; pre-mitigation probability (4),
+// impact "Cost" (5), score (6); response, title, cost (7 to 9); post-mitigation probability
+// (10), score (11); owner to quantified (12 to 24); user fields "Phase" and "Due" (25, 26);
+// fallback plan or audit date (27). Actions: probability (13), impact "Cost" (14), score (15).
 class OlderWorkbook {
  public:
-  using Row = std::vector<std::string>;
+  using Row = std::vector<std::string>;  // cell texts from column A; "" leaves a cell empty
 
   OlderWorkbook() {
     Option("A1", "<Options/>").Option("A4", kPidFragment).Option("A14", "2.1");
     Option("A3",
-           "<UserFieldDefinitions>"
-           "<UserFieldDefinition ID=\"U0\"><Name>Phase</Name><Type>Text</Type>"
-           "</UserFieldDefinition>"
-           "<UserFieldDefinition ID=\"U1\"><Name>Phase</Name><Type>Text</Type>"
-           "</UserFieldDefinition></UserFieldDefinitions>");
-    Layout(kTestLayout);
-    for (const char* sheet : {"Qualitative Risks", "Response Actions", "Task Impacts",
-                              "Quantitative Risks", "Risk History"}) {
-      Records(sheet, {});
-    }
+           "<UserFieldDefinitions><UserFieldDefinition ID=\"U0\"><Name>Phase</Name></"
+           "UserFieldDefinition><UserFieldDefinition ID=\"U1\"><Name>Phase</Name></"
+           "UserFieldDefinition></UserFieldDefinitions>");
+    Layout({4, 6, 10, 11, 13, 15, 25, 26});
+    Cells("Qualitative Risks", 2, kRiskHeader).Cells("Risk History", 2, kRiskHeader);
+    Cells("Response Actions", 2,
+          {"", "Risk ID", "", "", "", "", "", "", "", "", "", "", "", "Cost"});
+    Cells("Task Impacts", 2, {"Plan", "Risk ID"})
+        .Cells("Quantitative Risks", 2, {"Plan", "Risk ID"});
   }
 
   OlderWorkbook& Option(const std::string& cell, const std::string& text) {
     sheets_["Options"][cell] = text;
     return *this;
   }
-  OlderWorkbook& Layout(const std::array<int, 8>& columns) {
+  OlderWorkbook& Layout(const std::vector<int>& columns) {
     for (int i = 0; i < 8; ++i) Option("B" + std::to_string(16 + i), std::to_string(columns[i]));
     return *this;
   }
-  // The cells of one row of a sheet, from column A.
   OlderWorkbook& Cells(const std::string& sheet, int row, const Row& cells) {
-    auto& sheetCells = sheets_[sheet];
+    char name[LXW_MAX_CELL_NAME_LENGTH];
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (!cells[i].empty()) sheetCells[CellName(row, static_cast<int>(i) + 1)] = cells[i];
+      lxw_rowcol_to_cell(name, static_cast<lxw_row_t>(row - 1), static_cast<lxw_col_t>(i));
+      if (!cells[i].empty()) sheets_[sheet][name] = cells[i];
     }
     return *this;
   }
-  // Rows from row 3 down, below the header of the sheet's layout in row 2.
+  // Rows from row 3 down.
   OlderWorkbook& Records(const std::string& sheet, const std::vector<Row>& rows) {
-    Cells(sheet, 2, HeaderOf(sheet));
     for (std::size_t i = 0; i < rows.size(); ++i) Cells(sheet, static_cast<int>(i) + 3, rows[i]);
     return *this;
   }
-
   OlderWorkbook& Without(const std::string& sheet) {
     sheets_.erase(sheet);
     return *this;
   }
-
   std::string Save(const std::string& path) const {
     XlsxBuilder book;
     for (const auto& [name, cells] : sheets_) {
@@ -86,7 +71,7 @@ class OlderWorkbook {
     return book.Save(path);
   }
 
-  // A risk row: ID, type, title, then the cells by column number.
+  // A risk row: the ID, and cells by column number.
   static Row Risk(const std::string& id, const std::map<int, std::string>& cells = {}) {
     Row row(27);
     row[0] = id;
@@ -95,29 +80,14 @@ class OlderWorkbook {
   }
 
  private:
-  static Row HeaderOf(const std::string& sheet) {
-    if (sheet == "Qualitative Risks" || sheet == "Risk History") {
-      Row header(26);
-      header[0] = "Risk ID";
-      header[4] = "Cost";
-      header[24] = "Phase";
-      header[25] = "Due";
-      return header;
-    }
-    if (sheet == "Response Actions") {
-      Row header(14);
-      header[1] = "Risk ID";
-      header[13] = "Cost";
-      return header;
-    }
-    return {"Plan", "Risk ID"};
-  }
-
+  inline static const Row kRiskHeader{"Risk ID", "", "", "", "Cost", "", "",      "",   "",
+                                      "",        "", "", "", "",     "", "",      "",   "",
+                                      "",        "", "", "", "",     "", "Phase", "Due"};
   std::map<std::string, std::map<std::string, std::string>> sheets_;
 };
 
-// The register XML road on a workbook: connected as the launch sequence connects it, imported
-// through the modal progress form into a recording plan, with the shipped schema switched on.
+// The road through the reader, the modal progress form and a recording plan, with the shipped
+// schema switched on.
 class SheetStepsTest : public RegisterXmlTest {
  protected:
   SheetStepsTest() { InstallSchema("TRUE"); }
@@ -129,43 +99,44 @@ class SheetStepsTest : public RegisterXmlTest {
     EXPECT_TRUE(ConnectWorkbook(state));
     return modBuildXmlFile::ImportRegisterXml(state);
   }
-  // A risk of the document built by the last import.
   xmlNodePtr Risk(const std::string& id) { return registerxml::TheDocument(state).FindRisk(id); }
   std::vector<std::string> RiskIds() {
-    std::vector<std::string> ids;
-    for (xmlNodePtr risk : modXMLToolbox::SelectNodesOrThrow(
-             registerxml::TheDocument(state).node(), "ksrr:Kestrion/RiskRegister/Risks/Risk")) {
-      ids.push_back(registerxml::RiskIdOf(risk));
-    }
-    return ids;
+    return Texts(registerxml::TheDocument(state).RiskList(), "Risk", "ID");
   }
-  // The error log without its headings.
+  // The texts of a child of each node selected.
+  std::vector<std::string> Texts(xmlNodePtr node, const std::string& xpath,
+                                 const std::string& child) {
+    std::vector<std::string> texts;
+    for (xmlNodePtr each : modXMLToolbox::SelectNodesOrThrow(node, xpath))
+      texts.push_back(Text(each, child));
+    return texts;
+  }
+  // The error log's lines without the headings.
   std::vector<std::string> ErrorLines() const {
+    static const std::set<std::string> headings{std::string(50, '-'),
+                                                "Options",
+                                                "PID",
+                                                "Risks",
+                                                "Mitigation Actions",
+                                                "Task Impacts",
+                                                "Quantatitive Risk Information",
+                                                "Final Calculations"};
     std::vector<std::string> lines;
-    std::string text = state.errorLog.text;
-    for (std::size_t at = 0; (at = text.find("\r\n")) != std::string::npos; text.erase(0, at + 2)) {
-      lines.push_back(text.substr(0, at));
+    std::istringstream log(state.errorLog.text);
+    for (std::string line; std::getline(log, line);) {
+      line.pop_back();  // the CR
+      if (headings.count(line) == 0) lines.push_back(line);
     }
-    std::vector<std::string> errors;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i] == std::string(50, '-')) {
-        i += 2;  // the heading and its closing rule
-      } else {
-        errors.push_back(lines[i]);
-      }
-    }
-    return errors;
+    return lines;
   }
-  // Whether the document reached the plan.
-  bool Stored() const { return fakes.host->plan->calls.size() == 2; }
-  // The last item label the progress form showed that begins with the text given.
+  // The last item label of the progress form that begins with the text given.
   std::string LastLabel(const std::string& begin) const {
     std::string last;
-    for (const RecordedFrame& frame : fakes.progress->frames) {
+    for (const RecordedFrame& frame : fakes.progress->frames)
       if (frame.itemText.rfind(begin, 0) == 0) last = frame.itemText;
-    }
     return last;
   }
+  bool Stored() const { return fakes.host->plan->calls.size() == 2; }
 };
 
 }  // namespace velloway::test
