@@ -22,6 +22,15 @@ TEST_F(ImportRisks, BlankRowsInsideTheDataAreSkippedAndNotCounted) {
   EXPECT_TRUE(ErrorLines().empty());
 }
 
+TEST_F(ImportRisks, AHeaderBelowRowTwoLosesNoRow) {
+  OlderWorkbook workbook;
+  workbook.Without("Qualitative Risks").Cells("Qualitative Risks", 4, {"Risk ID"});
+  for (int row = 5; row <= 9; ++row)
+    workbook.Cells("Qualitative Risks", row, {"R" + std::to_string(row)});
+  EXPECT_TRUE(Import(workbook));
+  EXPECT_EQ(RiskIds(), (Strings{"R5", "R6", "R7", "R8", "R9"}));
+}
+
 TEST_F(ImportRisks, EveryFieldFromItsColumn) {
   EXPECT_TRUE(Import(OlderWorkbook().Records(
       "Qualitative Risks",
