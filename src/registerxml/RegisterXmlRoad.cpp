@@ -1,3 +1,4 @@
+// The register XML road as the launch sequence runs it.
 #include "control/ImportRoads.h"
 
 #include "control/LibraryState.h"
