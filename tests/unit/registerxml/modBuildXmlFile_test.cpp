@@ -83,6 +83,9 @@ TEST_F(RegisterXmlDriver, WithoutALayoutTheSequenceEndsBeforeTheRisks) {
   EXPECT_EQ(state.errorLog.text,
             Heading("Options") + "\r\n" + Heading("PID") + msg::kNoPidInformation + "\r\n");
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{msg::kViewErrors});
+  EXPECT_EQ(fakes.diagnostics,
+            std::vector<std::string>{"the register XML steps stopped: Options!B17: Type mismatch: "
+                                     "the layout value is empty"});
 }
 
 TEST_F(RegisterXmlDriver, AnInvalidDocumentIsStoredAllTheSame) {
