@@ -34,20 +34,20 @@ TEST_F(ImportRisks, AHeaderBelowRowTwoLosesNoRow) {
 TEST_F(ImportRisks, EveryFieldFromItsColumn) {
   EXPECT_TRUE(Import(OlderWorkbook().Records(
       "Qualitative Risks",
-      {{"R1",     "",       "",      "h",         "M",    "",           "",
-        "",       "2500.5", "L",     "",          "Ann",  "cause",      "two\nlines",
-        "effect", "",       "",      "Difficult", "",     "2025-01-06", "",
-        "-15000", "",       "false", "Design",    "soon", "fallback"}})));
+      {{"R1",     "",       "",  "h",         "M",    "",           "",
+        "",       "2500.5", "L", "",          "Ann",  "cause",      "two\nlines",
+        "effect", "",       "",  "Difficult", "",     "2025-01-06", "",
+        "-15000", "",       "",  "Design",    "soon", "fallback"}})));
   xmlNodePtr risk = Risk("R1");
   ASSERT_NE(risk, nullptr);
   // Historys, the values from ID to ResponseHasActions, ResponseActions, Notes to Quantified.
-  // Empty dates are the clock's today.
+  // Empty dates are the clock's today; empty flags leave the risk quantifiable and quantified.
   EXPECT_EQ(
       Texts(risk, "*[not(*)]", "."),
       (Strings{"",           "R1",     "Threat",         "",      "2",      "0",     "2025-01-06",
                "2026-12-06", "-15000", "Reduce",         "",      "2500.5", "false", "",
                "fallback",   "Ann",    "two<CRLF>lines", "cause", "effect", "",      "Open",
-               "true",       "false"}));
+               "true",       "true"}));
   // No impacts, probability and score after mitigation; probability and score before.
   EXPECT_EQ(Texts(risk, "Post-mitigation/*[not(*)] | Pre-mitigation/*[not(*)]", "."),
             (Strings{"", "2", "0", "4", "0"}));
