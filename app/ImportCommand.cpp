@@ -85,7 +85,11 @@ int RunImport(const ImportOptions& options) {
   platform.ui = ClearProgressBeforeBoxes(ui, progress);
   platform.logViewer = std::make_shared<host::LogViewerLauncher>(stderr);
   platform.clock = std::make_shared<host::SystemClock>();
-  platform.diagnostic = [progress](const std::string& line) {
+  // Every diagnostic line tells of a failure: the workbook could not be opened, or the import
+  // stopped part way.
+  auto diagnosed = std::make_shared<bool>(false);
+  platform.diagnostic = [progress, diagnosed](const std::string& line) {
+    *diagnosed = true;
     progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
@@ -103,7 +107,7 @@ int RunImport(const ImportOptions& options) {
     return kExitFailed;
   }
   const bool wrote = plan->writeCount() > 0;
-  return wrote && ui->criticalCount() == 0 ? kExitOk : kExitFailed;
+  return wrote && ui->criticalCount() == 0 && !*diagnosed ? kExitOk : kExitFailed;
 }
 
 }  // namespace velloway::app

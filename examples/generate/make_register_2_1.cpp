@@ -146,12 +146,27 @@ void WriteRisks(lxw_workbook* book) {
        "Reserve crane slot", "2500", "H", "L", "H", "12", "J. Lindqvist",
        "Mill has spare capacity", "Steel arrives four weeks early", "Frame starts early", "2.1",
        "Open", "Easy", "Medium", "2025-02-03", "2025-04-30", "-15000", "TRUE", "TRUE", "Build",
-       "", ""},
+       "2025-03-01", ""},
       {"R003", "", "Ground conditions", "VH", "H", "VH", "25", "", "", "0", "VH", "H", "VH", "25",
        "M. Duarte", "Limited site investigation",
        "Soft ground found under the east wing\nafter excavation starts", "Piling redesign",
-       "2.3", "", "Difficult", "", "2025-03-03", "2025-09-30", "250000", "", "", "Build", "",
-       "Accept and monitor"}});
+       "2.3", "", "Difficult", "", "2025-03-03", "2025-09-30", "250000", "", "", "Build",
+       "2025-04-15", "Accept and monitor"},
+      {"R004", "Threat", "Crane availability", "M", "M", "H", "12", "Transfer",
+       "Crane hire under the main contract", "5000", "L", "L", "M", "4", "S. Patel",
+       "Regional shortage of tower cranes", "No tower crane free for steel erection",
+       "Frame programme slips", "3.1", "Open", "Easy", "Far", "2025-04-01", "2025-08-29", "18000",
+       "TRUE", "TRUE", "Build", "2025-03-15", "Mobile cranes on day rates"},
+      {"R005", "Threat", "Commissioning staff turnover", "L", "L", "M", "6", "Accept", "", "0",
+       "L", "L", "M", "6", "K. Brennan", "Tight market for specialist labour",
+       "Commissioning engineers leave mid-stage", "Handover delayed", "4.2", "Closed",
+       "Manageable", "Near", "2025-09-01", "2025-11-28", "4000", "FALSE", "FALSE", "Commission",
+       "2025-08-15", ""},
+      {"R006", "Opportunity", "Shared site welfare", "M", "L", "L", "6", "Share",
+       "Joint welfare with the neighbouring site", "1500", "H", "L", "L", "9", "A. Okafor",
+       "Neighbouring project starts in spring", "Welfare cabins shared with the next contractor",
+       "Preliminaries cost falls", "1.4", "Open", "Easy", "Medium", "2025-03-03", "2025-12-19",
+       "-8000", "TRUE", "FALSE", "Design", "2025-02-20", ""}});
 }
 
 void WriteActions(lxw_workbook* book) {
@@ -163,7 +178,19 @@ void WriteActions(lxw_workbook* book) {
        "2025-05-30", "2025-01-06", "", "8000", "2500", "1", "In Progress", "M", "L", "M", "9",
        "Minutes filed", "", "", "", ""},
       {"Fast track", "R001", "Approve packages one by one", "J. Lindqvist", "2025-02-03",
-       "2025-03-28", "", "", "4000", "0", "", "", "L", "L", "L", "4", "", "", "", "", ""}});
+       "2025-03-28", "", "", "4000", "0", "", "", "L", "L", "L", "4", "", "", "", "", ""},
+      {"Probe survey", "R003", "Extra boreholes under the east wing", "M. Duarte", "2025-02-10",
+       "2025-02-28", "2025-02-03", "2025-02-21", "18500", "17250", "1", "Complete", "H", "M",
+       "H", "16", "Report GI-07", "Geotechnics", "", "", ""},
+      {"Piling redesign", "R003", "Design CFA piles for the soft zone", "M. Duarte",
+       "2025-03-03", "2025-04-11", "2025-03-03", "2025-04-04", "42000", "0", "2", "In Progress",
+       "H", "M", "M", "12", "", "Structures", "", "", ""},
+      {"Crane framework", "R004", "Call off a crane from the framework supplier", "S. Patel",
+       "2025-03-03", "2025-03-31", "", "", "1200", "1200", "2", "Complete", "L", "L", "L", "2",
+       "PO 4471", "", "", "", ""},
+      {"Welfare agreement", "R006", "Agree shared welfare with the neighbouring contractor",
+       "A. Okafor", "2025-02-17", "2025-03-14", "", "", "500", "350", "", "Complete", "VH", "L",
+       "L", "10", "Signed 12 March", "", "", "", ""}});
 }
 
 void WriteQuantitative(lxw_workbook* book) {
@@ -171,7 +198,12 @@ void WriteQuantitative(lxw_workbook* book) {
       {"Plan", "Risk ID", "Title", "Probability", "Response Cost"}, {
       {"Pre-mitigation", "R001", "Late design approval", "0.4", "12000"},
       {"Post-mitigation", "R001", "Late design approval", "0.15", "12000"},
-      {"Pre-mitigation", "R003", "Ground conditions", "0.75", "0"}});
+      {"Pre-mitigation", "R003", "Ground conditions", "0.75", "0"},
+      {"Post-mitigation", "R003", "Ground conditions", "0.35", "60500"},
+      {"Pre-mitigation", "R004", "Crane availability", "0.3", "1200"},
+      {"Post-mitigation", "R004", "Crane availability", "0.1", "1200"},
+      {"Pre-mitigation", "R006", "Shared site welfare", "0.5", "500"},
+      {"", "R002", "Early steel delivery", "0.45", "2500"}});
   WriteSheet(book, "Task Impacts",
       {"Plan", "Risk ID", "Task ID", "Duration Shape", "Min", "Likely", "Max", "Cost Shape",
        "Min", "Likely", "Max", "Correlate", "Correlate Existence", "Link"}, {
@@ -179,7 +211,16 @@ void WriteQuantitative(lxw_workbook* book) {
        "5000", "TRUE", "TRUE", "FALSE"},
       {"", "R001", "2", "", "2", "3", "6", "", "0", "0", "0", "", "", ""},
       {"Post-mitigation", "R003", "2", "Triangular", "10", "15", "30", "Triangular", "20000",
-       "40000", "90000", "FALSE", "TRUE", "TRUE"}});
+       "40000", "90000", "FALSE", "TRUE", "TRUE"},
+      {"Pre-mitigation", "R003", "2", "Triangular", "15", "25", "45", "Triangular", "40000",
+       "75000", "160000", "TRUE", "TRUE", "FALSE"},
+      {"Pre-mitigation", "R004", "2", "Uniform", "5", "7", "10", "Uniform", "8000", "11000",
+       "15000", "FALSE", "TRUE", "FALSE"},
+      {"", "R004", "3", "Triangular", "2", "4", "8", "", "0", "0", "0", "FALSE", "FALSE", "TRUE"},
+      {"Post-mitigation", "R004", "2", "Triangular", "1", "2", "4", "Uniform", "500", "1000",
+       "2000", "FALSE", "TRUE", "FALSE"},
+      {"Pre-mitigation", "R002", "2", "Triangular", "-20", "-10", "-5", "Triangular", "-15000",
+       "-8000", "-2000", "TRUE", "TRUE", "FALSE"}});
 }
 
 void WriteHistory(lxw_workbook* book) {
@@ -190,7 +231,26 @@ void WriteHistory(lxw_workbook* book) {
        "Weekly design reviews", "12000", "M", "M", "M", "9", "A. Okafor",
        "Client board meets monthly", "Design sign-off slips", "Build start delayed", "1.2",
        "Open", "Difficult", "Near", "2024-11-04", "2025-06-30", "60000", "TRUE", "FALSE",
-       "Design", "", "2024-11-04"}});
+       "Design", "2025-02-01", "2024-11-04"},
+      {"R003", "Threat", "Ground conditions", "H", "H", "VH", "20", "Reduce",
+       "Ground investigation", "10000", "M", "M", "H", "12", "M. Duarte",
+       "Limited site investigation", "Soft ground may lie under the east wing", "Piling redesign",
+       "2.3", "Open", "Difficult", "Medium", "2025-03-03", "2025-09-30", "150000", "TRUE",
+       "FALSE", "Build", "2025-04-15", "2024-12-02"},
+      {"R001", "Threat", "Late design approval", "H", "M", "H", "16", "Reduce",
+       "Weekly design reviews", "12000", "L", "L", "M", "6", "A. Okafor",
+       "Client board meets monthly", "Design sign-off slips past the window",
+       "Build start delayed", "1.2", "Open", "Manageable", "Near", "2025-01-06", "2025-06-30",
+       "48000", "TRUE", "FALSE", "Design", "2025-02-01", "2025-01-06"},
+      {"R002", "Opportunity", "Early steel delivery", "L", "L", "M", "6", "Exploit",
+       "Reserve crane slot", "2500", "M", "L", "M", "9", "J. Lindqvist", "Mill has spare capacity",
+       "Steel may arrive early", "Frame starts early", "2.1", "Open", "Easy", "Medium",
+       "2025-02-03", "2025-04-30", "-8000", "TRUE", "FALSE", "Build", "2025-03-01", "2025-01-06"},
+      {"R003", "Threat", "Ground conditions", "VH", "H", "VH", "25", "Reduce",
+       "Probe survey and piling redesign", "60500", "H", "M", "H", "16", "M. Duarte",
+       "Limited site investigation", "Soft ground found under the east wing", "Piling redesign",
+       "2.3", "Open", "Difficult", "Near", "2025-03-03", "2025-09-30", "250000", "TRUE", "FALSE",
+       "Build", "2025-04-15", "2025-01-06"}});
 }
 // clang-format on
 

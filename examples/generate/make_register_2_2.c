@@ -39,8 +39,8 @@ static void options_sheet(lxw_workbook* wb) {
   text(ws, "A4", "Template version");
   text(ws, "B4", "2.2");
   text(ws, "A10", "Probability-impact definition");
-  const char* perf[] = {"Safety or statutory breach", "Loss of a main function",
-                        "Reduced function", "Minor defect", "No noticeable effect"};
+  const char* perf[] = {"Safety or statutory breach", "Loss of a main function", "Reduced function",
+                        "Minor defect", "No noticeable effect"};
   for (int i = 0; i < 5; ++i) {
     char cell[8];
     snprintf(cell, sizeof cell, "B%d", 11 + i);
@@ -48,8 +48,17 @@ static void options_sheet(lxw_workbook* wb) {
   }
   const char* sched[] = {"< 1 week", "1-4 weeks", "1-3 months", "3-6 months", "> 6 months"};
   const char* prob[] = {"< 10%", "10-30%", "30-50%", "50-70%", "> 70%"};
-  const char* cost[] = {"< \xC2\xA3" "10k", "\xC2\xA3" "10k-50k", "\xC2\xA3" "50k-250k",
-                        "\xC2\xA3" "250k-1m", "> \xC2\xA3" "1m"};
+  const char* cost[] = {
+      "< \xC2\xA3"
+      "10k",
+      "\xC2\xA3"
+      "10k-50k",
+      "\xC2\xA3"
+      "50k-250k",
+      "\xC2\xA3"
+      "250k-1m",
+      "> \xC2\xA3"
+      "1m"};
   for (int i = 0; i < 5; ++i) {
     char cell[8];
     snprintf(cell, sizeof cell, "%c16", 'B' + i);
@@ -91,27 +100,123 @@ static void options_sheet(lxw_workbook* wb) {
 static void qualitative_risks(lxw_workbook* wb, const char* name, int with_audit) {
   lxw_worksheet* ws = workbook_add_worksheet(wb, name);
   text(ws, "A1", name);
-  const char* header[] = {"Risk ID", "Type", "Title", "Prob", "Cost", "Time", "Perf", "Score",
-                          "Target prob", "Target cost", "Target time", "Target perf",
-                          "Target score", "Target date", "Status", "Owner", "Cause",
-                          "Description", "Effect", "RBS", "Expiry", "Qualitative", "Audit date"};
+  const char* header[] = {
+      "Risk ID",      "Type",        "Title",       "Prob",        "Cost",        "Time",
+      "Perf",         "Score",       "Target prob", "Target cost", "Target time", "Target perf",
+      "Target score", "Target date", "Status",      "Owner",       "Cause",       "Description",
+      "Effect",       "RBS",         "Expiry",      "Qualitative", "Audit date"};
   row(ws, 3, header, with_audit ? 23 : 22);
   const char* risks[][22] = {
-      {"R001", "Threat", "Corroded deck bearings", "H", "H", "M", "M", "12", "M", "M", "L", "L",
-       "6", NULL, "Open", "A. Patel", "Salt water ingress", "Bearings worse than surveyed",
-       "Extra replacement work", "ENG.1", NULL, "TRUE"},
-      {"R002", "Threat", "Night possession refused", "M", "M", "H", "L", "9", "L", "M", "M", "L",
-       "4", NULL, "Open", "J. Okafor", "Rail operator timetable", "Track possession not granted",
-       "Works slip into spring", "PRG.2", NULL, "TRUE"},
-      {"R003", "Opportunity", "Reuse of existing scaffold", "M", "M", "L", "N", "6", "H", "M",
-       "L", "N", "8", "31/03/2027", "Open", "S. Lindqvist", "Adjacent contract ends",
-       "Scaffold left in place", "Lower access costs", "COM.1", NULL, "TRUE"},
-      {"R004", "Threat", "Protected bird nesting", "L", "L", "H", "N", "5", "VL", "L", "M", "N",
-       "2", NULL, "Open", "M. Evans", "Nesting season", "Peregrines nest under span 3",
-       "Works paused on span 3", "ENV.1", "30/09/2027", "t"},
-      {"R005", "threat", "Steel price rise", "H", "VH", "N", "N", "15", "H", "H", "N", "N", "12",
-       NULL, "Closed", "A. Patel", "Market", "Steel index rises", "Budget overrun", "COM.2",
-       NULL, "No"},
+      {"R001",
+       "Threat",
+       "Corroded deck bearings",
+       "H",
+       "H",
+       "M",
+       "M",
+       "12",
+       "M",
+       "M",
+       "L",
+       "L",
+       "6",
+       NULL,
+       "Open",
+       "A. Patel",
+       "Salt water ingress",
+       "Bearings worse than surveyed",
+       "Extra replacement work",
+       "ENG.1",
+       NULL,
+       "TRUE"},
+      {"R002",
+       "Threat",
+       "Night possession refused",
+       "M",
+       "M",
+       "H",
+       "L",
+       "9",
+       "L",
+       "M",
+       "M",
+       "L",
+       "4",
+       NULL,
+       "Open",
+       "J. Okafor",
+       "Rail operator timetable",
+       "Track possession not granted",
+       "Works slip into spring",
+       "PRG.2",
+       NULL,
+       "TRUE"},
+      {"R003",
+       "Opportunity",
+       "Reuse of existing scaffold",
+       "M",
+       "M",
+       "L",
+       "N",
+       "6",
+       "H",
+       "M",
+       "L",
+       "N",
+       "8",
+       "31/03/2027",
+       "Open",
+       "S. Lindqvist",
+       "Adjacent contract ends",
+       "Scaffold left in place",
+       "Lower access costs",
+       "COM.1",
+       NULL,
+       "TRUE"},
+      {"R004",
+       "Threat",
+       "Protected bird nesting",
+       "L",
+       "L",
+       "H",
+       "N",
+       "5",
+       "VL",
+       "L",
+       "M",
+       "N",
+       "2",
+       NULL,
+       "Open",
+       "M. Evans",
+       "Nesting season",
+       "Peregrines nest under span 3",
+       "Works paused on span 3",
+       "ENV.1",
+       "30/09/2027",
+       "t"},
+      {"R005",
+       "threat",
+       "Steel price rise",
+       "H",
+       "VH",
+       "N",
+       "N",
+       "15",
+       "H",
+       "H",
+       "N",
+       "N",
+       "12",
+       NULL,
+       "Closed",
+       "A. Patel",
+       "Market",
+       "Steel index rises",
+       "Budget overrun",
+       "COM.2",
+       NULL,
+       "No"},
   };
   for (int r = 0; r < 5; ++r) {
     const int sheet_row = r < 3 ? 4 + r : 5 + r; /* one blank row before R004 */
@@ -131,9 +236,9 @@ static void qualitative_risks(lxw_workbook* wb, const char* name, int with_audit
 
 static void response_actions(lxw_workbook* wb) {
   lxw_worksheet* ws = workbook_add_worksheet(wb, "Response Actions");
-  const char* header[] = {"Name", "Risk ID", "Description", "Responsibility", "Target date",
-                          "Actual date", "Cost", "Status", "Prob", "Cost level", "Time", "Perf",
-                          "Score"};
+  const char* header[] = {"Name",        "Risk ID", "Description", "Responsibility", "Target date",
+                          "Actual date", "Cost",    "Status",      "Prob",           "Cost level",
+                          "Time",        "Perf",    "Score"};
   row(ws, 2, header, 13);
   const char* actions[][13] = {
       {"", "R001", "Intrusive bearing survey", "A. Patel", NULL, NULL, "$12,500.00", "Complete",
@@ -153,8 +258,8 @@ static void response_actions(lxw_workbook* wb) {
 
 static void quantitative_risks(lxw_workbook* wb) {
   lxw_worksheet* ws = workbook_add_worksheet(wb, "Quantitative Risks");
-  const char* header[] = {"Scenario", "Risk ID", "Title", "Probability", "Mitigation cost",
-                          "Mitigation actions"};
+  const char* header[] = {"Scenario",    "Risk ID",         "Title",
+                          "Probability", "Mitigation cost", "Mitigation actions"};
   row(ws, 2, header, 6);
   const char* risks[][6] = {
       {"Base", "R001", "Corroded deck bearings", NULL, "$60,500", "Survey and spares"},
@@ -172,20 +277,21 @@ static void quantitative_risks(lxw_workbook* wb) {
 
 static void task_impacts(lxw_workbook* wb) {
   lxw_worksheet* ws = workbook_add_worksheet(wb, "Task Impacts");
-  const char* header[] = {"Scenario", "Risk ID", "Task ID", "Scenario link", "Duration shape",
-                          "Min dur", "Likely dur", "Max dur", "Cost shape", "Min cost",
-                          "Likely cost", "Max cost", "Correlate", "Link"};
+  const char* header[] = {"Scenario",       "Risk ID",  "Task ID",     "Scenario link",
+                          "Duration shape", "Min dur",  "Likely dur",  "Max dur",
+                          "Cost shape",     "Min cost", "Likely cost", "Max cost",
+                          "Correlate",      "Link"};
   row(ws, 2, header, 14);
   const char* impacts[][14] = {
       {"Base", "R001", "1040", NULL, "Triangular", "5", "10", "20", "Triangular", "$5,000",
        "$12,000", "$30,000", NULL, NULL},
-      {NULL, "R001", "1050", "F", "Uniform", "2", "", "6", "Uniform", "$1,000", "", "$4,000",
-       "F", "T"},
+      {NULL, "R001", "1050", "F", "Uniform", "2", "", "6", "Uniform", "$1,000", "", "$4,000", "F",
+       "T"},
       {NULL, "R002", "", NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL},
       {NULL, "R002", "2010", "True", "Triangular", "3", "7", "14", "Triangular", "0", "0", "0",
        "True", "False"},
-      {"Wet winter", "R004", "3020", NULL, "Triangular", "10", "20", "40", "Triangular",
-       "$2,000", "$4,000", "$9,000", NULL, NULL},
+      {"Wet winter", "R004", "3020", NULL, "Triangular", "10", "20", "40", "Triangular", "$2,000",
+       "$4,000", "$9,000", NULL, NULL},
   };
   for (int r = 0; r < 5; ++r) row(ws, 3 + r, impacts[r], 14);
 }

@@ -49,4 +49,30 @@ inline constexpr const char* kHistoryFailed =
 inline constexpr const char* kFinalCalculationsFailed =
     "There was a problem doing the final calculations.";
 
+// The sheet steps of the register XML road: error-log headings, progress labels, questions and
+// error-log lines.
+inline constexpr const char* kHeadingRisks = "Risks";
+inline constexpr const char* kHeadingActions = "Mitigation Actions";
+inline constexpr const char* kHeadingTaskImpacts = "Task Impacts";
+inline constexpr const char* kHeadingQuantitative = "Quantatitive Risk Information";
+inline constexpr const char* kImportingRisk = "Importing Risk - %x (%x of %x)";
+inline constexpr const char* kReplaceRisk =
+    "%x already exists.  Would you like to replace this risk?";
+inline constexpr const char* kRiskReadFailed = "An unknown error occured whilst reading risk - %x!";
+inline constexpr const char* kImportingAction = "Importing Mitigation Action - %x (%x of %x)";
+inline constexpr const char* kActionRiskMissing =
+    "Could not add Mitiagtion Action as Risk (ID -%x) does not exist";
+inline constexpr const char* kActionReadFailed =
+    "An unknown error occured whilst reading mitgation - %xfor risk - %x.";
+inline constexpr const char* kImportingTaskImpact = "Importing Risk Impact - %x (%x of %x)";
+inline constexpr const char* kTaskImpactRiskMissing =
+    "Could not add Impact (TaskID - %x) as Risk (ID -%x) does not exist";
+inline constexpr const char* kReplaceTaskImpact =
+    "%x already exists.  Would you like to replace this task impact?";
+inline constexpr const char* kImportingQuantitative = "Importing Quantitative Risk - %x (%x of %x)";
+inline constexpr const char* kQuantitativeRiskMissing =
+    "Could not add additional Quantitative info to Risk as Risk (ID -%x) does not exist";
+inline constexpr const char* kHistoryRiskMissing =
+    "Could not add Risk History (ID - %x) as Risk (ID -%x) does not exist";
+
 }  // namespace velloway::msg

@@ -17,6 +17,14 @@ void Tell(LibraryState& state, const char* text, MsgIcon icon) {
   state.platform.ui->MessageBox(text, icon, MsgButtons::OK, "");
 }
 
+void Diagnose(LibraryState& state, const std::string& line) noexcept {
+  try {
+    if (state.platform.diagnostic) state.platform.diagnostic(line);
+  } catch (...) {
+    // A host that cannot take the line loses nothing else.
+  }
+}
+
 void ForceDecimalSeparator(LibraryState& state) {
   state.SavedDecimalSeparator = modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL);
   modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, ".");
@@ -78,8 +86,11 @@ void Main(LibraryState& state) noexcept {
   state.textSettings.reset();  // the user may have changed them since the last run
   try {
     RunSequence(state);
+  } catch (const std::exception& e) {
+    // An error no step trapped ends the run without a message box; the host still hears why.
+    Diagnose(state, std::string("the import stopped: ") + e.what());
   } catch (...) {
-    // An error no step trapped ends the run silently; the cleanup below still runs.
+    Diagnose(state, "the import stopped on an unknown error");
   }
   Cleanup(state);
 }

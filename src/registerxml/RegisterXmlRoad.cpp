@@ -1,6 +1,5 @@
 // The register XML road as the launch sequence runs it.
 #include "control/ImportRoads.h"
-
 #include "control/LibraryState.h"
 #include "registerxml/modBuildXmlFile.h"
 

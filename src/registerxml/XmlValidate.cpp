@@ -109,14 +109,19 @@ void ShowXmlParseError(LibraryState& state, const XmlParseError& error, const st
 bool ValidateXmlWithSchema(LibraryState& state, xmlDocPtr doc, const std::string& schemaPath,
                            bool showErrors) {
   if (ValidationSwitchedOff(state)) return true;
-  const std::string text = IndentedText(doc);
-  const XmlDocument copy = LoadXml(text);
-  if (!copy) return false;
   try {
     const LoadedSchema loaded = LoadSchema(schemaPath);
-    const XmlParseError result = Validate(loaded.schema.get(), copy.get(), text);
-    if (result.errorCode == 0) return true;
-    if (showErrors) ShowXmlParseError(state, result, "XML");
+    // The tree itself is checked first: a valid register, the usual case, never needs a second
+    // copy of itself in memory.
+    const XmlParseError inTree = Validate(loaded.schema.get(), doc, {});
+    if (inTree.errorCode == 0) return true;
+    // An invalid one is checked again as indented text, so that the message can point at the
+    // line and the element where it goes wrong.
+    const std::string text = IndentedText(doc);
+    const XmlDocument copy = LoadXml(text);
+    const XmlParseError located =
+        copy ? Validate(loaded.schema.get(), copy.get(), text) : XmlParseError{};
+    if (showErrors) ShowXmlParseError(state, located.errorCode != 0 ? located : inTree, "XML");
     return false;
   } catch (const std::exception& error) {
     if (state.platform.diagnostic) state.platform.diagnostic(error.what());

@@ -22,6 +22,14 @@ void RunTolerantStep(LibraryState& state, const char* progressText, bool (*step)
   if (!step(state)) Tell(state, failure);
 }
 
+void Diagnose(LibraryState& state, const std::string& line) {
+  try {
+    if (state.platform.diagnostic) state.platform.diagnostic(line);
+  } catch (...) {
+    // A host that cannot take the line loses nothing else.
+  }
+}
+
 bool ImportHistory(LibraryState& state) {
   return ImportRisks(state, state.sheets.riskHistory, true);
 }
@@ -76,6 +84,10 @@ bool RunRegisterXmlSteps(LibraryState& state) {
     StoreXmlInPlan(state);  // an invalid document is stored all the same
     form.CompleteProgressBar();
     return valid;
+  } catch (const std::exception& e) {
+    // No message box: the user is only offered the error log. The host hears why all the same.
+    Diagnose(state, std::string("the register XML steps stopped: ") + e.what());
+    return false;
   } catch (...) {
     return false;
   }

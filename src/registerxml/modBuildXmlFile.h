@@ -2,6 +2,11 @@
 // the register document from an older-template workbook, validate it and store it in the plan.
 #pragma once
 
+#include <libxml/tree.h>
+
+#include <cstdint>
+#include <string>
+
 namespace velloway {
 struct LibraryState;
 namespace workbook {
@@ -36,11 +41,39 @@ bool AddOptionsToXml(LibraryState& state);
 // fragments, empty elements in place of those that are not XML, and an empty RBS.
 bool AddPidToXml(LibraryState& state);
 
-// The sheet steps of the risks, the response actions, the task impacts, the quantitative
-// information and the risk history.
+// The risks of a risk sheet into the register (bHistory false), or the rows of the risk history
+// sheet into the history of their risks (bHistory true). False, with the error-log line naming
+// the row's risk, when a row cannot be read; the rows after it are not read.
 bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHistory);
+// Appends a copy of the risk to the register, or, when a risk of its ID is there, asks whether
+// to replace that one in its place. The result is always false.
+bool AddOrReplaceRisk(LibraryState& state, xmlNodePtr risk);
+// Files a copy of the RiskHistory element, in a History entry with its audit date (today when
+// empty), under the risk of riskId; logs the entry when there is no such risk. Always false.
+bool AddRiskHistory(LibraryState& state, xmlNodePtr history, const std::string& riskId,
+                    const std::string& auditDate);
+
+// The response actions into the ResponseActions of their risks.
 bool ImportResponseActions(LibraryState& state);
+// Appends a copy of the action to the risk of riskId and marks the risk as having actions; logs
+// the action when there is no such risk. Always false.
+bool AddResponseAction(LibraryState& state, xmlNodePtr action, const std::string& riskId,
+                       const std::string& name);
+
+// The task impacts into the plan containers of their risks.
 bool ImportTaskImpacts(LibraryState& state);
+// Appends a copy of the task impact to container/Quantitative/TaskImpacts of the risk, asking
+// first when the container's first task impact is on the same task. Logs the impact when there
+// is no such risk; throws when the risk has no such container. Always false.
+bool AddTaskImpact(LibraryState& state, xmlNodePtr taskImpact, const std::string& riskId,
+                   const std::string& container);
+
+// The probabilities and response costs of the quantitative risk sheet.
 bool ImportQuantitativeInfo(LibraryState& state);
+// Sets container/Quantitative/Probability and the ResponseTotalCost of the risk, and counts the
+// row in nIndex; logs the row when there is no such risk. Always false.
+bool AddQuantitativeInfo(LibraryState& state, const std::string& container,
+                         const std::string& riskId, const std::string& probability,
+                         const std::string& cost, std::int32_t& nIndex, std::int32_t nTotal);
 
 }  // namespace velloway::modBuildXmlFile

@@ -73,8 +73,9 @@ TEST(Examples, AFailedImportLeavesThePlansRegisterAsItWas) {
 
 TEST(ExampleGenerator, WritesTheKeptWorkbooksByteForByte) {
   test::TempDir dir;
-  for (const auto& [generator, name] : {std::pair{VELLOWAY_MAKE_REGISTER_2_2, "register-2.2.xlsx"},
-                                        std::pair{VELLOWAY_MAKE_REGISTER_2_1, "register-2.1.xlsx"}}) {
+  for (const auto& [generator, name] :
+       {std::pair{VELLOWAY_MAKE_REGISTER_2_2, "register-2.2.xlsx"},
+        std::pair{VELLOWAY_MAKE_REGISTER_2_1, "register-2.1.xlsx"}}) {
     const std::string made = dir.File(name);
     ASSERT_EQ(std::system(("'" + std::string(generator) + "' '" + made + "'").c_str()), 0);
     EXPECT_EQ(test::ReadFile(made), test::ReadFile(std::string(VELLOWAY_EXAMPLES) + "/" + name))

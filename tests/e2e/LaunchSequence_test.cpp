@@ -130,6 +130,7 @@ TEST_F(LaunchSequence, AnErrorAnywhereStillRestoresTheSeparator) {
   modSubMain::Main(state);  // throws inside, at the schema path
   EXPECT_EQ(failing->calls, 2);
   EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(fakes.diagnostics, std::vector<std::string>{"the import stopped: host failure"});
   EXPECT_EQ(UserSeparator(), ",");
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "support/TempDir.h"
+#include "unit/registerxml/OlderWorkbook.h"
 
 namespace velloway {
 namespace {
@@ -31,6 +32,38 @@ TEST(RegisterXmlRoad, TheStoredDocumentPassesXmllint) {
                   dir.File("register.xml") + "' 2>'" + dir.File("lint.txt") + "'"),
             0)
       << test::ReadFile(dir.File("lint.txt"));
+}
+
+// Every question and error-log line of the sheet steps, from one workbook through the command.
+TEST(RegisterXmlRoad, TheStepsAskAndLogThroughTheCommand) {
+  test::TempDir dir;
+  using test::OlderWorkbook;
+  OlderWorkbook()
+      .Records("Qualitative Risks", {OlderWorkbook::Risk("R1"), OlderWorkbook::Risk("R1")})
+      .Records("Response Actions", {{"Survey", "R9"}})
+      .Records("Task Impacts", {{"Pre-mitigation", "R1", "T1"}, {"", "R1", "T1"}, {"", "R9", "T2"}})
+      .Records("Quantitative Risks", {{"Pre-mitigation", "R9"}})
+      .Records("Risk History", {OlderWorkbook::Risk("R7")})
+      .Save(dir.File("book.xlsx"));
+  ASSERT_EQ(Shell("cd '" + dir.path() +
+                  "' && TMPDIR=. VISUAL=true XDG_CONFIG_HOME=cfg '" VELLOWAY_CLI
+                  "' import book.xlsx --plan p.db --yes --quiet 2>err.txt"),
+            0);
+  const std::string asked = test::ReadFile(dir.File("err.txt"));
+  for (const char* question :
+       {"R1 already exists.  Would you like to replace this risk?",
+        "T1 already exists.  Would you like to replace this task impact?",
+        "There were errors during your import.  Do you wish to view these errors?"}) {
+    EXPECT_NE(asked.find(question), std::string::npos) << question;
+  }
+  const std::string log = test::ReadFile(dir.File("ExcelToRRErrorLog.txt"));
+  for (const char* line :
+       {"Could not add Mitiagtion Action as Risk (ID -R9) does not exist\r\n",
+        "Could not add Impact (TaskID - T2) as Risk (ID -R9) does not exist\r\n",
+        "Could not add additional Quantitative info to Risk as Risk (ID -R9) does not exist\r\n",
+        "Could not add Risk History (ID - R7) as Risk (ID -R7) does not exist\r\n"}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line;
+  }
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ FakePlatform::FakePlatform() {
   platform.logViewer = viewer;
   platform.clock = clock;
   platform.tempFolder = "/tmp";
+  platform.diagnostic = [this](const std::string& line) { diagnostics.push_back(line); };
   platform.progressRenderer = progress;
   platform.monitors = monitors;
 }

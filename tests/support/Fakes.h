@@ -106,6 +106,7 @@ struct FakePlatform {
   std::shared_ptr<MonitorLayoutApi> monitors =
       std::make_shared<MonitorLayoutApi>(SingleMonitorLayout(1024, 768));
   int hostCreations = 0;
+  std::vector<std::string> diagnostics;
   Platform platform;
 };
 

@@ -223,6 +223,9 @@ TEST_F(RecordSheets, AnActionDateThatIsNoDateEndsTheWritePhase) {
   EXPECT_TRUE(Section("RiskActions").empty());
   EXPECT_TRUE(Section("RiskHistory").empty());  // never reached
   EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(
+      fakes.diagnostics,
+      std::vector<std::string>{"the import stopped: Type mismatch: '31/02/2007' is not a date"});
   // The road was abandoned: nothing of it is left for a later import.
   EXPECT_FALSE(state.registerRoad.model.qualitativeRisks.has_value());
   EXPECT_EQ(state.registerRoad.form, nullptr);

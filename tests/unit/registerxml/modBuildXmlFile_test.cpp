@@ -4,7 +4,7 @@
 #include "registerxml/clsXmlMitAction.h"
 #include "registerxml/clsXmlRisk.h"
 #include "ui/frmImportProgress.h"
-#include "unit/registerxml/RegisterXmlFixture.h"
+#include "unit/registerxml/OlderWorkbook.h"
 
 namespace velloway {
 namespace {
@@ -24,6 +24,11 @@ class RegisterXmlDriver : public test::RegisterXmlTest {
     fakes.platform.progressRenderer = fakes.progress;
     InstallSchema("TRUE");
   }
+  // A workbook with options, the PID and the record sheets' headers, and no records.
+  void ConnectEmptyRegister() {
+    state.WorkbookPath = test::OlderWorkbook().Save(dir.File("book.xlsx"));
+    ASSERT_TRUE(ConnectWorkbook(state));
+  }
   const std::vector<test::PlanCall>& PlanCalls() { return fakes.host->plan->calls; }
   std::vector<std::string> StepTexts() {
     std::vector<std::string> texts;
@@ -37,7 +42,8 @@ class RegisterXmlDriver : public test::RegisterXmlTest {
   }
 };
 
-TEST_F(RegisterXmlDriver, AWorkbookWithoutOptionsStoresAValidSkeleton) {
+TEST_F(RegisterXmlDriver, AWorkbookWithoutRecordsStoresAValidSkeleton) {
+  ConnectEmptyRegister();
   EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
 
   EXPECT_EQ(StepTexts(),
@@ -54,19 +60,36 @@ TEST_F(RegisterXmlDriver, AWorkbookWithoutOptionsStoresAValidSkeleton) {
   ASSERT_TRUE(stored);
   xmlNodePtr top = DocumentNode(stored.get());
   EXPECT_EQ(test::ChildNames(SelectSingleNode(top, "*/RiskRegister")),
-            (std::vector<std::string>{"Risks", "UserFieldDefinitions", "RBS", "SourceProjectID"}));
+            (std::vector<std::string>{"Risks", "Options", "PID", "UserFieldDefinitions", "RBS",
+                                      "SourceProjectID"}));
   EXPECT_EQ(test::ChildNames(xmlDocGetRootElement(stored.get())),
             (std::vector<std::string>{"RiskRegister", "PlanData"}));
   EXPECT_EQ(test::Text(xmlDocGetRootElement(stored.get()), "@xml:space"), "preserve");
 
-  // No Options fragment logs an empty line, no PID its message; the user is asked about them.
-  EXPECT_EQ(state.errorLog.text, Heading("Options") + "\r\n" + Heading("PID") +
-                                     msg::kNoPidInformation + "\r\n" +
-                                     Heading("Final Calculations"));
+  // Every step heads its part of the log; headings alone ask nothing.
+  std::string headings;
+  for (const char* title : {"Options", "PID", "Risks", "Mitigation Actions", "Task Impacts",
+                            "Quantatitive Risk Information", "Risks", "Final Calculations"}) {
+    headings += Heading(title);
+  }
+  EXPECT_EQ(state.errorLog.text, headings);
+  EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(RegisterXmlDriver, WithoutALayoutTheSequenceEndsBeforeTheRisks) {
+  EXPECT_FALSE(modBuildXmlFile::ImportRegisterXml(state));
+  EXPECT_TRUE(PlanCalls().empty());
+  // No Options fragment logs an empty line, no PID its message; no step says it failed.
+  EXPECT_EQ(state.errorLog.text,
+            Heading("Options") + "\r\n" + Heading("PID") + msg::kNoPidInformation + "\r\n");
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{msg::kViewErrors});
+  EXPECT_EQ(fakes.diagnostics,
+            std::vector<std::string>{"the register XML steps stopped: Options!B17: Type mismatch: "
+                                     "the layout value is empty"});
 }
 
 TEST_F(RegisterXmlDriver, AnInvalidDocumentIsStoredAllTheSame) {
+  ConnectEmptyRegister();
   dir.Write("RiskRegister/RiskRegister.xsd",
             "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
             "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
@@ -74,14 +97,14 @@ TEST_F(RegisterXmlDriver, AnInvalidDocumentIsStoredAllTheSame) {
   EXPECT_FALSE(modBuildXmlFile::ImportRegisterXml(state));
   ASSERT_EQ(PlanCalls().size(), 2u);
   EXPECT_NE(PlanCalls()[1].value.find("<RiskRegister>"), std::string::npos);
-  ASSERT_EQ(fakes.ui->boxes.size(), 2u);
+  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
   EXPECT_EQ(fakes.ui->boxes[0].title, "MSXMLParser");
-  EXPECT_EQ(fakes.ui->boxes[1].text, msg::kViewErrors);
   EXPECT_FALSE(state.registerXml.progress->Loaded());
   EXPECT_EQ(state.registerXml.progress->pbProgress().Value(), 100);
 }
 
 TEST_F(RegisterXmlDriver, ValidationSwitchedOffStoresAndSucceeds) {
+  ConnectEmptyRegister();
   InstallSchema("FALSE");
   dir.Write("RiskRegister/RiskRegister.xsd", "not a schema");
   EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
@@ -89,6 +112,7 @@ TEST_F(RegisterXmlDriver, ValidationSwitchedOffStoresAndSucceeds) {
 }
 
 TEST_F(RegisterXmlDriver, EachImportStartsAFreshLogAndDocument) {
+  ConnectEmptyRegister();
   EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
   fakes.host->plan->calls.clear();
   EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
