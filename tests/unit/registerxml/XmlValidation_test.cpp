@@ -50,8 +50,19 @@ TEST_F(XmlValidation, SchemaTroubleShowsItsOwnMessage) {
       dir.Write("plain.xsd",
                 "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><xs:element "
                 "name=\"A\"/></xs:schema>");
+  // A schema that pulls its types from a file next to it is refused as a whole.
+  const std::string types =
+      dir.Write("types.xsd",
+                "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\"/>");
+  const std::string including =
+      dir.Write("including.xsd",
+                "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
+                "<xs:include schemaLocation=\"" +
+                    types + "\"/><xs:element name=\"Kestrion\"/></xs:schema>");
   for (const std::string& schema :
-       {dir.File("none.xsd"), noNamespace, dir.Write("broken.xsd", "<xs:schema")}) {
+       {dir.File("none.xsd"), noNamespace, dir.Write("broken.xsd", "<xs:schema"), including}) {
     fakes.ui->boxes.clear();
     EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), schema, true));
     ASSERT_EQ(BoxTexts(), std::vector<std::string>{"Error in ValidateXMLDocumentWithSchema"});

@@ -47,7 +47,7 @@ TEST(CreateXmlElement, AttributeOnlyWithAValueAndTextOnlyWhenGiven) {
             std::string::npos);
 }
 
-TEST(AppendClone, AppendsADeepCopyAndLeavesTheOriginal) {
+TEST(AppendClone, AppendsADeepCopyThatOwnsNothingOfTheOriginal) {
   XmlDocument doc = CreateXmlDocument("Root", "");
   XmlNode parent = CreateXmlElement(doc.get(), "Parent");
   XmlNode child = CreateXmlElement(doc.get(), "Child", "x", "ID", "1");
@@ -60,16 +60,15 @@ TEST(AppendClone, AppendsADeepCopyAndLeavesTheOriginal) {
   EXPECT_FALSE(AppendClone(nullptr, child.get()));
   EXPECT_FALSE(AppendCloneToRoot(doc.get(), nullptr));
   EXPECT_FALSE(AppendClone(DocumentNode(doc.get()), child.get()));  // one document element only
-}
 
-TEST(AppendClone, CopiesAFragmentFromAnotherDocumentWithItsNamespaces) {
-  XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
+  // A fragment from another document keeps its namespaces.
+  XmlDocument reg = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
   XmlDocument fragment = LoadXml(
       "<PlanData xmlns:kspd=\"http://example.org/2006/KSPlanData\"><kspd:Task/></PlanData>");
   ASSERT_TRUE(fragment);
-  EXPECT_TRUE(AppendCloneToRoot(doc.get(), xmlDocGetRootElement(fragment.get())));
+  EXPECT_TRUE(AppendCloneToRoot(reg.get(), xmlDocGetRootElement(fragment.get())));
   fragment.reset();  // the copy owns nothing of the fragment
-  XmlDocument reloaded = LoadXml(XmlText(doc.get()));
+  XmlDocument reloaded = LoadXml(XmlText(reg.get()));
   ASSERT_TRUE(reloaded);
   EXPECT_NE(XmlText(reloaded.get()).find("<kspd:Task/>"), std::string::npos);
 }
