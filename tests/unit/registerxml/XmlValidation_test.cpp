@@ -1,4 +1,6 @@
 // Validation against the schema file: the INI switch, the load-error message, schema trouble.
+#include <gmock/gmock.h>
+
 #include "unit/registerxml/RegisterXmlFixture.h"
 
 namespace velloway {
@@ -29,19 +31,16 @@ TEST_F(XmlValidation, AnInvalidDocumentShowsTheLoadErrorMessage) {
   EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), state.SchemaPath, true));
   ASSERT_EQ(fakes.ui->boxes.size(), 1u);
   const test::ShownBox& box = fakes.ui->boxes[0];
-  EXPECT_EQ(box.title, "MSXMLParser");
-  EXPECT_EQ(box.icon, MsgIcon::Critical);
-  EXPECT_EQ(box.buttons, MsgButtons::OK);
-  EXPECT_EQ(box.text.rfind("Your XML Document failed to load due to the following error.\r\n"
-                           "Error #: ",
-                           0),
-            0u)
-      << box.text;
+  EXPECT_EQ(std::tuple(box.title, box.icon, box.buttons),
+            std::tuple("MSXMLParser", MsgIcon::Critical, MsgButtons::OK));
   // The reason names the element, and the fields follow on their own lines.
-  EXPECT_NE(box.text.find("Element 'RiskRegister'"), std::string::npos) << box.text;
-  EXPECT_NE(box.text.find("\r\nLine #: 3\r\nLine Position: 3\r\n"), std::string::npos) << box.text;
-  EXPECT_NE(box.text.find("\r\nSource Text: <RiskRegister>\r\nDocument URL: "), std::string::npos)
-      << box.text;
+  using testing::HasSubstr;
+  EXPECT_THAT(box.text,
+              testing::AllOf(testing::StartsWith("Your XML Document failed to load due "
+                                                 "to the following error.\r\nError #: "),
+                             HasSubstr("Element 'RiskRegister'"),
+                             HasSubstr("\r\nLine #: 3\r\nLine Position: 3\r\n"),
+                             HasSubstr("\r\nSource Text: <RiskRegister>\r\nDocument URL: ")));
 }
 
 TEST_F(XmlValidation, SchemaTroubleShowsItsOwnMessage) {
