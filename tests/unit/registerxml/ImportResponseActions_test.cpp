@@ -43,17 +43,9 @@ TEST_F(ImportResponseActions, ActionsJoinTheirRiskInSheetOrder) {
   xmlNodePtr first = modXMLToolbox::SelectSingleNode(risk, "ResponseActions/ResponseAction");
   EXPECT_EQ(Texts(first, "AfterAction/Impacts/Impact", "@Name"), (Strings{"Cost", "Time"}));
   EXPECT_EQ(Texts(first, "AfterAction/Impacts/Impact", "Value"), (Strings{"3", "1"}));
-  for (const auto& [xpath, text] :
-       std::vector<std::pair<std::string, std::string>>{{"AfterAction/Probability", "5"},
-                                                        {"AfterAction/Score", "9"},
-                                                        {"TargetStartDate", "2025-01-06"},
-                                                        {"FinishDate", "2025-05-30"},
-                                                        {"ActualCost", "20"},
-                                                        {"TaskID", "T1"},
-                                                        {"UserText1", "t1"},
-                                                        {"UserText5", "t5"}}) {
-    EXPECT_EQ(Text(first, xpath), text) << xpath;
-  }
+  test::ExpectTexts(first, {"AfterAction/Probability=5", "AfterAction/Score=9",
+                            "TargetStartDate=2025-01-06", "FinishDate=2025-05-30", "ActualCost=20",
+                            "TaskID=T1", "UserText1=t1", "UserText5=t5"});
   EXPECT_EQ(LastLabel("Importing Mitigation Action - "),
             "Importing Mitigation Action - R9 (4 of 4)");
   EXPECT_EQ(ErrorLines(),

@@ -12,6 +12,7 @@ using namespace modXMLToolbox;
 
 class RegisterDocumentIndex : public test::RegisterXmlTest {
  protected:
+  RegisterDocumentIndex() { NewDocument(false); }
   XmlNode Risk(const std::string& id, const std::string& title) {
     clsXmlRisk risk;
     risk.m_strID = id;
@@ -27,7 +28,6 @@ class RegisterDocumentIndex : public test::RegisterXmlTest {
 };
 
 TEST_F(RegisterDocumentIndex, AgreesWithTheQueryThroughAppendsAndReplacements) {
-  NewDocument(false);
   std::mt19937 random(7);
   for (int step = 0; step < 300; ++step) {
     const std::string id = "R" + std::to_string(random() % 40);
@@ -51,7 +51,6 @@ TEST_F(RegisterDocumentIndex, AgreesWithTheQueryThroughAppendsAndReplacements) {
 }
 
 TEST_F(RegisterDocumentIndex, AReplacementKeepsThePlaceInTheList) {
-  NewDocument(false);
   for (const char* id : {"A", "B", "C"}) TheDoc().AppendRisk(Risk(id, "old").get());
   ASSERT_TRUE(TheDoc().ReplaceRisk(TheDoc().FindRisk("C"), Risk("C", "new").get()));
   ASSERT_TRUE(TheDoc().ReplaceRisk(TheDoc().FindRisk("A"), Risk("Z", "renamed").get()));
@@ -66,7 +65,6 @@ TEST_F(RegisterDocumentIndex, AReplacementKeepsThePlaceInTheList) {
 }
 
 TEST_F(RegisterDocumentIndex, AnIdWithAQuoteFailsLikeTheQuery) {
-  NewDocument(false);
   TheDoc().AppendRisk(Risk("O'Brien", "").get());
   EXPECT_THROW(Queried("O'Brien"), ImportError);
   EXPECT_THROW(TheDoc().FindRisk("O'Brien"), ImportError);

@@ -84,18 +84,32 @@ class RegisterXmlTest : public ::testing::Test {
   LibraryState state{fakes.platform};
 };
 
-// The names of an element's child elements, in order.
-inline std::vector<std::string> ChildNames(xmlNodePtr node) {
-  std::vector<std::string> names;
+// The names of an element's child elements, in order, separated by blanks.
+inline std::string ChildNames(xmlNodePtr node) {
+  std::string names;
   for (xmlNodePtr child = node->children; child != nullptr; child = child->next) {
-    if (child->type == XML_ELEMENT_NODE)
-      names.emplace_back(reinterpret_cast<const char*>(child->name));
+    if (child->type != XML_ELEMENT_NODE) continue;
+    names += (names.empty() ? "" : " ") + std::string(reinterpret_cast<const char*>(child->name));
   }
   return names;
 }
 
 inline std::string Text(xmlNodePtr node, const std::string& xpath) {
   return modXMLToolbox::GetXmlNodeText(node, xpath);
+}
+
+// Checks "xpath=text" for each entry: the text of the node the xpath selects under node.
+inline void ExpectTexts(xmlNodePtr node, const std::vector<std::string>& entries) {
+  for (const std::string& entry : entries) {
+    const std::size_t eq = entry.find('=');
+    EXPECT_EQ(Text(node, entry.substr(0, eq)), entry.substr(eq + 1)) << entry;
+  }
+}
+
+// The error log's heading for a step.
+inline std::string Heading(const std::string& title) {
+  const std::string rule(50, '-');
+  return rule + "\r\n" + title + "\r\n" + rule + "\r\n";
 }
 
 inline bool Has(xmlNodePtr node, const std::string& xpath) {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
+
+#include "ui/X11MonitorLayout.h"
 
 namespace velloway {
 namespace {
@@ -40,6 +43,28 @@ TEST_F(DrmFolder, NothingWithoutAConnectedDisplayWithAMode) {
   Connector("card0-eDP-1", "connected", "");
   EXPECT_FALSE(FirstConnectedDisplayMode(root));
   EXPECT_FALSE(FirstConnectedDisplayMode(root / "missing"));
+}
+
+// Runs only with an X display (xvfb-run -s "-screen 0 1280x1024x24" shows one monitor).
+TEST(X11MonitorLayout, DescribesEveryMonitorOfTheDisplay) {
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || *display == '\0') GTEST_SKIP() << "no X display";
+  const std::optional<MonitorLayout> layout = X11MonitorLayout();
+  if (!layout) GTEST_SKIP() << "no RandR 1.5 on the display, or built without the X headers";
+  ASSERT_FALSE(layout->monitors.empty());
+  for (const MonitorInfo& m : layout->monitors) {
+    const MonitorRect &r = m.rcMonitor, &w = m.rcWork;
+    EXPECT_TRUE(r.left < r.right && r.top < r.bottom);
+    EXPECT_TRUE(w.left >= r.left && w.top >= r.top && w.right <= r.right && w.bottom <= r.bottom);
+  }
+}
+
+TEST(X11MonitorLayout, NothingWithoutADisplay) {
+  const char* saved = std::getenv("DISPLAY");
+  const std::string restore = saved != nullptr ? saved : "";
+  unsetenv("DISPLAY");
+  EXPECT_FALSE(X11MonitorLayout());
+  if (saved != nullptr) setenv("DISPLAY", restore.c_str(), 1);
 }
 
 }  // namespace

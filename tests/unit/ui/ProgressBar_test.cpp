@@ -1,5 +1,6 @@
 #include "ui/ProgressBar.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,12 +16,8 @@ TEST(ProgressBar, RefusesValuesOutsideItsRangeAndKeepsTheOldOne) {
   EXPECT_THROW(bar.SetValue(-0.5f), std::out_of_range);
   EXPECT_THROW(bar.SetValue(NAN), std::out_of_range);
   EXPECT_EQ(bar.Value(), 100.0f);
-  try {
-    bar.SetValue(101);
-    FAIL();
-  } catch (const std::out_of_range& e) {
-    EXPECT_STREQ(e.what(), "Invalid property value");
-  }
+  EXPECT_THAT([&] { bar.SetValue(101); },
+              testing::ThrowsMessage<std::out_of_range>(testing::StrEq("Invalid property value")));
 }
 
 TEST(ProgressBar, TheRangeMustStayOpenAndPullsTheValueIn) {

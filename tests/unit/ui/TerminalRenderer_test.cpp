@@ -51,16 +51,11 @@ std::size_t Count(const std::string& text, const std::string& what) {
 }
 
 TEST_F(TerminalTest, DrawsTheBlockInPlaceAndReturnsToItsFirstLine) {
-  TerminalRenderer renderer = Renderer();
-  renderer.Show(View(50, 5));
-  const std::string frame = Written();
-  EXPECT_EQ(frame.rfind("\r\x1b[J", 0), 0u);
-  EXPECT_NE(frame.find("Importing Risks from Microsoft Excel...\n"), std::string::npos);
-  EXPECT_NE(frame.find("  Writing risks to xml file.\n"), std::string::npos);
-  EXPECT_NE(frame.find("  [##############--------------]  50%\n"), std::string::npos);
-  EXPECT_NE(frame.find("  Importing Risk - R1\n"), std::string::npos);
-  EXPECT_EQ(Count(frame, "\n"), 4u);
-  EXPECT_EQ(frame.substr(frame.size() - 5), "\r\x1b[4A");
+  Renderer().Show(View(50, 10));
+  EXPECT_EQ(Written(),
+            "\r\x1b[JImporting Risks from Microsoft Excel...\n  Writing risks to xml file.\n"
+            "  [##############--------------]  50%\n  Importing Risk - R1\n"
+            "  [############################] 100%\r\x1b[4A");
 }
 
 TEST_F(TerminalTest, ItemsAreThrottledAndNewStepsDrawnAtOnce) {
@@ -84,16 +79,17 @@ TEST_F(TerminalTest, ItemsAreThrottledAndNewStepsDrawnAtOnce) {
 }
 
 TEST_F(TerminalTest, HideAndInterruptEraseTheBlockAndAYieldBringsItBack) {
+  const auto erased = [this] { return Written().ends_with("\r\x1b[J"); };
   TerminalRenderer renderer = Renderer();
   renderer.Show(View(0, 0));
   renderer.Interrupt();
-  EXPECT_EQ(Written().substr(Written().size() - 4), "\r\x1b[J");
+  EXPECT_TRUE(erased());
   renderer.Interrupt();  // nothing left to erase
-  const std::size_t erased = Written().size();
+  const std::size_t afterInterrupt = Written().size();
   renderer.Yield(View(0, 1));
-  EXPECT_GT(Written().size(), erased);
+  EXPECT_GT(Written().size(), afterInterrupt);
   renderer.Hide(View(0, 1));
-  EXPECT_EQ(Written().substr(Written().size() - 4), "\r\x1b[J");
+  EXPECT_TRUE(erased());
   ProgressView hidden = View(0, 2);
   hidden.visible = false;
   const std::size_t afterHide = Written().size();

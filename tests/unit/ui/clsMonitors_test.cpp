@@ -22,59 +22,39 @@ MonitorLayout TwoMonitors() {
   return layout;
 }
 
-TEST(CenterFormOnMonitor, OddFreeSpaceIsHalvedWithTruncation) {
+std::tuple<double, double> Centred(MonitorLayoutApi& api, std::int32_t window,
+                                   FormRect form = ProgressForm()) {
+  clsMonitors(api).CenterFormOnMonitor(form, window);
+  return {form.Left, form.Top};
+}
+
+TEST(CenterFormOnMonitor, HalvesTheFreeSpaceTowardZero) {
   MonitorLayoutApi api(SingleMonitorLayout(1024, 768));
   FormRect form = ProgressForm();
   clsMonitors(api).CenterFormOnMonitor(form, 1);
-  EXPECT_EQ(form.Left, 3720);
-  EXPECT_EQ(form.Top, 4627);
-  EXPECT_EQ(form.Width, 7920);
-  EXPECT_EQ(form.Height, 2265);
-}
-
-TEST(CenterFormOnMonitor, AFormLargerThanTheWorkAreaTruncatesTowardZero) {
-  MonitorLayoutApi api(SingleMonitorLayout(500, 100));
-  FormRect form = ProgressForm();
-  clsMonitors(api).CenterFormOnMonitor(form, 1);
-  EXPECT_EQ(form.Left, -210);  // (7500 - 7920) / 2
-  EXPECT_EQ(form.Top, -382);   // (1500 - 2265) / 2 = -382.5
-}
-
-TEST(CenterFormOnMonitor, FractionalTwipsPerPixelRoundHalvesToEven) {
+  EXPECT_EQ(std::tuple(form.Left, form.Top, form.Width, form.Height),
+            std::tuple(3720, 4627, 7920, 2265));
+  // A form larger than the work area: (7500 - 7920) / 2 and (1500 - 2265) / 2 = -382.5.
+  MonitorLayoutApi small(SingleMonitorLayout(500, 100));
+  EXPECT_EQ(Centred(small, 1), std::tuple(-210, -382));
+  // Fractional twips per pixel round halves to even: a work width of 12812.5 becomes 12812.
   MonitorLayout layout = SingleMonitorLayout(1025, 768);
-  layout.twipsPerPixelX = 12.5;  // a work width of 12812.5 twips becomes 12812
-  MonitorLayoutApi api(layout);
-  FormRect form{0, 0, 7921, 2265};
-  clsMonitors(api).CenterFormOnMonitor(form, 1);
-  EXPECT_EQ(form.Left, 2445);
+  layout.twipsPerPixelX = 12.5;
+  MonitorLayoutApi fractional(layout);
+  EXPECT_EQ(std::get<0>(Centred(fractional, 1, {0, 0, 7921, 2265})), 2445);
 }
 
-TEST(CenterFormOnMonitor, AWindowAcrossTwoMonitorsPicksTheOneHoldingMoreOfIt) {
+TEST(CenterFormOnMonitor, AWindowGoesToTheMonitorHoldingMoreOfItOrTheNearest) {
   MonitorLayout layout = TwoMonitors();
-  layout.windows[7] = {1500, 100, 2600, 700};  // 420 pixels on the left, 680 on the right
-  layout.windows[8] = {1000, 100, 2100, 700};  // 920 on the left, 180 on the right
+  layout.windows[7] = {1500, 100, 2600, 700};    // 420 pixels on the left, 680 on the right
+  layout.windows[8] = {1000, 100, 2100, 700};    // 920 on the left, 180 on the right
+  layout.windows[9] = {3300, 2000, 3400, 2100};  // off every monitor, nearest the right
   MonitorLayoutApi api(layout);
-  const clsMonitors monitors(api);
-
-  FormRect right = ProgressForm();
-  monitors.CenterFormOnMonitor(right, 7);
-  EXPECT_EQ(right.Left, 1920 * 15 + (1280 * 15 - 7920) / 2);
   // The top taskbar shifts the work area but not the origin: the form sits 40 pixels too high.
-  EXPECT_EQ(right.Top, 0 + (984 * 15 - 2265) / 2);
-
-  FormRect left = ProgressForm();
-  monitors.CenterFormOnMonitor(left, 8);
-  EXPECT_EQ(left.Left, (1920 * 15 - 7920) / 2);
-  EXPECT_EQ(left.Top, (1040 * 15 - 2265) / 2);
-}
-
-TEST(CenterFormOnMonitor, AWindowOffEveryMonitorGoesToTheNearest) {
-  MonitorLayout layout = TwoMonitors();
-  layout.windows[9] = {3300, 2000, 3400, 2100};
-  MonitorLayoutApi api(layout);
-  FormRect form = ProgressForm();
-  clsMonitors(api).CenterFormOnMonitor(form, 9);
-  EXPECT_EQ(form.Left, 1920 * 15 + (1280 * 15 - 7920) / 2);
+  const std::tuple right(1920 * 15 + (1280 * 15 - 7920) / 2, (984 * 15 - 2265) / 2);
+  EXPECT_EQ(Centred(api, 7), right);
+  EXPECT_EQ(Centred(api, 9), right);
+  EXPECT_EQ(Centred(api, 8), std::tuple((1920 * 15 - 7920) / 2, (1040 * 15 - 2265) / 2));
 }
 
 class BrokenMonitorApi : public MonitorLayoutApi {
@@ -89,15 +69,13 @@ class BrokenMonitorApi : public MonitorLayoutApi {
 
 TEST(CenterFormOnMonitor, WithoutMonitorInformationTheFormStaysOrCentresOnTheScreen) {
   BrokenMonitorApi api(SingleMonitorLayout(1024, 768));
-  FormRect form{11, 22, 7920, 2265};
-  clsMonitors(api).CenterFormOnMonitor(form, 1);
-  EXPECT_EQ(form.Left, 11);
-  EXPECT_EQ(form.Top, 22);
-
+  EXPECT_EQ(Centred(api, 1, {11, 22, 7920, 2265}), std::tuple(11, 22));
   api.noMonitor = true;
-  clsMonitors(api).CenterFormOnMonitor(form, 1);
-  EXPECT_EQ(form.Left, 3720);
-  EXPECT_EQ(form.Top, 4627);
+  EXPECT_EQ(Centred(api, 1, {11, 22, 7920, 2265}), std::tuple(3720, 4627));
+}
+
+std::tuple<int, int, int, int> Desktop(const clsMonitors& m) {
+  return {m.DesktopLeft(), m.DesktopTop(), m.DesktopWidth(), m.DesktopHeight()};
 }
 
 TEST(clsMonitors, RefreshListsEachMonitorOnceAndTheDesktopSpansThemAll) {
@@ -105,19 +83,11 @@ TEST(clsMonitors, RefreshListsEachMonitorOnceAndTheDesktopSpansThemAll) {
   layout.monitors.push_back(Monitor({-1024, 200, 0, 968}, {-1024, 200, 0, 968}));
   MonitorLayoutApi api(layout);
   clsMonitors monitors(api);
-  EXPECT_EQ(monitors.DesktopLeft(), -1024);
-  EXPECT_EQ(monitors.DesktopTop(), 0);
-  EXPECT_EQ(monitors.DesktopWidth(), 4224);
-  EXPECT_EQ(monitors.DesktopHeight(), 1080);
-
+  EXPECT_EQ(Desktop(monitors), std::tuple(-1024, 0, 4224, 1080));
   ASSERT_EQ(monitors.Monitors().size(), 3u);
-  const clsMonitor& second = monitors.Monitors()[2];
-  EXPECT_EQ(second.Handle, 2);
-  EXPECT_EQ(second.Left, 1920);
-  EXPECT_EQ(second.Width, 1280);
-  EXPECT_EQ(second.Height, 1024);
-  EXPECT_EQ(second.WorkTop, 40);
-  EXPECT_EQ(second.WorkBottom, 1024);
+  const clsMonitor& m = monitors.Monitors()[2];
+  EXPECT_EQ(std::tuple(m.Handle, m.Left, m.Width, m.Height, m.WorkTop, m.WorkBottom),
+            std::tuple(2, 1920, 1280, 1024, 40, 1024));
 
   EXPECT_EQ(monitors.GetMonitorFromXYPoint(1919, 500, kMonitorDefaultToNull), 1);
   EXPECT_EQ(monitors.GetMonitorFromXYPoint(1920, 500, kMonitorDefaultToNull), 2);
@@ -136,9 +106,7 @@ TEST(clsMonitors, WithoutReportedMonitorsTheWholeScreenIsOneMonitor) {
   };
   NoCount api(SingleMonitorLayout(1024, 768));
   clsMonitors monitors(api);
-  EXPECT_EQ(monitors.DesktopLeft(), 0);
-  EXPECT_EQ(monitors.DesktopWidth(), 1024);
-  EXPECT_EQ(monitors.DesktopHeight(), 768);
+  EXPECT_EQ(Desktop(monitors), std::tuple(0, 0, 1024, 768));
   ASSERT_EQ(monitors.Monitors().size(), 1u);
   EXPECT_EQ(monitors.Monitors()[0].Right, 1024);
   EXPECT_EQ(monitors.Monitors()[0].WorkBottom, 768);
