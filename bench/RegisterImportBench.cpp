@@ -3,7 +3,6 @@
 // The workbook is generated at run time (not committed).
 //
 //   build/bench/velloway_register_bench [risks]   (default 100000)
-#include <sys/resource.h>
 #include <xlsxwriter.h>
 
 #include <chrono>
@@ -14,56 +13,11 @@
 #include <optional>
 #include <string>
 
-#include "control/LibraryState.h"
-#include "control/modSubMain.h"
-#include "host/ReferenceHost.h"
-#include "host/SqlitePlan.h"
-#include "velloway/platform.h"
+#include "BenchImport.h"
 
 namespace {
 
-using velloway::CivilTime;
-
-// A registry in memory: the benchmark must not touch the user's settings.
-class MemoryRegistry : public velloway::Registry {
- public:
-  std::optional<std::string> ReadString(velloway::RegistryHive, const std::string& key,
-                                        const std::string& name) override {
-    const auto it = values_.find(key + "|" + name);
-    if (it == values_.end()) return std::nullopt;
-    return it->second;
-  }
-  void WriteString(velloway::RegistryHive, const std::string& key, const std::string& name,
-                   const std::string& value) override {
-    values_[key + "|" + name] = value;
-  }
-  void DeleteKey(velloway::RegistryHive, const std::string&) override {}
-
- private:
-  std::map<std::string, std::string> values_;
-};
-
-class SilentUI : public velloway::UserInterface {
- public:
-  velloway::MsgAnswer MessageBox(const std::string& text, velloway::MsgIcon, velloway::MsgButtons,
-                                 const std::string&) override {
-    std::fprintf(stderr, "message: %s\n", text.c_str());
-    return velloway::MsgAnswer::No;
-  }
-};
-
-class FixedClock : public velloway::Clock {
- public:
-  CivilTime Now() override { return {2026, 12, 6, 9, 0, 0}; }
-};
-
-void Row(lxw_worksheet* ws, lxw_row_t row, std::initializer_list<std::string> texts) {
-  lxw_col_t column = 0;
-  for (const std::string& text : texts) {
-    if (!text.empty()) worksheet_write_string(ws, row, column, text.c_str(), nullptr);
-    ++column;
-  }
-}
+using velloway::bench::Row;
 
 // Options, then risks, two actions per risk, a history entry per risk, quantitative risks in
 // ten scenarios and two task impacts per quantitative risk.
@@ -139,38 +93,9 @@ int main(int argc, char** argv) {
   const auto folder = std::filesystem::temp_directory_path() / "velloway-register-bench";
   std::filesystem::create_directories(folder);
   const std::string workbook = (folder / "register.xlsx").string();
-  const std::string planPath = (folder / "plan.db").string();
-  std::filesystem::remove(planPath);
   WriteRegister(workbook, risks);
-
-  auto plan =
-      velloway::host::SqlitePlan::Open(planPath, velloway::host::SqlitePlan::Mode::OpenOrCreate);
-  velloway::Platform platform;
-  platform.createHostApplication = [plan, &folder] {
-    return std::make_shared<velloway::host::ReferenceHost>(plan, folder.string());
-  };
-  auto registry = std::make_shared<MemoryRegistry>();
-  registry->WriteString(velloway::RegistryHive::CurrentUser,
-                        "SOFTWARE\\Kestrion Software\\Bench\\RiskRegister", "ExcelImportPath",
-                        workbook);
-  std::FILE* ini = std::fopen((folder / "Kestrion.ini").c_str(), "w");
-  std::fputs("[RegPath]\nWorkingKey=Bench\n", ini);
-  std::fclose(ini);
-  platform.registry = registry;
-  platform.ui = std::make_shared<SilentUI>();
-  platform.clock = std::make_shared<FixedClock>();
-  velloway::LibraryState state(platform);
-
-  const auto start = std::chrono::steady_clock::now();
-  plan->BeginImport();
-  velloway::modSubMain::Main(state);
-  plan->CommitImport();
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
+  const auto run = velloway::bench::TimeImport(folder, workbook, "[RegPath]\nWorkingKey=Bench\n");
   std::printf("risks %d: %d plan writes in %.2f s (%.0f writes/s), peak memory %.0f MiB\n", risks,
-              plan->writeCount(), seconds, plan->writeCount() / seconds,
-              static_cast<double>(usage.ru_maxrss) / 1024.0);
-  return plan->writeCount() > 0 ? 0 : 1;
+              run.planWrites, run.seconds, run.planWrites / run.seconds, run.peakMiB);
+  return run.planWrites > 0 ? 0 : 1;
 }
