@@ -17,20 +17,13 @@
 #include <vector>
 
 #include "BenchImport.h"
+#include "BenchPid.h"
 
 namespace {
 
 using velloway::bench::Row;
 
-const char* const kPid =
-    "<PID><LevelTypes><LevelType Name=\"Probability\"><Levels>"
-    "<Level Position=\"1\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>M</ShortName><FullName>Medium</FullName></Level>"
-    "<Level Position=\"3\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
-    "</Levels></LevelType><LevelType Name=\"Impacts\"><Levels>"
-    "<Level Position=\"1\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
-    "</Levels></LevelType></LevelTypes></PID>";
+using velloway::bench::kPid;
 
 // The layout of the example template: impacts in E, F and L, M; user fields in AB, AC.
 void WriteOptions(lxw_workbook* wb) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "BenchPid.h"
 #include "control/LibraryState.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/clsXmlRisk.h"
@@ -12,15 +13,7 @@
 namespace velloway {
 namespace {
 
-const char* const kPid =
-    "<PID><LevelTypes><LevelType Name=\"Probability\"><Levels>"
-    "<Level Position=\"1\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>M</ShortName><FullName>Medium</FullName></Level>"
-    "<Level Position=\"3\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
-    "</Levels></LevelType><LevelType Name=\"Impacts\"><Levels>"
-    "<Level Position=\"1\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
-    "</Levels></LevelType></LevelTypes></PID>";
+using bench::kPid;
 
 void BuildRiskList(benchmark::State& state) {
   const auto risks = static_cast<int>(state.range(0));
