@@ -23,4 +23,11 @@ class ConversionError : public ImportError {
   using ImportError::ImportError;
 };
 
+// A number beyond the largest a double holds ("Overflow"): the result of a sum or product, or a
+// text such as "1e400". The platform raises it where we would otherwise carry on with infinity.
+class OverflowError : public ImportError {
+ public:
+  using ImportError::ImportError;
+};
+
 }  // namespace velloway

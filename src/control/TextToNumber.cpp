@@ -16,8 +16,12 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+[[noreturn]] void TooLarge(const std::string& text) {
+  throw OverflowError("Overflow: '" + text + "' is too large a number");
+}
+
 // "&H1F" and "&O17" are hexadecimal and octal whole numbers.
-bool ParseRadix(std::string_view body, double& out) {
+bool ParseRadix(std::string_view body, const std::string& text, double& out) {
   if (body.size() < 3 || body[0] != '&') return false;
   const char kind = static_cast<char>(body[1] | 0x20);
   const int base = kind == 'h' ? 16 : kind == 'o' ? 8 : 0;
@@ -26,7 +30,8 @@ bool ParseRadix(std::string_view body, double& out) {
   char* end = nullptr;
   errno = 0;
   const long long value = std::strtoll(digits.c_str(), &end, base);
-  if (errno != 0 || end == digits.c_str() || *end != '\0') return false;
+  if (end == digits.c_str() || *end != '\0') return false;
+  if (errno == ERANGE) TooLarge(text);
   out = static_cast<double>(value);
   return true;
 }
@@ -82,14 +87,12 @@ double TextToNumber(const modLocale::TextSettings& settings, const std::string& 
     body = TrimBlanks(body.substr(1));
   }
   double value = 0;
-  if (!ParseRadix(body, value)) {
+  if (!ParseRadix(body, text, value)) {
     std::string normal;
     if (!Normalise(body, settings, normal)) Mismatch(text);
-    errno = 0;
     value = std::strtod(normal.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value)) {
-      throw ConversionError("Overflow: '" + text + "' is too large a number");
-    }
+    // A number too small to hold reads as 0, one too large is an overflow.
+    if (std::isinf(value)) TooLarge(text);
   }
   return negative ? -value : value;
 }
@@ -101,7 +104,7 @@ bool TextToFlag(const modLocale::TextSettings& settings, const std::string& text
   if (EqualsIgnoringCase(body, "False")) return false;
   try {
     return TextToNumber(settings, text) != 0;
-  } catch (const ConversionError&) {
+  } catch (const ConversionError&) {  // an overflow stays an overflow
     throw ConversionError("Type mismatch: '" + text + "' is not True or False");
   }
 }

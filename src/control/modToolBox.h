@@ -36,12 +36,13 @@ std::string FormatMessage(const modLocale::TextSettings& settings, std::string m
 bool FileExists(LibraryState& state, const std::string& path, bool showMessage);
 
 // Empty text gives 0; otherwise blanks around, a sign or brackets, thousands separators in the
-// whole part, the decimal separator and an exponent are accepted. Throws ConversionError.
+// whole part, the decimal separator and an exponent are accepted. Throws ConversionError, or
+// OverflowError for a number beyond the largest double ("1e400").
 double TextToNumber(const modLocale::TextSettings& settings, const std::string& text);
 double TextToNumber(LibraryState& state, const std::string& text);
 
 // Empty text gives false; True and False in any letter case, or a number (zero is false).
-// Throws ConversionError for anything else ("Yes" included).
+// Throws ConversionError for anything else ("Yes" included), OverflowError as TextToNumber.
 bool TextToFlag(const modLocale::TextSettings& settings, const std::string& text);
 bool TextToFlag(LibraryState& state, const std::string& text);
 

@@ -1,12 +1,22 @@
 #include "register/ActionSummary.h"
 
+#include <cmath>
+
 namespace velloway {
 
 ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions) {
   ActionSummaries summaries;
   for (const clsQualRiskAction& action : actions) {
     ActionTotals& totals = summaries[action.m_strRiskID];
-    totals.cost += action.m_dbMitCost;
+    if (totals.endedAtOverflow) continue;
+    const double sum = totals.cost + action.m_dbMitCost;
+    // The platform's overflow error ends the summary of this risk only, before the action's name
+    // is looked at; the risk still has actions.
+    if (!std::isfinite(sum)) {
+      totals.endedAtOverflow = true;
+      continue;
+    }
+    totals.cost = sum;
     if (totals.name.empty()) totals.name = action.m_strMitName;
   }
   return summaries;

@@ -13,6 +13,8 @@ namespace velloway {
 struct ActionTotals {
   double cost = 0;
   std::string name;
+  // The sum overflowed: the summary ended there, keeping the cost and name it had reached.
+  bool endedAtOverflow = false;
 };
 
 // Risk ID (exact, case-sensitive) -> the totals of its actions, summed in list order.

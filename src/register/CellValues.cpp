@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "control/CheckedArithmetic.h"
 #include "control/ImportError.h"
 #include "control/LibraryState.h"
 #include "control/modToolBox.h"
@@ -25,7 +26,7 @@ std::int32_t WholeNumber(LibraryState& state, const std::string& text) {
   const double rounded = std::nearbyint(Number(state, text));
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
         rounded <= std::numeric_limits<std::int32_t>::max())) {
-    throw ConversionError("Overflow: '" + text + "' is outside the whole-number range");
+    throw OverflowError("Overflow: '" + text + "' is outside the whole-number range");
   }
   return static_cast<std::int32_t>(rounded);
 }
@@ -33,7 +34,7 @@ std::int32_t WholeNumber(LibraryState& state, const std::string& text) {
 std::string DecimalText(std::int32_t value) { return std::to_string(value); }
 
 std::string NumberText(LibraryState& state, double value) {
-  return GeneralNumberText(value, modLocale::CurrentTextSettings(state).decimalSeparator);
+  return GeneralNumberText(Finite(value), modLocale::CurrentTextSettings(state).decimalSeparator);
 }
 
 }  // namespace velloway

@@ -14,15 +14,16 @@ class Worksheet;
 // The cell's text with "$" kept.
 std::string CellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column);
 
-// A 32-bit whole number: halves go to the even neighbour; empty text, text that is no number and
-// numbers outside 32 bits throw ConversionError.
+// A 32-bit whole number: halves go to the even neighbour; empty text and text that is no number
+// throw ConversionError, numbers outside 32 bits OverflowError.
 std::int32_t WholeNumber(LibraryState& state, const std::string& text);
 // A number; empty text and text that is no number throw ConversionError.
 double Number(LibraryState& state, const std::string& text);
 
 // An integer as decimal text, "-" when negative.
 std::string DecimalText(std::int32_t value);
-// A number with up to 15 significant digits and the decimal separator in force.
+// A number with up to 15 significant digits and the decimal separator in force; infinity is an
+// OverflowError, never a text.
 std::string NumberText(LibraryState& state, double value);
 
 }  // namespace velloway

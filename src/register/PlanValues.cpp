@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "control/CheckedArithmetic.h"
 #include "control/modToolBox.h"
 #include "register/CellValues.h"
 #include "workbook/ValueText.h"
@@ -25,7 +26,7 @@ bool ReadTrueFlag(const std::string& text) {
 std::string PercentText(LibraryState& state, const std::string& text) {
   if (text.empty()) return "0";
   try {
-    return NumberText(state, modToolBox::TextToNumber(state, text) * 100);
+    return NumberText(state, CheckedProduct(modToolBox::TextToNumber(state, text), 100));
   } catch (...) {
     return "0";
   }
@@ -36,7 +37,7 @@ double ScoreNumber(LibraryState& state, const std::string& text) {
 }
 
 std::string FixedNumberText(double value) {
-  std::string digits = GeneralNumberText(std::fabs(value), ".");
+  std::string digits = GeneralNumberText(std::fabs(Finite(value)), ".");
   if (digits.size() > 1 && digits.compare(0, 2, "0.") == 0) digits.erase(0, 1);
   return (value < 0 ? "-" : " ") + digits;
 }

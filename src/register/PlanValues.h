@@ -16,7 +16,8 @@ std::string PlanDateText(LibraryState& state, const std::string& text);
 std::string FlagText(bool flag);
 // True when the text is empty or starts with "T" or "t".
 bool ReadTrueFlag(const std::string& text);
-// A number's text times 100 ("0.25" gives "25"); "0" for empty text and for anything else.
+// A number's text times 100 ("0.25" gives "25"); "0" for empty text, for anything else and when
+// the product overflows.
 std::string PercentText(LibraryState& state, const std::string& text);
 // A cell score: empty gives 0, other text must be a number (throws ConversionError).
 double ScoreNumber(LibraryState& state, const std::string& text);

@@ -1,4 +1,5 @@
 // The last building step: the response total cost of each risk that has actions.
+#include "control/CheckedArithmetic.h"
 #include "control/ErrorLog.h"
 #include "control/ImportError.h"
 #include "control/modToolBox.h"
@@ -28,7 +29,7 @@ bool DoFinalCalculations(LibraryState& state) {
       if (GetXmlNodeText(risk, "ResponseHasActions") != "true") continue;
       double total = 0;
       for (xmlNodePtr action : SelectNodesOrThrow(risk, "ResponseActions/ResponseAction")) {
-        total += CostOf(state, GetXmlNodeText(action, "MitigationCost"));
+        total = CheckedSum(total, CostOf(state, GetXmlNodeText(action, "MitigationCost")));
       }
       SetXmlNodeText(risk, "ResponseTotalCost", XmlNumberText(total));
     }

@@ -1,5 +1,6 @@
 // The quantitative risk sheet: per row, the probability of one plan container of a risk (column
 // A names it; an empty cell repeats the one above) and the risk's response total cost.
+#include "control/CheckedArithmetic.h"
 #include "control/ErrorLog.h"
 #include "control/LibraryState.h"
 #include "control/Messages.h"
@@ -19,7 +20,7 @@ constexpr std::int32_t kRiskIdColumn = 2;
 
 // A number as text under the locale in force.
 std::string LocaleNumberText(LibraryState& state, double value) {
-  return GeneralNumberText(value, modLocale::CurrentTextSettings(state).decimalSeparator);
+  return GeneralNumberText(Finite(value), modLocale::CurrentTextSettings(state).decimalSeparator);
 }
 
 }  // namespace
@@ -44,7 +45,8 @@ bool ImportQuantitativeInfo(LibraryState& state) {
       if (named.empty() && riskId.empty()) continue;
       const double probability = registerxml::CellNumber(state, sheet, row, 4);
       const double cost = registerxml::CellNumber(state, sheet, row, 5);
-      AddQuantitativeInfo(state, container, riskId, LocaleNumberText(state, probability * 100),
+      AddQuantitativeInfo(state, container, riskId,
+                          LocaleNumberText(state, CheckedProduct(probability, 100)),
                           LocaleNumberText(state, cost), number, rows.keyCount);
     }
     return true;

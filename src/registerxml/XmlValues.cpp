@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "control/CheckedArithmetic.h"
 #include "control/ImportError.h"
 #include "control/LibraryState.h"
 #include "control/modToolBox.h"
@@ -44,6 +45,6 @@ std::string XmlDateText(LibraryState& state, const std::string& text, bool blank
 
 std::string XmlBooleanText(bool flag) { return flag ? "true" : "false"; }
 
-std::string XmlNumberText(double value) { return GeneralNumberText(value, "."); }
+std::string XmlNumberText(double value) { return GeneralNumberText(Finite(value), "."); }
 
 }  // namespace velloway::modXMLToolbox

@@ -84,6 +84,7 @@ std::string NodeText(xmlNodePtr node);
 std::string XmlDateText(LibraryState& state, const std::string& text, bool blankIfNone);
 std::string XmlBooleanText(bool flag);
 // The general number format with "." as the decimal point, whatever the user's settings.
+// Infinity is an OverflowError, never a text.
 std::string XmlNumberText(double value);
 
 // Parses text as a whole document; null when it is not well-formed, carries a DTD or is empty.

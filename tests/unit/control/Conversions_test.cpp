@@ -35,13 +35,21 @@ TEST(TextToNumber, RefusesWhatIsNoNumber) {
   for (const char* text : {" ", "abc", "1.2.3", ",5", "5,", "1e", "--1", "1 2", "$5", "50%"}) {
     EXPECT_THROW(TextToNumber(kDot, text), ConversionError) << text;
   }
-  EXPECT_THROW(TextToNumber(kDot, "1e400"), ConversionError);
+  // Too large for a double: the platform's overflow, not a type mismatch.
+  for (const char* text : {"1e400", "-1E+309", "(2e308)", "&H1FFFFFFFFFFFFFFFF"}) {
+    EXPECT_THROW(TextToNumber(kDot, text), OverflowError) << text;
+  }
+  EXPECT_THROW(TextToNumber(kDot, std::string(400, '9')), OverflowError);
+  EXPECT_EQ(TextToNumber(kDot, "1e-400"), 0);
 }
 
 TEST(TextToNumber, FollowsTheSeparatorsInForce) {
   const auto comma = Settings(",", ".", "dd.MM.yyyy");
   EXPECT_EQ(TextToNumber(comma, "1.234,5"), 1234.5);
   EXPECT_THROW(TextToNumber(comma, "1,2,3"), ConversionError);
+  // A thousands separator never follows the decimal separator.
+  EXPECT_THROW(TextToNumber(kDot, "1.5,3"), ConversionError);
+  EXPECT_THROW(TextToNumber(comma, "1,5.3"), ConversionError);
   // A comma-decimal user under the forced ".": the comma groups thousands for the run.
   const auto forced = Settings(".", ".", "dd.MM.yyyy");
   EXPECT_EQ(TextToNumber(forced, "1.5"), 1.5);
@@ -58,6 +66,7 @@ TEST(TextToFlag, WordsInAnyCaseAndNumbers) {
   EXPECT_FALSE(TextToFlag(kDot, "0"));
   EXPECT_THROW(TextToFlag(kDot, "Yes"), ConversionError);
   EXPECT_THROW(TextToFlag(kDot, "x"), ConversionError);
+  EXPECT_THROW(TextToFlag(kDot, "1e400"), OverflowError);
 }
 
 double Serial(int y, int m, int d) { return DatePartsToSerial({y, m, d, 0, 0, 0}); }

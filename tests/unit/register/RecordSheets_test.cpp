@@ -38,10 +38,12 @@ class RecordSheets : public RegisterImport {
   }
 };
 
-TEST_F(RecordSheets, ARiskWithAndWithoutActions) {
+TEST_F(RecordSheets, ActionSummariesOfRisksWithAndWithoutActions) {
   book.Sheet("Qualitative Risks").Text("A2", "ID");
   Risk(3, "R1");
   Risk(4, "R2", "Opportunity");
+  Risk(5, "R3");
+  Risk(6, "R4");
   book.Sheet("Response Actions")
       .Text("B2", "Risk")
       .Text("B3", "R1")
@@ -51,10 +53,20 @@ TEST_F(RecordSheets, ARiskWithAndWithoutActions) {
       .Text("G4", "250.5")
       .Text("A5", "Other")
       .Text("B5", "r1")
-      .Number("G5", 7);
+      .Number("G5", 7)
+      .Text("A6", "Mit-1")
+      .Text("B6", "R3")
+      .Text("A7", "Mit-2")
+      .Text("B7", "R3")
+      // The second cost overflows the sum before its name is taken: the summary ends there.
+      .Text("B8", "R4")
+      .Number("G8", 1e308)
+      .Text("A9", "B")
+      .Text("B9", "R4")
+      .Number("G9", 1e308);
   Import();
   const Values risks = Section("QualitativeRisks");
-  ASSERT_EQ(risks.size(), 2u);
+  ASSERT_EQ(risks.size(), 4u);
   EXPECT_EQ(risks[0].first, "1");
   EXPECT_EQ(risks[0].second,
             "\tR1\tT\tTitle R1\tH\t\t\t\t12\t\t\t\t\t .25\t\t 350.5\t1\tMit-2\tOwner\tDescription"
@@ -62,9 +74,15 @@ TEST_F(RecordSheets, ARiskWithAndWithoutActions) {
   const auto without = Fields(risks[1].second);
   ASSERT_EQ(without.size(), 26u);  // the empty first field included
   EXPECT_EQ(without[2], "O");
-  EXPECT_EQ(without[15], " 0");
-  EXPECT_EQ(without[16], "0");
-  EXPECT_EQ(without[17], "");
+  // Cost, flag and name of each risk.
+  const auto summary = [&](std::size_t i) {
+    const auto fields = Fields(risks[i].second);
+    return std::vector(fields.begin() + 15, fields.begin() + 18);
+  };
+  using Texts = std::vector<std::string>;
+  EXPECT_EQ(summary(1), (Texts{" 0", "0", ""}));
+  EXPECT_EQ(summary(2), (Texts{" 0", "1", "Mit-1"}));
+  EXPECT_EQ(summary(3), (Texts{" 1E+308", "1", ""}));
 }
 
 TEST_F(RecordSheets, ThreatCodesAndQualitativeFlags) {
@@ -184,7 +202,9 @@ TEST_F(RecordSheets, QuantitativeRisksCarryTheirScenarioAndFoldItsCase) {
       .Text("A7", "Wet")
       .Text("B7", "Q4")
       .Text("B8", "Q5")
-      .Text("D8", "");
+      .Text("D8", "")
+      .Text("B9", "Q6")
+      .Number("D9", 1e307);  // times 100 overflows
   book.Sheet("Task Impacts")
       .Text("B2", "Risk ID")
       .Text("A3", "Base")
@@ -204,7 +224,8 @@ TEST_F(RecordSheets, QuantitativeRisksCarryTheirScenarioAndFoldItsCase) {
   Import();
   EXPECT_EQ(Section("S1Mitigations"),
             (Values{{"1", "\tQ1\t25\t1,000\t"}, {"2", "\tQ2\t7\t\tActions"}}));
-  EXPECT_EQ(Section("S2Mitigations"), (Values{{"1", "\tQ4\t0\t\t"}, {"2", "\tQ5\t0\t\t"}}));
+  EXPECT_EQ(Section("S2Mitigations"),
+            (Values{{"1", "\tQ4\t0\t\t"}, {"2", "\tQ5\t0\t\t"}, {"3", "\tQ6\t0\t\t"}}));
   EXPECT_EQ(Section("S1Impacts"), (Values{{"1", "\tQ1\tT1\t\t\t\t\t\t\t\t\t1\t1\t1"}}));
   EXPECT_EQ(Section("S2Impacts"), (Values{{"1", "\tQ4\tT9\t\t\t\t\t\t2,000\t\t\t0\t1\t0"}}));
   EXPECT_TRUE(Section("S3Impacts").empty());  // "Other" is no scenario of the risks

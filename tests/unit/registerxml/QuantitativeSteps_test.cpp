@@ -86,6 +86,20 @@ TEST_F(QuantitativeSteps, ProbabilitiesAndCostsReachTheirRisks) {
             "Importing Quantitative Risk - R2 (4 of 4)");
 }
 
+TEST_F(QuantitativeSteps, AnOverflowEndsTheStepAndTheDocumentStaysValid) {
+  // A probability whose times 100 overflows, and a cost text too large for a number.
+  for (const OlderWorkbook::Row& row : {OlderWorkbook::Row{"", "R2", "", "1E+307", "5"},
+                                        OlderWorkbook::Row{"", "R2", "", "0.5", "1e400"}}) {
+    EXPECT_TRUE(Import(
+        WithRisks("Quantitative Risks",
+                  {{"Pre-mitigation", "R1", "", "0.4", "2500"}, row, {"", "R1", "", "0.6", "7"}})));
+    EXPECT_EQ(BoxTexts(), Strings{msg::kQuantitativeFailed});
+    EXPECT_EQ(Text(Risk("R1"), "Pre-mitigation/Quantitative/Probability"), "40");
+    EXPECT_EQ(Text(Risk("R1"), "ResponseTotalCost"), "2500");
+    EXPECT_EQ(Text(Risk("R2"), "Pre-mitigation/Quantitative/Probability"), "0");
+  }
+}
+
 TEST_F(QuantitativeSteps, NoQuantitativeSheetEndsCleanly) {
   EXPECT_TRUE(Import(WithRisks("Task Impacts", {}).Without("Quantitative Risks")));
   EXPECT_TRUE(ErrorLines().empty());
