@@ -11,6 +11,7 @@
 #include "control/modReadIni.h"
 #include "control/modSubMain.h"
 #include "control/modToolBox.h"
+#include "registerxml/XmlCharacters.h"
 #include "registerxml/XmlErrorCapture.h"
 #include "registerxml/modXMLToolbox.h"
 
@@ -109,6 +110,16 @@ void ShowXmlParseError(LibraryState& state, const XmlParseError& error, const st
 bool ValidateXmlWithSchema(LibraryState& state, xmlDocPtr doc, const std::string& schemaPath,
                            bool showErrors) {
   if (ValidationSwitchedOff(state)) return true;
+  // Written out, a character that XML cannot hold makes text that does not parse again: that
+  // ends the check as a failed parse does, without a message box. Looking for such characters
+  // in the tree keeps the check from writing and parsing a valid register at all.
+  if (const auto unwritable = registerxml::FindUnwritableCharacter(doc)) {
+    if (state.platform.diagnostic) {
+      state.platform.diagnostic("the register document does not parse once written: " +
+                                *unwritable);
+    }
+    return false;
+  }
   try {
     const LoadedSchema loaded = LoadSchema(schemaPath);
     // The tree itself is checked first: a valid register, the usual case, never needs a second

@@ -26,6 +26,18 @@ TEST(FileRegistry, CaseInsensitiveNamesAndExactValuesSurviveAReload) {
             std::nullopt);
 }
 
+TEST(FileRegistry, AFileWithCrLfLineEndsReadsAsItIs) {
+  test::TempDir dir;
+  const std::string path = dir.Write(
+      "registry.reg",
+      "Velloway Registry 1\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kestrion Software\\Main]\r\n"
+      "\"ExcelImportPath\"=\"/home/u/book.xlsx\"\r\n@=\"default\"\r\n");
+  FileRegistry registry(path);
+  EXPECT_EQ(registry.ReadString(kUser, "Software\\Kestrion Software\\Main", "ExcelImportPath"),
+            "/home/u/book.xlsx");
+  EXPECT_EQ(registry.ReadString(kUser, "Software\\Kestrion Software\\Main", ""), "default");
+}
+
 TEST(FileRegistry, ADamagedFileIsReportedWithItsLineAndNeverOverwritten) {
   test::TempDir dir;
   const std::string damaged =

@@ -43,6 +43,36 @@ TEST_F(XmlValidation, AnInvalidDocumentShowsTheLoadErrorMessage) {
                              HasSubstr("\r\nSource Text: <RiskRegister>\r\nDocument URL: ")));
 }
 
+TEST_F(XmlValidation, ACharacterXmlCannotHoldFailsAsAFailedParseDoes) {
+  // C0 controls, U+FFFE, U+FFFF, a lone high and a lone low surrogate.
+  for (const auto& [bad, named] : {std::pair{"\x0B", "U+000B"},
+                                   {"\x01", "U+0001"},
+                                   {"\x1F", "U+001F"},
+                                   {"\xEF\xBF\xBE", "U+FFFE"},
+                                   {"\xEF\xBF\xBF", "U+FFFF"},
+                                   {"\xED\xA0\x80", "U+D800"},
+                                   {"\xED\xBF\xBF", "U+DFFF"}}) {
+    for (const bool inAttribute : {false, true}) {
+      const std::string dirty = std::string("soft") + bad + "break";
+      xmlDocPtr doc = InvalidDocument();
+      const XmlNode risk = CreateXmlElement(doc, "Risk", inAttribute ? "clean" : dirty, "ID",
+                                            inAttribute ? dirty : "R2");
+      AppendClone(SelectSingleNode(RiskRegister(), "Risks"), risk.get());
+      InstallSchema("TRUE");
+      fakes.diagnostics.clear();
+      // No message: the load error of an invalid document would show one.
+      EXPECT_FALSE(ValidateXmlWithSchema(state, doc, state.SchemaPath, true));
+      EXPECT_TRUE(fakes.ui->boxes.empty());
+      EXPECT_EQ(fakes.diagnostics, std::vector<std::string>{
+                                       "the register document does not parse once written: "
+                                       "/ksrr:Kestrion/RiskRegister/Risks/Risk" +
+                                       std::string(inAttribute ? "/@ID" : "") + " holds " + named});
+      InstallSchema("FALSE");
+      EXPECT_TRUE(ValidateXmlWithSchema(state, doc, state.SchemaPath, true));
+    }
+  }
+}
+
 TEST_F(XmlValidation, SchemaTroubleShowsItsOwnMessage) {
   InstallSchema("TRUE");
   const std::string noNamespace =

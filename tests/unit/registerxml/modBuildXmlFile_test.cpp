@@ -100,6 +100,21 @@ TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhetherValidationFailsOrIsOff) {
   EXPECT_EQ(PlanCalls().size(), 2u);
 }
 
+TEST_F(RegisterXmlDriver, ATitleXmlCannotHoldEndsAsAFailedParseAndIsStoredAllTheSame) {
+  // A soft line break pasted from a word processor.
+  state.WorkbookPath =
+      test::OlderWorkbook()
+          .Records("Qualitative Risks", {test::OlderWorkbook::Risk("R2", {{3, "soft\vbreak"}})})
+          .Save(dir.File("book.xlsx"));
+  ASSERT_TRUE(ConnectWorkbook(state));
+  EXPECT_FALSE(modBuildXmlFile::ImportRegisterXml(state));
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ(fakes.diagnostics, Names{"the register document does not parse once written: "
+                                     "/ksrr:Kestrion/RiskRegister/Risks/Risk/Title holds U+000B"});
+  ASSERT_EQ(PlanCalls().size(), 2u);
+  EXPECT_NE(PlanCalls()[1].value.find("<Title>soft\vbreak</Title>"), std::string::npos);
+}
+
 TEST_F(RegisterXmlDriver, EachImportStartsAFreshLogAndDocument) {
   ConnectEmptyRegister();
   EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
@@ -160,6 +175,12 @@ TEST_F(FinalCalculations, ACostThatIsNoNumberStopsThere) {
   AddRisks({{"R1", true, {10, 20}}, {"R2", true, {5}}, {"R3", true, {7}}});
   SetXmlNodeText(registerxml::TheDocument(state).FindRisk("R2"),
                  "ResponseActions/ResponseAction/MitigationCost", "n/a");
+  EXPECT_FALSE(modBuildXmlFile::DoFinalCalculations(state));
+  EXPECT_EQ(Totals(), (Names{"30", "42", "42"}));
+}
+
+TEST_F(FinalCalculations, ASumThatOverflowsStopsThere) {
+  AddRisks({{"R1", true, {10, 20}}, {"R2", true, {1e308, 1e308}}, {"R3", true, {7}}});
   EXPECT_FALSE(modBuildXmlFile::DoFinalCalculations(state));
   EXPECT_EQ(Totals(), (Names{"30", "42", "42"}));
 }

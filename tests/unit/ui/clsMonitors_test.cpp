@@ -55,6 +55,12 @@ TEST(CenterFormOnMonitor, AWindowGoesToTheMonitorHoldingMoreOfItOrTheNearest) {
   EXPECT_EQ(Centred(api, 7), right);
   EXPECT_EQ(Centred(api, 9), right);
   EXPECT_EQ(Centred(api, 8), std::tuple((1920 * 15 - 7920) / 2, (1040 * 15 - 2265) / 2));
+  // A taskbar docked on the left: the monitor's left plus half the work area's free width, so
+  // the form sits 60 pixels too far left.
+  MonitorLayout leftBar;
+  leftBar.monitors.push_back(Monitor({0, 0, 1920, 1080}, {60, 0, 1920, 1080}, kMonitorInfoPrimary));
+  MonitorLayoutApi docked(leftBar);
+  EXPECT_EQ(Centred(docked, 1), std::tuple((1860 * 15 - 7920) / 2, (1080 * 15 - 2265) / 2));
 }
 
 class BrokenMonitorApi : public MonitorLayoutApi {
