@@ -3,12 +3,12 @@
 #include <cmath>
 #include <limits>
 
-#include "control/CheckedArithmetic.h"
-#include "control/ImportError.h"
-#include "control/LibraryState.h"
-#include "control/modToolBox.h"
+#include "control/WorkbookConnection.h"
+#include "core/CheckedArithmetic.h"
+#include "core/ImportError.h"
+#include "core/LibraryState.h"
+#include "core/modToolBox.h"
 #include "workbook/ValueText.h"
-#include "workbook/WorkbookConnection.h"
 
 namespace velloway {
 

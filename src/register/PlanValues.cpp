@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "control/CheckedArithmetic.h"
-#include "control/modToolBox.h"
+#include "core/CheckedArithmetic.h"
+#include "core/modToolBox.h"
 #include "register/CellValues.h"
 #include "workbook/ValueText.h"
 
