@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "control/modSubMain.h"
 #include "core/HostApp.h"
 #include "core/ImportError.h"
 #include "core/LibraryState.h"
@@ -14,6 +13,7 @@
 #include "registerxml/XmlCharacters.h"
 #include "registerxml/XmlErrorCapture.h"
 #include "registerxml/modXMLToolbox.h"
+#include "velloway/host_contract.h"
 
 namespace velloway::modXMLToolbox {
 namespace {
@@ -30,7 +30,7 @@ struct SchemaValidDeleter {
 
 // Only the exact text "FALSE" switches validation off; a missing key reads as "FALSE".
 bool ValidationSwitchedOff(LibraryState& state) {
-  const std::string ini = HostApp(state).InstallFolder() + "/" + modSubMain::kIniFileName;
+  const std::string ini = HostApp(state).InstallFolder() + "/" + kInstallationFileName;
   return modReadIni::ReadIniValue("XML", "SchemaValidationOn", ini, "FALSE") == "FALSE";
 }
 
