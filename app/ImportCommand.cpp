@@ -88,8 +88,10 @@ int RunImport(const ImportOptions& options) {
   // Every diagnostic line tells of a failure: the workbook could not be opened, or the import
   // stopped part way.
   auto diagnosed = std::make_shared<bool>(false);
-  platform.diagnostic = [progress, diagnosed](const std::string& line) {
+  platform.diagnostic = [progress, diagnosed, plan](const std::string& line) {
     *diagnosed = true;
+    // Once the plan could not be written, the one line about that, at the end, says why.
+    if (plan->writeFailure()) return;
     progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };

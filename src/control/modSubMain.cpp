@@ -1,5 +1,6 @@
 #include "control/modSubMain.h"
 
+#include "control/ForcedSeparator.h"
 #include "control/HostApp.h"
 #include "control/ImportRoads.h"
 #include "control/LibraryState.h"
@@ -26,8 +27,7 @@ void Diagnose(LibraryState& state, const std::string& line) noexcept {
 }
 
 void ForceDecimalSeparator(LibraryState& state) {
-  state.SavedDecimalSeparator = modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL);
-  modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, ".");
+  state.SavedDecimalSeparator = modLocale::ForceDecimalSeparator(state);
   state.separatorForced = true;
 }
 
@@ -97,13 +97,10 @@ void Main(LibraryState& state) noexcept {
 
 void Cleanup(LibraryState& state) noexcept {
   try {
-    // The user's separator is never left empty, even when it could not be read at the start,
-    // and a run that ended before forcing it leaves it alone.
+    // A run that ended before forcing the separator leaves it alone; the user's value goes
+    // back only when no other running import still forces "."; it is never left empty.
     if (state.separatorForced) {
-      const std::string separator = state.SavedDecimalSeparator.empty()
-                                        ? modLocale::DefaultDecimalSeparator()
-                                        : state.SavedDecimalSeparator;
-      modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, separator);
+      modLocale::RestoreDecimalSeparator(state, state.SavedDecimalSeparator);
     }
     ReleaseSheets(state);
   } catch (...) {
