@@ -65,9 +65,10 @@ int RunImport(const ImportOptions& options) {
   auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
   std::shared_ptr<host::SqlitePlan> plan;
   try {
-    StoreWorkbookPath(*registry, installDir, AbsolutePath(options.workbook));
+    // A plan that cannot be written is refused before anything else is done.
     plan = host::SqlitePlan::Open(options.plan, host::SqlitePlan::Mode::OpenOrCreate);
     plan->BeginImport();
+    StoreWorkbookPath(*registry, installDir, AbsolutePath(options.workbook));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "velloway: %s\n", e.what());
     return kExitFailed;

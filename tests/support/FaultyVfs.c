@@ -4,6 +4,8 @@
  * would:
  *   VELLOWAY_FAULT        "full" (SQLITE_FULL) or "ioerr" (SQLITE_IOERR_WRITE)
  *   VELLOWAY_FAULT_AFTER  N: the first failing write (1 = the first); unset or 0: none fails
+ *   VELLOWAY_FAULT_TIMES  how many writes fail from there (unset: all; 1: a disk that was full
+ *                         for a moment, until SQLite's rollback freed its space)
  *   VELLOWAY_FAULT_COUNT  a file that receives the number of writes made, at exit */
 #include <sqlite3.h>
 #include <stdio.h>
@@ -19,6 +21,7 @@ static sqlite3_vfs faultyVfs;
 static sqlite3_vfs* realVfs;
 static long writes;
 static long failFrom;
+static long failTimes;
 static int failCode = SQLITE_FULL;
 
 static sqlite3_file* Real(sqlite3_file* f) { return ((FaultyFile*)f)->real; }
@@ -29,7 +32,9 @@ static int Read(sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
 }
 static int Write(sqlite3_file* f, const void* b, int n, sqlite3_int64 o) {
   ++writes;
-  if (failFrom > 0 && writes >= failFrom) return failCode;
+  if (failFrom > 0 && writes >= failFrom && (failTimes <= 0 || writes < failFrom + failTimes)) {
+    return failCode;
+  }
   return Real(f)->pMethods->xWrite(Real(f), b, n, o);
 }
 static int Truncate(sqlite3_file* f, sqlite3_int64 size) {
@@ -108,7 +113,9 @@ __attribute__((constructor)) static void RegisterFaultyVfs(void) {
   const char* kind = getenv("VELLOWAY_FAULT");
   const char* after = getenv("VELLOWAY_FAULT_AFTER");
   if (kind != 0 && strcmp(kind, "ioerr") == 0) failCode = SQLITE_IOERR_WRITE;
+  const char* times = getenv("VELLOWAY_FAULT_TIMES");
   failFrom = after != 0 ? atol(after) : 0;
+  failTimes = times != 0 ? atol(times) : 0;
   sqlite3_initialize();
   realVfs = sqlite3_vfs_find(0);
   if (realVfs == 0) return;
