@@ -10,31 +10,13 @@
 
 #include "control/LibraryState.h"
 #include "control/modSubMain.h"
+#include "host/MemoryRegistry.h"
 #include "host/ReferenceHost.h"
 #include "host/SqlitePlan.h"
 #include "velloway/platform.h"
 
 namespace velloway::bench {
 namespace {
-
-// A registry in memory: a benchmark must not touch the user's settings.
-class MemoryRegistry : public Registry {
- public:
-  std::optional<std::string> ReadString(RegistryHive, const std::string& key,
-                                        const std::string& name) override {
-    const auto it = values_.find(key + "|" + name);
-    if (it == values_.end()) return std::nullopt;
-    return it->second;
-  }
-  void WriteString(RegistryHive, const std::string& key, const std::string& name,
-                   const std::string& value) override {
-    values_[key + "|" + name] = value;
-  }
-  void DeleteKey(RegistryHive, const std::string&) override {}
-
- private:
-  std::map<std::string, std::string> values_;
-};
 
 // Prints every box, so that a benchmark run that went wrong says so, and answers No.
 class PrintingUI : public UserInterface {
@@ -58,7 +40,7 @@ ImportRun TimeImport(const std::filesystem::path& folder, const std::string& wor
   std::filesystem::remove(planPath);
   std::ofstream(folder / "Kestrion.ini") << iniText;
   auto plan = host::SqlitePlan::Open(planPath, host::SqlitePlan::Mode::OpenOrCreate);
-  auto registry = std::make_shared<MemoryRegistry>();
+  auto registry = std::make_shared<host::MemoryRegistry>();
   registry->WriteString(RegistryHive::CurrentUser,
                         "SOFTWARE\\Kestrion Software\\Bench\\RiskRegister", "ExcelImportPath",
                         workbook);

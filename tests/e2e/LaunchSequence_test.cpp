@@ -193,7 +193,7 @@ TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
   const std::size_t first = mallinfo2().uordblks;
   for (int run = 2; run <= 10; ++run) LaunchThroughEntryPoints();
   EXPECT_LE(mallinfo2().uordblks, first + 64 * 1024);
-  EXPECT_EQ(fakes.ui->boxes.size(), 10u);
+  EXPECT_EQ(fakes.ui->boxes.size(), 10u) << ::testing::PrintToString(Texts());
   EXPECT_EQ(UserSeparator(), ",");
 }
 

@@ -5,11 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 
 #include "control/LibraryState.h"
 #include "control/modSubMain.h"
+#include "host/MemoryRegistry.h"
 #include "velloway/platform.h"
 
 namespace velloway::fuzz {
@@ -70,25 +70,6 @@ std::vector<unsigned char> Package(const std::vector<std::string>& parts) {
 
 namespace {
 
-class MemoryRegistry : public Registry {
- public:
-  std::optional<std::string> ReadString(RegistryHive, const std::string& key,
-                                        const std::string& name) override {
-    const auto it = values_.find(key + "|" + name);
-    return it == values_.end() ? std::nullopt : std::optional(it->second);
-  }
-  void WriteString(RegistryHive, const std::string& key, const std::string& name,
-                   const std::string& value) override {
-    values_[key + "|" + name] = value;
-  }
-  void DeleteKey(RegistryHive, const std::string& key) override {
-    std::erase_if(values_, [&](const auto& entry) { return entry.first.rfind(key, 0) == 0; });
-  }
-
- private:
-  std::map<std::string, std::string> values_;
-};
-
 class MemoryPlan : public Plan {
  public:
   std::string PlanFileName() override { return "/fuzz/plan"; }
@@ -137,10 +118,11 @@ class FixedClock : public Clock {
 // The host's installation folder: the working key, validation on and the shipped schema.
 const std::string& InstallFolder() {
   static const std::string folder = [] {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("velloway-fuzz-" + std::to_string(::getpid()));
+    const auto path =
+        std::filesystem::temp_directory_path() / ("velloway-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path / "RiskRegister");
-    std::ofstream(path / "Kestrion.ini") << "[RegPath]\nWorkingKey=Fuzz\n[XML]\nSchemaValidationOn=TRUE\n";
+    std::ofstream(path / "Kestrion.ini")
+        << "[RegPath]\nWorkingKey=Fuzz\n[XML]\nSchemaValidationOn=TRUE\n";
     std::filesystem::copy_file(VELLOWAY_SOURCE_SHARE "/RiskRegister/RiskRegister.xsd",
                                path / "RiskRegister" / "RiskRegister.xsd",
                                std::filesystem::copy_options::overwrite_existing);
@@ -160,7 +142,7 @@ std::string WriteScratch(const std::uint8_t* data, std::size_t size, const std::
 
 int ImportWorkbook(const std::string& path, const std::string& decimalSeparator) {
   auto host = std::make_shared<MemoryHost>(InstallFolder());
-  auto registry = std::make_shared<MemoryRegistry>();
+  auto registry = std::make_shared<host::MemoryRegistry>();
   registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
                         decimalSeparator);
   registry->WriteString(RegistryHive::CurrentUser,
