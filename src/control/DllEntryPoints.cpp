@@ -8,8 +8,8 @@
 #include <new>
 
 #include "control/ComponentRuntime.h"
-#include "control/ForcedSeparator.h"
-#include "control/LibraryState.h"
+#include "core/ForcedSeparator.h"
+#include "core/LibraryState.h"
 #include "velloway/clsVellowayDll.h"
 #include "velloway/platform.h"
 #include "velloway/velloway.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "control/ImportError.h"
-#include "control/modToolBox.h"
+#include "core/ImportError.h"
+#include "core/modToolBox.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

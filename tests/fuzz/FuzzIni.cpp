@@ -4,8 +4,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "control/Utf8.h"
-#include "control/modReadIni.h"
+#include "core/Utf8.h"
+#include "core/modReadIni.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string path = velloway::fuzz::WriteScratch(data, size, ".ini");

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <memory>
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "control/modSubMain.h"
 #include "host/MemoryRegistry.h"
 #include "velloway/platform.h"
