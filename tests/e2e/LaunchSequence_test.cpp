@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 #include "control/modSubMain.h"
@@ -186,6 +188,17 @@ TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
   for (int row = 3; row < 300; ++row)
     book.Text("A" + std::to_string(row), "R" + std::to_string(row));
   ConfigureWorkbook(book.Save(dir.File("broken.xlsx")));
+  // Measured in a fresh run of this test alone: a library that earlier tests loaded keeps their
+  // host application object, as a loaded library does.
+  if (std::getenv("VELLOWAY_FRESH_LIBRARY") == nullptr) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    EXPECT_EQ(std::system(("VELLOWAY_FRESH_LIBRARY=1 '" + self +
+                           "' --gtest_filter=LaunchSequence.FailedImportsGiveTheirMemoryBack "
+                           ">/dev/null")
+                              .c_str()),
+              0);
+    return;
+  }
   Platform platform = fakes.platform;
   platform.progressRenderer = nullptr;
   InstallPlatform(platform);
@@ -193,7 +206,7 @@ TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
   const std::size_t first = mallinfo2().uordblks;
   for (int run = 2; run <= 10; ++run) LaunchThroughEntryPoints();
   EXPECT_LE(mallinfo2().uordblks, first + 64 * 1024);
-  EXPECT_EQ(fakes.ui->boxes.size(), 10u) << ::testing::PrintToString(Texts());
+  EXPECT_EQ(fakes.ui->boxes.size(), 10u);
   EXPECT_EQ(UserSeparator(), ",");
 }
 
