@@ -15,7 +15,8 @@ std::string ReadAll(const std::string& path) {
   std::string text;
   if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+      text.append(buffer, n);
     std::fclose(file);
   }
   return text;

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <memory>
 
-#include "core/LibraryState.h"
 #include "control/modSubMain.h"
+#include "core/LibraryState.h"
 #include "host/MemoryRegistry.h"
 #include "velloway/platform.h"
 
