@@ -7,6 +7,7 @@
 #include <string>
 
 #include "velloway/clock.h"
+#include "velloway/export.h"
 #include "velloway/host_application.h"
 #include "velloway/log_viewer.h"
 #include "velloway/monitor_api.h"
@@ -36,11 +37,11 @@ struct Platform {
 
 // Installs the platform for the library-wide state that objects made through the C entry
 // points use. A host calls it once, before DllGetClassObject.
-void InstallPlatform(Platform platform);
+VELLOWAY_API void InstallPlatform(Platform platform);
 
 // Gives the user's decimal separator back when every import that forced "." has gone without
 // its cleanup (killed, crashed); returns the value written back, none when nothing needed it.
 // InstallPlatform does the same with its registry each time a host installs its platform.
-std::optional<std::string> RepairUserSettings(std::shared_ptr<Registry> registry);
+VELLOWAY_API std::optional<std::string> RepairUserSettings(std::shared_ptr<Registry> registry);
 
 }  // namespace velloway
