@@ -28,6 +28,7 @@ struct DumpOptions {
 int RunImport(const ImportOptions& options);
 int RunDump(const DumpOptions& options);
 int RunRegistration(bool registerClass);
+int RunRepairSettings();
 
 // The installation folder shipped with the program: next to the installed binary, else the
 // source tree's.

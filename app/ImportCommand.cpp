@@ -55,10 +55,11 @@ int RunImport(const ImportOptions& options) {
   auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
   std::shared_ptr<host::SqlitePlan> plan;
   try {
-    // Without a working key nothing is stored: the import itself tells the user.
-    StoreImportPath(*registry, installDir, AbsolutePath(options.workbook));
+    // A plan that cannot be written is refused before anything else is done.
     plan = host::SqlitePlan::Open(options.plan, host::SqlitePlan::Mode::OpenOrCreate);
     plan->BeginImport();
+    // Without a working key nothing is stored: the import itself tells the user.
+    StoreImportPath(*registry, installDir, AbsolutePath(options.workbook));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "velloway: %s\n", e.what());
     return kExitFailed;
@@ -79,8 +80,10 @@ int RunImport(const ImportOptions& options) {
   // Every diagnostic line tells of a failure: the workbook could not be opened, or the import
   // stopped part way.
   auto diagnosed = std::make_shared<bool>(false);
-  platform.diagnostic = [progress, diagnosed](const std::string& line) {
+  platform.diagnostic = [progress, diagnosed, plan](const std::string& line) {
     *diagnosed = true;
+    // Once the plan could not be written, the one line about that, at the end, says why.
+    if (plan->writeFailure()) return;
     progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };

@@ -1,4 +1,5 @@
 // velloway register / unregister: the component registration in the registry store.
+// velloway repair-settings: the user's settings that a killed import left forced, given back.
 #include <cstdio>
 #include <memory>
 
@@ -23,6 +24,25 @@ int RunRegistration(bool registerClass) {
   }
   std::printf("%s %s in %s\n", VW_PROGID_clsVellowayDll,
               registerClass ? "registered" : "unregistered", registry->path().c_str());
+  return kExitOk;
+}
+
+int RunRepairSettings() {
+  auto registry = std::make_shared<host::FileRegistry>(host::FileRegistry::DefaultPath());
+  try {
+    // A damaged store is named here; the repair itself stays silent about it.
+    registry->ReadString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloway: %s\n", e.what());
+    return kExitFailed;
+  }
+  if (const auto restored = RepairUserSettings(registry)) {
+    std::printf(
+        "the decimal separator '%s' was given back: the import that forced it had stopped\n",
+        restored->c_str());
+  } else {
+    std::printf("nothing to repair: no stopped import left a setting forced\n");
+  }
   return kExitOk;
 }
 

@@ -19,7 +19,7 @@ const char* const kUsage =
     "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]\n"
     "       velloway dump --plan PLAN [--tag TAG] [--raw]\n"
     "       velloway cells WORKBOOK [--sheet NAME]\n"
-    "       velloway register | unregister\n"
+    "       velloway register | unregister | repair-settings\n"
     "       velloway --help | --version\n";
 
 int Usage(const std::string& problem) {
@@ -134,6 +134,10 @@ int main(int argc, char** argv) {
   if (command == "register" || command == "unregister") {
     if (args.size() > 1) return Usage("'" + command + "' takes no arguments");
     return RunRegistration(command == "register");
+  }
+  if (command == "repair-settings") {
+    if (args.size() > 1) return Usage("'repair-settings' takes no arguments");
+    return RunRepairSettings();
   }
   return Usage("unknown command '" + command + "'");
 }

@@ -10,31 +10,13 @@
 
 #include "control/modSubMain.h"
 #include "core/LibraryState.h"
+#include "host/MemoryRegistry.h"
 #include "host/ReferenceHost.h"
 #include "host/SqlitePlan.h"
 #include "velloway/platform.h"
 
 namespace velloway::bench {
 namespace {
-
-// A registry in memory: a benchmark must not touch the user's settings.
-class MemoryRegistry : public Registry {
- public:
-  std::optional<std::string> ReadString(RegistryHive, const std::string& key,
-                                        const std::string& name) override {
-    const auto it = values_.find(key + "|" + name);
-    if (it == values_.end()) return std::nullopt;
-    return it->second;
-  }
-  void WriteString(RegistryHive, const std::string& key, const std::string& name,
-                   const std::string& value) override {
-    values_[key + "|" + name] = value;
-  }
-  void DeleteKey(RegistryHive, const std::string&) override {}
-
- private:
-  std::map<std::string, std::string> values_;
-};
 
 // Prints every box, so that a benchmark run that went wrong says so, and answers No.
 class PrintingUI : public UserInterface {
@@ -52,20 +34,13 @@ class FixedClock : public Clock {
 
 }  // namespace
 
-void Row(lxw_worksheet* ws, lxw_row_t row, const std::vector<std::string>& texts) {
-  for (std::size_t column = 0; column < texts.size(); ++column) {
-    if (texts[column].empty()) continue;
-    worksheet_write_string(ws, row, static_cast<lxw_col_t>(column), texts[column].c_str(), nullptr);
-  }
-}
-
 ImportRun TimeImport(const std::filesystem::path& folder, const std::string& workbook,
                      const std::string& iniText) {
   const std::string planPath = (folder / "plan.db").string();
   std::filesystem::remove(planPath);
   std::ofstream(folder / "Kestrion.ini") << iniText;
   auto plan = host::SqlitePlan::Open(planPath, host::SqlitePlan::Mode::OpenOrCreate);
-  auto registry = std::make_shared<MemoryRegistry>();
+  auto registry = std::make_shared<host::MemoryRegistry>();
   registry->WriteString(RegistryHive::CurrentUser,
                         "SOFTWARE\\Kestrion Software\\Bench\\RiskRegister", "ExcelImportPath",
                         workbook);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: an ordinary build, then one under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then every fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -14,3 +14,5 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELLOWAY_SANITIZE=O
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+# Each fuzz target briefly, from its seeds: a crash, a leak or a sanitizer report fails the run.
+bash scripts/fuzz.sh "${VELLOWAY_FUZZ_SECONDS:-10}"

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "velloway/clock.h"
@@ -37,5 +38,10 @@ struct Platform {
 // Installs the platform for the library-wide state that objects made through the C entry
 // points use. A host calls it once, before DllGetClassObject.
 VELLOWAY_API void InstallPlatform(Platform platform);
+
+// Gives the user's decimal separator back when every import that forced "." has gone without
+// its cleanup (killed, crashed); returns the value written back, none when nothing needed it.
+// InstallPlatform does the same with its registry each time a host installs its platform.
+VELLOWAY_API std::optional<std::string> RepairUserSettings(std::shared_ptr<Registry> registry);
 
 }  // namespace velloway

@@ -1,6 +1,7 @@
 // The per-user settings store that stands in for the platform registry.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,10 @@ class VELLOWAY_API Registry {
                            const std::string& valueName, const std::string& value) = 0;
   // Removes the key with everything under it; a missing key is not an error.
   virtual void DeleteKey(RegistryHive hive, const std::string& keyPath) = 0;
+  // Runs change (reads and writes of this store) while no other process writes the store, so
+  // that a read, a decision and a write stay one step. A store that only one process uses
+  // needs no more than this default.
+  virtual void Exclusive(const std::function<void()>& change) { change(); }
 };
 
 }  // namespace velloway

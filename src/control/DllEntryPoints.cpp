@@ -8,6 +8,7 @@
 #include <new>
 
 #include "control/ComponentRuntime.h"
+#include "core/ForcedSeparator.h"
 #include "core/LibraryState.h"
 #include "velloway/clsVellowayDll.h"
 #include "velloway/platform.h"
@@ -139,12 +140,22 @@ VwResult WithRegistry(Action action) {
 }  // namespace
 
 void InstallPlatform(Platform platform) {
+  // Each start of the library gives back what a killed import left forced.
+  RepairUserSettings(platform.registry);
   std::lock_guard lock(stateMutex);
   if (loadedState) {
     loadedState->platform = std::move(platform);
   } else {
     loadedState = std::make_unique<LibraryState>(std::move(platform));
   }
+}
+
+std::optional<std::string> RepairUserSettings(std::shared_ptr<Registry> registry) {
+  if (!registry) return std::nullopt;
+  Platform platform;
+  platform.registry = std::move(registry);
+  LibraryState state(std::move(platform));
+  return modLocale::RepairDecimalSeparator(state);
 }
 
 }  // namespace velloway

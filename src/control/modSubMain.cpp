@@ -1,6 +1,7 @@
 #include "control/modSubMain.h"
 
 #include "control/WorkbookConnection.h"
+#include "core/ForcedSeparator.h"
 #include "core/HostApp.h"
 #include "core/LibraryState.h"
 #include "core/Messages.h"
@@ -19,8 +20,7 @@ void Tell(LibraryState& state, const char* text, MsgIcon icon) {
 }
 
 void ForceDecimalSeparator(LibraryState& state) {
-  state.SavedDecimalSeparator = modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL);
-  modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, ".");
+  state.SavedDecimalSeparator = modLocale::ForceDecimalSeparator(state);
   state.separatorForced = true;
 }
 
@@ -89,13 +89,10 @@ void Main(LibraryState& state) noexcept {
 
 void Cleanup(LibraryState& state) noexcept {
   try {
-    // The user's separator is never left empty, even when it could not be read at the start,
-    // and a run that ended before forcing it leaves it alone.
+    // A run that ended before forcing the separator leaves it alone; the user's value goes
+    // back only when no other running import still forces "."; it is never left empty.
     if (state.separatorForced) {
-      const std::string separator = state.SavedDecimalSeparator.empty()
-                                        ? modLocale::DefaultDecimalSeparator()
-                                        : state.SavedDecimalSeparator;
-      modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, separator);
+      modLocale::RestoreDecimalSeparator(state, state.SavedDecimalSeparator);
     }
     ReleaseSheets(state);
   } catch (...) {

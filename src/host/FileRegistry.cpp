@@ -1,5 +1,7 @@
 #include "host/FileRegistry.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,6 +71,37 @@ void MakeParentFolders(const std::string& path) {
        slash = path.find('/', slash + 1)) {
     ::mkdir(path.substr(0, slash).c_str(), 0700);
   }
+}
+
+// Writes the whole text to a new file and makes it durable before it replaces the store: after
+// a crash or a power cut the store holds either the old or the new text.
+void WriteDurably(const std::string& path, const std::string& text) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0)
+    throw RegistryError("cannot write the registry file '" + path + "': " + std::strerror(errno));
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool ok = done == text.size() && ::fsync(fd) == 0;
+  const int error = errno;
+  ::close(fd);
+  if (!ok) {
+    ::unlink(path.c_str());
+    throw RegistryError("cannot write the registry file '" + path + "': " + std::strerror(error));
+  }
+}
+
+void SyncFolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 }  // namespace
@@ -143,20 +176,39 @@ void FileRegistry::Save(const Keys& keys) const {
   }
   MakeParentFolders(path_);
   const std::string temporary = path_ + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << out.str();
-    file.flush();
-    if (!file) {
-      ::unlink(temporary.c_str());
-      throw RegistryError("cannot write the registry file '" + temporary + "'");
-    }
-  }
+  WriteDurably(temporary, out.str());
   if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
     ::unlink(temporary.c_str());
     throw RegistryError("cannot replace the registry file '" + path_ +
                         "': " + std::strerror(errno));
   }
+  SyncFolderOf(path_);
+}
+
+void FileRegistry::Exclusive(const std::function<void()>& change) {
+  if (lockDepth_ > 0) {
+    change();
+    return;
+  }
+  MakeParentFolders(path_);
+  const std::string lockPath = path_ + ".lock";
+  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    throw RegistryError("cannot lock the registry file '" + lockPath +
+                        "': " + std::strerror(errno));
+  }
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
+  ++lockDepth_;
+  try {
+    change();
+  } catch (...) {
+    --lockDepth_;
+    ::close(fd);  // closing the last descriptor releases the lock
+    throw;
+  }
+  --lockDepth_;
+  ::close(fd);
 }
 
 std::optional<std::string> FileRegistry::ReadString(RegistryHive /*hive*/,
@@ -172,22 +224,26 @@ std::optional<std::string> FileRegistry::ReadString(RegistryHive /*hive*/,
 
 void FileRegistry::WriteString(RegistryHive /*hive*/, const std::string& keyPath,
                                const std::string& valueName, const std::string& value) {
-  Keys keys = Load();
-  Key& key = keys[AsciiUpper(keyPath)];
-  if (key.name.empty()) key.name = keyPath;
-  auto& entry = key.values[AsciiUpper(valueName)];
-  if (entry.first.empty()) entry.first = valueName;
-  entry.second = value;
-  Save(keys);
+  Exclusive([&] {
+    Keys keys = Load();
+    Key& key = keys[AsciiUpper(keyPath)];
+    if (key.name.empty()) key.name = keyPath;
+    auto& entry = key.values[AsciiUpper(valueName)];
+    if (entry.first.empty()) entry.first = valueName;
+    entry.second = value;
+    Save(keys);
+  });
 }
 
 void FileRegistry::DeleteKey(RegistryHive /*hive*/, const std::string& keyPath) {
-  Keys keys = Load();
-  const std::string upper = AsciiUpper(keyPath);
-  const auto erased = std::erase_if(keys, [&](const auto& entry) {
-    return entry.first == upper || entry.first.compare(0, upper.size() + 1, upper + "\\") == 0;
+  Exclusive([&] {
+    Keys keys = Load();
+    const std::string upper = AsciiUpper(keyPath);
+    const auto erased = std::erase_if(keys, [&](const auto& entry) {
+      return entry.first == upper || entry.first.compare(0, upper.size() + 1, upper + "\\") == 0;
+    });
+    if (erased > 0) Save(keys);
   });
-  if (erased > 0) Save(keys);
 }
 
 }  // namespace velloway::host

@@ -29,6 +29,9 @@ class FileRegistry : public Registry {
   void WriteString(RegistryHive hive, const std::string& keyPath, const std::string& valueName,
                    const std::string& value) override;
   void DeleteKey(RegistryHive hive, const std::string& keyPath) override;
+  // Holds an exclusive lock on "PATH.lock" (flock) while change runs; nested calls in this
+  // object reuse the lock. Every write takes it, so two processes never lose each other's values.
+  void Exclusive(const std::function<void()>& change) override;
 
   const std::string& path() const { return path_; }
 
@@ -41,6 +44,7 @@ class FileRegistry : public Registry {
   Keys Load() const;
   void Save(const Keys& keys) const;
   std::string path_;
+  int lockDepth_ = 0;
 };
 
 }  // namespace velloway::host

@@ -1,6 +1,7 @@
 #include "host/SqlitePlan.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <fstream>
@@ -46,6 +47,30 @@ int PragmaInt(sqlite3* db, const char* pragma) {
   return statement.Step() ? statement.ColumnInt(0) : 0;
 }
 
+// Writing bits count as well as access(): a superuser may write anything, but a plan that its
+// owner made read-only is still not to be changed.
+bool Writable(const std::string& path, const struct stat& info) {
+  return ::access(path.c_str(), W_OK) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+// A plan that could only fail at the end of the import is refused before any work: the file
+// itself, or its folder (SQLite writes its journal beside the plan).
+void RequireWritable(const std::string& path, FileKind kind) {
+  auto refuse = [&](const std::string& cause) {
+    throw PlanError("the plan " + path + " could not be written: " + cause +
+                    "; nothing was imported");
+  };
+  struct stat info {};
+  if (kind != FileKind::Missing && ::stat(path.c_str(), &info) == 0 && !Writable(path, info)) {
+    refuse("the file is read-only");
+  }
+  const std::size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  if (::stat(folder.c_str(), &info) == 0 && !Writable(folder, info)) {
+    refuse("its folder " + folder + " is read-only");
+  }
+}
+
 }  // namespace
 
 std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
@@ -58,6 +83,7 @@ std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
   if (kind == FileKind::Missing && mode == Mode::OpenExisting) {
     throw PlanError("the plan file '" + path + "' does not exist");
   }
+  if (mode == Mode::OpenOrCreate && !path.empty()) RequireWritable(path, kind);
   sqlite3* raw = nullptr;
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
   const int rc = sqlite3_open_v2(path.empty() ? ":memory:" : path.c_str(), &raw, flags, nullptr);
@@ -110,10 +136,15 @@ void SqlitePlan::BeginImport() {
 
 void SqlitePlan::CommitImport() {
   if (!inImport_) return;
+  if (writeFailure_) {
+    RollbackImport();
+    throw PlanError("the plan " + path_ + " could not be written: " + *writeFailure_);
+  }
   try {
     Exec("COMMIT");
   } catch (const SqliteError& e) {
-    throw PlanError("cannot save the import into '" + path_ + "': " + e.what());
+    RollbackImport();
+    throw PlanError("the plan " + path_ + " could not be written: " + e.what());
   }
   inImport_ = false;
 }
@@ -136,8 +167,30 @@ void SqlitePlan::EnsureTag(const std::string& tag) {
   insert.Run();
 }
 
+template <typename Write>
+void SqlitePlan::Guarded(Write write) {
+  if (writeFailure_)
+    throw PlanError("the plan " + path_ + " could not be written: " + *writeFailure_);
+  if (inImport_ && sqlite3_get_autocommit(db_.get()) != 0) {
+    writeFailure_ = "the import's transaction ended early";
+    throw PlanError("the plan " + path_ + " could not be written: " + *writeFailure_);
+  }
+  try {
+    write();
+  } catch (const SqliteError& e) {
+    writeFailure_ = e.what();
+    throw;
+  }
+}
+
 void SqlitePlan::WriteAppValue(const std::string& tag, const std::string& section,
                                const std::string& key, const std::string& value) {
+  Guarded([&] { UpsertValue(tag, section, key, value); });
+  ++writes_;
+}
+
+void SqlitePlan::UpsertValue(const std::string& tag, const std::string& section,
+                             const std::string& key, const std::string& value) {
   EnsureTag(tag);
   // An existing key keeps its place: only its value changes.
   Statement& upsert =
@@ -149,10 +202,14 @@ void SqlitePlan::WriteAppValue(const std::string& tag, const std::string& sectio
   upsert.Bind(3, key);
   upsert.Bind(4, value);
   upsert.Run();
-  ++writes_;
 }
 
 void SqlitePlan::WriteAppData(const std::string& tag, const std::string& text) {
+  Guarded([&] { ReplaceData(tag, text); });
+  ++writes_;
+}
+
+void SqlitePlan::ReplaceData(const std::string& tag, const std::string& text) {
   if (text.empty()) {
     Statement values(db_.get(), "DELETE FROM app_value WHERE tag = ?1");
     values.Bind(1, tag);
@@ -167,7 +224,6 @@ void SqlitePlan::WriteAppData(const std::string& tag, const std::string& text) {
     update.Bind(2, text);
     update.Run();
   }
-  ++writes_;
 }
 
 std::vector<TagContents> SqlitePlan::Contents(const std::optional<std::string>& onlyTag) {

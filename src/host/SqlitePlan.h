@@ -44,13 +44,16 @@ class SqlitePlan : public Plan {
 
   // Takes the plan's write lock for one import, waiting a bounded time for another import.
   void BeginImport();
-  // Makes every write since BeginImport permanent.
+  // Makes every write since BeginImport permanent. After any failed write it rolls back
+  // instead and throws PlanError "the plan PLAN could not be written: CAUSE".
   void CommitImport();
   // Drops every write since BeginImport (also done when the plan is closed without a commit).
   void RollbackImport();
 
   std::vector<TagContents> Contents(const std::optional<std::string>& onlyTag = {});
   int writeCount() const { return writes_; }
+  // Why a write failed, once one has: every later write fails too and nothing is committed.
+  const std::optional<std::string>& writeFailure() const { return writeFailure_; }
   int saveRequests() const { return saveRequests_; }
 
  private:
@@ -60,6 +63,14 @@ class SqlitePlan : public Plan {
   SqlitePlan(std::string path, sqlite3* db) : path_(std::move(path)), db_(db) {}
   void Exec(const char* sql);
   void EnsureTag(const std::string& tag);
+  void UpsertValue(const std::string& tag, const std::string& section, const std::string& key,
+                   const std::string& value);
+  void ReplaceData(const std::string& tag, const std::string& text);
+  // Runs one write of the import; remembers a failure and refuses every write after it, also
+  // when SQLite ended the transaction on its own (a full disk rolls it back): nothing may then
+  // be written outside the import's transaction.
+  template <typename Write>
+  void Guarded(Write write);
 
   // A statement prepared on first use and kept: an import writes hundreds of thousands of values.
   Statement& Prepared(std::unique_ptr<Statement>& slot, const char* sql);
@@ -70,6 +81,7 @@ class SqlitePlan : public Plan {
   std::unique_ptr<Statement> ensureTag_;
   std::unique_ptr<Statement> upsertValue_;
   bool inImport_ = false;
+  std::optional<std::string> writeFailure_;
   int writes_ = 0;
   int saveRequests_ = 0;
 };

@@ -1,12 +1,22 @@
 // The velloway command as users run it: exit codes, messages and the plan dump.
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <thread>
 
+#include "host/FileRegistry.h"
 #include "host/SqlitePlan.h"
 #include "support/TempDir.h"
+
+extern char** environ;
 
 namespace velloway {
 namespace {
@@ -26,8 +36,51 @@ class Cli : public ::testing::Test {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(dir.File("out.txt")),
             test::ReadFile(dir.File("err.txt"))};
   }
+  // Starts the command in the background; its process id.
+  pid_t Start(const std::string& args) {
+    const std::string command = "cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") +
+                                "' exec '" VELLOWAY_CLI "' " + args + " >/dev/null 2>&1 </dev/null";
+    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+    pid_t pid = 0;
+    posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ);
+    return pid;
+  }
+  int Reap(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string Setting(const char* key, const char* name) {
+    return registry.ReadString(RegistryHive::CurrentUser, key, name).value_or("");
+  }
+  std::string Separator() { return Setting("Control Panel\\International", "sDecimal"); }
+  // The import has forced "." and writes into the plan (a new plan's creation has a journal of
+  // its own, before anything is forced).
+  bool Writing(const std::string& plan) {
+    return Separator() == "." && std::filesystem::exists(dir.File(plan + "-journal"));
+  }
   test::TempDir dir;
+  host::FileRegistry registry{dir.File("cfg/velloway/registry.reg")};
 };
+
+bool WaitUntil(const std::function<bool()>& reached) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+  while (!reached()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
+// A register large enough that an import runs long enough to be stopped on the way.
+const std::string& LargeWorkbook() {
+  static const test::TempDir folder;
+  static const std::string path = folder.File("large.xlsx");
+  static const int made =
+      std::system(("'" VELLOWAY_MAKE_LARGE_REGISTER "' 2.2 2000 '" + path + "'").c_str());
+  EXPECT_EQ(made, 0);
+  return path;
+}
 
 TEST_F(Cli, MissingWorkbookIsNamedWithItsFullPath) {
   const Result r = Run("import missing.xlsx --plan p.db");
@@ -138,6 +191,93 @@ TEST_F(Cli, APlanLockedByAnotherImportIsReportedAfterABoundedWait) {
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("is in use by another import"), std::string::npos) << r.err;
   other->RollbackImport();
+}
+
+TEST_F(Cli, AKilledImportsSeparatorComesBackAtTheNextStart) {
+  registry.WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal", ",");
+  const std::string example = "'" VELLOWAY_EXAMPLES "/register-2.2.xlsx' --plan p.db --quiet";
+  // Killed as soon as it has recorded itself, once "." is visible, and while it writes the plan;
+  // each time something else starts next: an import that fails early, the repair command, a
+  // whole import (which must take "," for the user's value, not the "." it finds).
+  const std::pair<std::function<bool()>, std::string> moments[] = {
+      {[&] { return !Setting("Software\\Velloway\\Forced Settings", "Forced By").empty(); },
+       "import missing.xlsx --plan p.db"},
+      {[&] { return Separator() == "."; }, "repair-settings"},
+      {[&] { return Writing("killed2.db"); }, "import " + example}};
+  int moment = 0;
+  for (const auto& [reached, next] : moments) {
+    // Each its own plan: a killed import leaves its journal behind.
+    const std::string plan = "killed" + std::to_string(moment++) + ".db";
+    const pid_t import = Start("import '" + LargeWorkbook() + "' --plan " + plan + " --quiet");
+    ASSERT_TRUE(WaitUntil(reached)) << next;
+    ::kill(import, SIGKILL);
+    Reap(import);
+    const Result r = Run(next);
+    EXPECT_EQ(Separator(), ",") << next << r.err;
+  }
+  EXPECT_EQ(Run("repair-settings").out,
+            "nothing to repair: no stopped import left a setting forced\n");
+}
+
+TEST_F(Cli, TwoImportsNeitherLoseTheSeparatorNorRestoreItUnderEachOther) {
+  registry.WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal", ",");
+  const std::string large = "import '" + LargeWorkbook() + "' --plan ";
+  // The first import is held in its write phase while a second one runs whole.
+  pid_t first = Start(large + "a.db --quiet");
+  ASSERT_TRUE(WaitUntil([&] { return Writing("a.db"); }));
+  ::kill(first, SIGSTOP);
+  EXPECT_EQ(Run("import '" VELLOWAY_EXAMPLES "/register-2.2.xlsx' --plan b.db --quiet").exitCode,
+            0);
+  EXPECT_EQ(Separator(), ".");
+  EXPECT_EQ(Run("repair-settings").out,
+            "nothing to repair: no stopped import left a setting forced\n");
+  EXPECT_EQ(Separator(), ".");
+  ::kill(first, SIGKILL);
+  Reap(first);
+  EXPECT_EQ(Run("repair-settings").out,
+            "the decimal separator ',' was given back: the import that forced it had stopped\n");
+  EXPECT_EQ(Separator(), ",");
+
+  // The other order: the second import dies, the first goes on and gives the value back.
+  first = Start(large + "c.db --quiet");
+  ASSERT_TRUE(WaitUntil([&] { return Writing("c.db"); }));
+  ::kill(first, SIGSTOP);
+  const pid_t second = Start(large + "d.db --quiet");
+  ASSERT_TRUE(WaitUntil([&] {
+    return Setting("Software\\Velloway\\Forced Settings", "Forced By")
+               .find(" " + std::to_string(second) + "/") != std::string::npos;
+  }));
+  ::kill(second, SIGKILL);
+  Reap(second);
+  EXPECT_EQ(Separator(), ".");
+  ::kill(first, SIGCONT);
+  EXPECT_EQ(Reap(first), 0);
+  EXPECT_EQ(Separator(), ",");
+}
+
+TEST_F(Cli, APlanThatCannotBeWrittenIsRefusedBeforeAnyWork) {
+  const std::string import = "import '" VELLOWAY_EXAMPLES "/register-2.2.xlsx' --plan ";
+  ASSERT_EQ(Run(import + "p.db").exitCode, 0);
+  const std::string before = Run("dump --plan p.db").out;
+  // Write bits are what counts, so a superuser is refused as well.
+  ::chmod(dir.File("p.db").c_str(), 0444);
+  Result r = Run(import + "p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err,
+            "velloway: the plan p.db could not be written: the file is read-only; "
+            "nothing was imported\n");
+  std::filesystem::create_directory(dir.File("locked"));
+  std::filesystem::copy_file(dir.File("p.db"), dir.File("locked/p.db"));
+  ::chmod(dir.File("locked/p.db").c_str(), 0644);
+  ::chmod(dir.File("locked").c_str(), 0555);
+  r = Run(import + "locked/p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err,
+            "velloway: the plan locked/p.db could not be written: its folder locked/ is "
+            "read-only; nothing was imported\n");
+  ::chmod(dir.File("locked").c_str(), 0755);
+  ::chmod(dir.File("p.db").c_str(), 0644);
+  EXPECT_EQ(Run("dump --plan p.db").out, before);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Every example workbook imports to the plan dump kept beside it, in any user locale.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "support/TempDir.h"
 #include "support/XlsxBuilder.h"
@@ -69,6 +71,117 @@ TEST(Examples, AFailedImportLeavesThePlansRegisterAsItWas) {
   ASSERT_EQ(std::system((env + "dump --plan '" + plan + "' >" + dir.File("dump.json")).c_str()), 0);
   EXPECT_EQ(test::ReadFile(dir.File("dump.json")),
             test::ReadFile(examples + "/register-2.2.dump.json"));
+}
+
+// The exit status of a shell command.
+int Shell(const std::string& command) {
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string IntegrityCheck(const std::string& plan) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(plan.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  sqlite3_stmt* statement = nullptr;
+  sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &statement, nullptr);
+  std::string result = sqlite3_step(statement) == SQLITE_ROW
+                           ? reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))
+                           : sqlite3_errmsg(db);
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+  return result;
+}
+
+// A disk that fills up or fails at several moments of the write phase of both roads, once for
+// good and once for a moment (SQLite's own rollback frees the space and later writes would go
+// through): the command ends with one line that names the plan and the cause, and the plan holds
+// exactly what it held, undamaged, with the user's separator given back.
+TEST(Examples, AFailedPlanWriteLeavesThePlanAsItWasAndSaysSo) {
+  test::TempDir dir;
+  const std::string env = "XDG_CONFIG_HOME='" + dir.File("cfg") + "' ";
+  const std::string cli = "'" VELLOWAY_CLI "' ";
+  const std::string baseline = dir.File("baseline.db");
+  const std::string plan = dir.File("plan.db");
+  const std::string examples = VELLOWAY_EXAMPLES;
+  ASSERT_EQ(Shell(env + cli + "import '" + examples + "/register-2.2.xlsx' --plan '" + baseline +
+                  "' --quiet"),
+            0);
+  const std::string before = dir.File("before.json");
+  ASSERT_EQ(Shell(env + cli + "dump --plan '" + baseline + "' >'" + before + "'"), 0);
+  for (const char* version : {"2.2", "2.1"}) {
+    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_LARGE_REGISTER "' " + std::string(version) + " 600 '" +
+                    dir.File(std::string("large-") + version + ".xlsx") + "'"),
+              0);
+  }
+  const std::string workbooks[] = {examples + "/register-2.2.xlsx", examples + "/register-2.1.xlsx",
+                                   dir.File("large-2.2.xlsx"), dir.File("large-2.1.xlsx")};
+  // The test's file system only in the command; sanitizers want their runtime first otherwise.
+  const std::string faulty = env + "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 " +
+                             "LD_PRELOAD='" VELLOWAY_FAULTY_VFS "' ";
+  for (const std::string& workbook : workbooks) {
+    const std::string import = cli + "import '" + workbook + "' --plan '" + plan + "' --quiet";
+    std::filesystem::copy_file(baseline, plan, std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(Shell(faulty + "VELLOWAY_FAULT_COUNT='" + dir.File("count") + "' " + import), 0);
+    const long writes = std::stol(test::ReadFile(dir.File("count")));
+    for (const long at : {1L, writes / 2, writes}) {
+      for (const auto& [fault, cause, times] : {std::tuple{"full", "database or disk is full", 0},
+                                                std::tuple{"ioerr", "disk I/O error", 1}}) {
+        const std::string what = workbook + " at write " + std::to_string(at) + " " + fault;
+        std::filesystem::copy_file(baseline, plan,
+                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::remove(plan + "-journal");
+        EXPECT_EQ(Shell(faulty + "VELLOWAY_FAULT=" + fault + " VELLOWAY_FAULT_AFTER=" +
+                        std::to_string(at) + " VELLOWAY_FAULT_TIMES=" + std::to_string(times) +
+                        " " + import + " 2>'" + dir.File("err.txt") + "'"),
+                  1)
+            << what;
+        EXPECT_EQ(test::ReadFile(dir.File("err.txt")),
+                  "velloway: the plan " + plan + " could not be written: " + cause + "\n")
+            << what;
+        EXPECT_EQ(IntegrityCheck(plan), "ok") << what;
+        ASSERT_EQ(Shell(env + cli + "dump --plan '" + plan + "' >'" + dir.File("dump.json") + "'"),
+                  0);
+        EXPECT_EQ(test::ReadFile(dir.File("dump.json")), test::ReadFile(before)) << what;
+        EXPECT_EQ(test::ReadFile(dir.File("cfg/velloway/registry.reg")).find("Forced"),
+                  std::string::npos)
+            << what;
+      }
+    }
+  }
+}
+
+// Ten thousand risks through each road, whole: the sanitizer build checks them for leaks and
+// invalid accesses on the way.
+TEST(Examples, TenThousandRisksOfEachRoad) {
+  test::TempDir dir;
+  for (const std::string version : {"2.2", "2.1"}) {
+    const std::string workbook = dir.File("large-" + version + ".xlsx");
+    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_LARGE_REGISTER "' " + version + " 10000 '" + workbook + "'"),
+              0);
+    EXPECT_EQ(Shell("XDG_CONFIG_HOME='" + dir.File("cfg") + "' '" VELLOWAY_CLI "' import '" +
+                    workbook + "' --plan '" + dir.File(version + ".db") + "' --quiet"),
+              0)
+        << version;
+  }
+}
+
+// The examples under valgrind's memcheck: no leak, no invalid access, in the ordinary build.
+TEST(Examples, CleanUnderMemcheck) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "memcheck runs in the build without sanitizers";
+#endif
+  if (Shell("command -v valgrind >/dev/null") != 0) GTEST_SKIP() << "valgrind is not installed";
+  test::TempDir dir;
+  for (const char* workbook : {"register-2.2.xlsx", "register-2.1.xlsx"}) {
+    EXPECT_EQ(Shell("XDG_CONFIG_HOME='" + dir.File("cfg") +
+                    "' valgrind -q --error-exitcode=99 --leak-check=full "
+                    "--errors-for-leak-kinds=definite,indirect '" VELLOWAY_CLI "' import '" +
+                    std::string(VELLOWAY_EXAMPLES) + "/" + workbook + "' --plan '" +
+                    dir.File("plan.db") + "' --quiet 2>'" + dir.File("memcheck.txt") + "'"),
+              0)
+        << workbook << "\n"
+        << test::ReadFile(dir.File("memcheck.txt"));
+  }
 }
 
 TEST(ExampleGenerator, WritesTheKeptWorkbooksByteForByte) {

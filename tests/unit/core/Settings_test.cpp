@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/ForcedSeparator.h"
 #include "core/LibraryState.h"
 #include "core/modCSIDL.h"
 #include "core/modLocale.h"
@@ -113,6 +114,36 @@ TEST_F(LocaleSettings, SetWritesTheUsersSetting) {
   EXPECT_EQ(fakes.registry->ReadString(RegistryHive::CurrentUser, "control panel\\international",
                                        "SDECIMAL"),
             ";");
+}
+
+// The record beside the forced separator: a forcer that is gone (an id no process has, or a
+// live id with another start time) is repaired, a live one is not; a value the user set after
+// the forcer died is kept.
+TEST_F(LocaleSettings, ForcedSeparatorIsGivenBackOnlyWhenItsForcersAreGone) {
+  auto write = [&](const char* key, const char* name, const std::string& value) {
+    fakes.registry->WriteString(RegistryHive::CurrentUser, key, name, value);
+  };
+  const char* const international = "Control Panel\\International";
+  const char* const record = "Software\\Velloway\\Forced Settings";
+  write(international, "sDecimal", ",");
+  EXPECT_EQ(modLocale::ForceDecimalSeparator(state), ",");
+  EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ".");
+  EXPECT_EQ(modLocale::RepairDecimalSeparator(state), std::nullopt);  // this process lives
+  const std::string self =
+      *fakes.registry->ReadString(RegistryHive::CurrentUser, record, "Forced By");
+  const std::string reusedId = self.substr(0, self.find('/')) + "/1";
+  for (const std::string& gone : {std::string("2147483646/5"), reusedId}) {
+    write(record, "Forced By", gone);
+    EXPECT_EQ(modLocale::RepairDecimalSeparator(state), ",") << gone;
+    EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ",");
+    EXPECT_EQ(fakes.registry->ReadString(RegistryHive::CurrentUser, record, "sDecimal"),
+              std::nullopt);
+    write(record, "sDecimal", ",");
+    write(international, "sDecimal", ".");
+  }
+  write(international, "sDecimal", ";");
+  EXPECT_EQ(modLocale::RepairDecimalSeparator(state), ";");
+  EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ";");
 }
 
 TEST_F(StateWithFakes, TemporaryFolderWithoutTrailingSeparator) {
