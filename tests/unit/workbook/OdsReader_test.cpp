@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "WorkbookTestSupport.h"
 #include "support/PackageBuilder.h"
 
@@ -91,6 +94,11 @@ TEST(OdsReader, ValueTypesAsTheAutomationLayerHandsThemOut) {
 }
 
 TEST(OdsReader, HostileAndDamagedDocuments) {
+  std::ifstream file(std::string(VELLOWAY_TEST_DATA) + "/workbooks/libreoffice/raw_cells.ods",
+                     std::ios::binary);
+  const std::vector<unsigned char> saved((std::istreambuf_iterator<char>(file)), {});
+  ASSERT_GT(saved.size(), 10000u);
+  EXPECT_EQ(FirstBadlyRefusedCopy(saved), "");
   const std::string value = Cell("office:value-type=\"float\" office:value=\"1\"");
   // Every cell of every row asked for by repetition.
   EXPECT_EQ(OpenFailure(Zip(

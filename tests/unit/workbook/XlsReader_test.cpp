@@ -203,6 +203,12 @@ TEST(XlsReader, Excel95WorkbooksInTheirCodePage) {
     EXPECT_EQ(sheet.Cell(5, 2).kind, workbook::CellKind::Error);
     EXPECT_EQ(Read(*book, "Second", "A1"), "b");
   }
+  EXPECT_EQ(FirstBadlyRefusedCopy(CompoundFile("Book", stream)), "");
+  // A label claiming more characters than its record holds.
+  EXPECT_EQ(StreamFailure(WorkbookStream(
+                {}, {{"S", {Record(0x0204, Bytes().U16(0).U16(0).U16(0).U16(40).Narrow("short"))}}},
+                kBiff5)),
+            "damaged package: a record of the workbook stream is cut short");
 }
 
 TEST(XlsReader, CompoundFilesFromBytes) {

@@ -251,5 +251,26 @@ TEST(XlsxReader, BinaryWorkbooks) {
   EXPECT_EQ(Read(*book, "Second", "A1"), "b");
 }
 
+TEST(XlsxReader, DamagedBinaryWorkbooksAreRefused) {
+  EXPECT_EQ(FirstBadlyRefusedCopy(Zip(BinaryWorkbook().Build())), "");
+  XlsbWorkbook wb;
+  auto failure = [&](const std::string& records) {
+    wb.sheets = {{u"S", records}};
+    return OpenFailure(Zip(wb.Build()));
+  };
+  const std::string part = "damaged package: xl/worksheets/sheet1.bin: ";
+  // A record claiming more than the part holds, and more than any record of the format.
+  EXPECT_EQ(failure(XlsbRow(0) + XlsbReal(0, 1).substr(0, 8)),
+            part + "a record runs past the end of the part");
+  EXPECT_EQ(failure(XlsbRow(0) + std::string("\x05\xFF\xFF\xFF\x7F")),
+            part + "a record claims 268435455 bytes");
+  Bytes longText;
+  longText.U32(0).U32(0).U32(1000).Wide(u"ab");
+  EXPECT_EQ(failure(XlsbRow(0) + XlsbRecord(6, longText)), part + "a string is cut short");
+  EXPECT_EQ(failure(XlsbReal(0, 1)), part + "a cell comes before its row");
+  EXPECT_EQ(failure(XlsbRow(1048576)), part + "row 1048577 is outside the sheet");
+  EXPECT_EQ(failure(XlsbRow(0) + XlsbReal(16384, 1)), part + "a cell lies beyond the last column");
+}
+
 }  // namespace
 }  // namespace velloway::test
