@@ -87,7 +87,7 @@ class SheetRecords {
     } else if (inData_ && type <= xlsb::kFormulaError) {
       Cell(type, record);
     } else if (inData_ && type == xlsb::kCellRichString) {
-      Cell(xlsb::kCellString, record);
+      Cell(type, record);
     }
   }
 
@@ -120,6 +120,9 @@ class SheetRecords {
       case xlsb::kFormulaNumber:
         sheet_.Append(number(record.F64()));
         break;
+      case xlsb::kCellRichString:
+        record.U8();  // rich-text and phonetic flags, before the text
+        [[fallthrough]];
       case xlsb::kCellString:
       case xlsb::kFormulaString:
         sheet_.Append(TextCell(row_, at.column, pool_.Add(record.WideString())));

@@ -72,6 +72,10 @@ std::string XlsbText(int column, const std::u16string& text, int xf) {
   Bytes body = Cell(column, xf);
   return XlsbRecord(6, XlsbString(body, text));
 }
+std::string XlsbRichText(int column, const std::u16string& text) {
+  Bytes body = Cell(column, 0).U8(0);
+  return XlsbRecord(62, XlsbString(body, text));
+}
 std::string XlsbShared(int column, std::uint32_t index, int xf) {
   return XlsbRecord(7, Cell(column, xf).U32(index));
 }

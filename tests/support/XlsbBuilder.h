@@ -22,6 +22,7 @@ std::string XlsbRow(int row);
 std::string XlsbRk(int column, std::uint32_t rk, int xf = 0);
 std::string XlsbReal(int column, double value, int xf = 0);
 std::string XlsbText(int column, const std::u16string& text, int xf = 0);
+std::string XlsbRichText(int column, const std::u16string& text);
 std::string XlsbShared(int column, std::uint32_t index, int xf = 0);
 std::string XlsbBool(int column, bool value);
 std::string XlsbError(int column, int code);

@@ -212,15 +212,15 @@ XlsbWorkbook BinaryWorkbook() {
   wb.sharedStrings = {u"shared", u"caf\u00e9 \u20ac"};
   wb.formats = {{164, u"dd/mm/yyyy hh:mm"}};
   wb.cellFormats = {0, 14, 164, 7};
-  wb.sheets = {
-      {u"Cells", XlsbRow(0) + XlsbShared(0, 0) + XlsbShared(1, 1) + XlsbText(2, u"two\nlines") +
-                     XlsbRow(1) + XlsbReal(0, 0.1 + 0.2) + XlsbRk(1, (1234u << 2) | 3) +
-                     XlsbRk(2, (45306u << 2) | 2, 1) + XlsbRow(2) + XlsbReal(0, 45306.75, 2) +
-                     XlsbReal(1, 1234.56789, 3) + XlsbBool(2, true) + XlsbError(3, 7) +
-                     XlsbBlank(4, 1) + XlsbRow(4) + XlsbFormulaNumber(0, 42) +
-                     XlsbFormulaText(1, u"text result") + XlsbFormulaBool(2, false) +
-                     XlsbFormulaError(3, 0x2A) + XlsbRow(65535) + XlsbReal(255, 7)},
-      {u"Second", XlsbRow(0) + XlsbText(0, u"b")}};
+  wb.sheets = {{u"Cells", XlsbRow(0) + XlsbShared(0, 0) + XlsbShared(1, 1) +
+                              XlsbText(2, u"two\nlines") + XlsbRow(1) + XlsbReal(0, 0.1 + 0.2) +
+                              XlsbRk(1, (1234u << 2) | 3) + XlsbRk(2, (45306u << 2) | 2, 1) +
+                              XlsbRow(2) + XlsbReal(0, 45306.75, 2) + XlsbReal(1, 1234.56789, 3) +
+                              XlsbBool(2, true) + XlsbError(3, 7) + XlsbBlank(4, 1) + XlsbRow(4) +
+                              XlsbFormulaNumber(0, 42) + XlsbFormulaText(1, u"text result") +
+                              XlsbFormulaBool(2, false) + XlsbFormulaError(3, 0x2A) +
+                              XlsbRichText(4, u"rich") + XlsbRow(65535) + XlsbReal(255, 7)},
+               {u"Second", XlsbRow(0) + XlsbText(0, u"b")}};
   return wb;
 }
 
@@ -244,6 +244,7 @@ TEST(XlsxReader, BinaryWorkbooks) {
                                                                      {"B5", "text result"},
                                                                      {"C5", "False"},
                                                                      {"D5", ""},
+                                                                     {"E5", "rich"},
                                                                      {"IV65536", "7"}};
   for (const auto& [cell, text] : expected) EXPECT_EQ(Read(sheet, cell), text) << cell;
   EXPECT_EQ(sheet.Cell(3, 4).kind, workbook::CellKind::Error);
