@@ -43,6 +43,9 @@ class Workbook {
   TextFormat format_;
 };
 
+// Makes the readers' libraries ready; false when that fails.
+bool StartReaders() noexcept;
+
 // Opens a workbook file of any format read here, told apart by its content, not its name.
 // Throws WorkbookError when it cannot be opened.
 std::unique_ptr<Workbook> OpenWorkbook(const std::string& path);
