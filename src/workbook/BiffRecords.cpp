@@ -13,24 +13,30 @@ std::uint16_t Read16(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-// UTF-16 code units to UTF-8; a surrogate pair split between two continuations was joined
-// before this, so only truly lone surrogates become U+FFFD.
-std::string Utf8FromUnits(const std::vector<std::uint16_t>& units) {
-  std::string out;
-  out.reserve(units.size());
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    std::uint32_t cp = units[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-        units[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00u);
-      ++i;
-    }
-    AppendUtf8(cp, out);
+}  // namespace
+
+const char* OlderFormatName(std::uint16_t bofType) {
+  switch (bofType) {
+    case 0x0009:
+      return "Excel 2.x (BIFF2)";
+    case 0x0209:
+      return "Excel 3.0 (BIFF3)";
+    case 0x0409:
+      return "Excel 4.0 (BIFF4)";
+    default:
+      return nullptr;
   }
-  return out;
 }
 
-}  // namespace
+double RkNumber(std::uint32_t rk) {
+  double value = 0;
+  if ((rk & 0x02) != 0) {
+    value = static_cast<double>(static_cast<std::int32_t>(rk) >> 2);
+  } else {
+    value = std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32);
+  }
+  return (rk & 0x01) != 0 ? value / 100 : value;
+}
 
 bool BiffRecordReader::Next(BiffRecord& record) {
   if (at_ + 4 > end_) return false;
@@ -82,6 +88,13 @@ double BiffCursor::F64() {
   return std::bit_cast<double>(bits);
 }
 
+std::span<const std::uint8_t> BiffCursor::Bytes(std::size_t count) {
+  Need(count);
+  const std::span<const std::uint8_t> bytes(record_.data.data() + at_, count);
+  at_ += count;
+  return bytes;
+}
+
 void BiffCursor::Skip(std::size_t count) {
   Need(count);
   at_ += count;
@@ -112,7 +125,7 @@ std::string BiffCursor::Characters(std::size_t count, bool wide, std::size_t ric
   }
   Skip(richRuns * 4);
   Skip(extraBytes);
-  return Utf8FromUnits(units);
+  return Utf8FromUtf16(units);
 }
 
 std::string BiffCursor::String16() {

@@ -1,5 +1,5 @@
-// The record layer of a BIFF8 workbook stream: records with the CONTINUE records that follow
-// them joined on, and a cursor that reads the format's strings across those joins.
+// The record layer of a BIFF5 or BIFF8 workbook stream: records with the CONTINUE records that
+// follow them joined on, and a cursor that reads the format's strings across those joins.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 #include <vector>
+
+#include "workbook/WorkbookError.h"
 
 namespace velloway::workbook {
 
@@ -16,6 +18,7 @@ inline constexpr std::uint16_t kEof = 0x000A;
 inline constexpr std::uint16_t kDateMode = 0x0022;
 inline constexpr std::uint16_t kFilePass = 0x002F;
 inline constexpr std::uint16_t kContinue = 0x003C;
+inline constexpr std::uint16_t kCodePage = 0x0042;
 inline constexpr std::uint16_t kBoundSheet = 0x0085;
 inline constexpr std::uint16_t kMulRk = 0x00BD;
 inline constexpr std::uint16_t kRichLabel = 0x00D6;
@@ -30,7 +33,19 @@ inline constexpr std::uint16_t kRk = 0x027E;
 inline constexpr std::uint16_t kFormat = 0x041E;
 inline constexpr std::uint16_t kBof = 0x0809;
 inline constexpr std::uint16_t kBiff8 = 0x0600;
+inline constexpr std::uint16_t kBiff5 = 0x0500;  // Excel 5.0 and 95 (BIFF7) alike
 }  // namespace biff
+
+// The format an Excel 2.x to 4.x BOF record type stands for ("Excel 4.0 (BIFF4)"), or null:
+// those formats keep no shared workbook stream of this kind and are not read.
+const char* OlderFormatName(std::uint16_t bofType);
+inline WorkbookError OlderFormat(const char* name) {
+  return NotAWorkbook(std::string("an ") + name + " file, older than Excel 5.0");
+}
+
+// The number an RK value packs: 30 bits of an integer or of a double's high bits, optionally
+// divided by 100. The binary workbook packs numbers the same way.
+double RkNumber(std::uint32_t rk);
 
 // One record's data with its CONTINUE records' data appended; `joins` are the offsets in
 // `data` where each continuation starts.
@@ -72,6 +87,8 @@ class BiffCursor {
   std::string String16();
   // A string with an 8-bit length (ShortXLUnicodeString), in UTF-8.
   std::string String8();
+  // The next bytes as they are (the 8-bit texts of older workbooks).
+  std::span<const std::uint8_t> Bytes(std::size_t count);
 
  private:
   void Need(std::size_t count) const;

@@ -47,6 +47,12 @@ double FromAutomationDate(double date, DateSystem system) {
 }
 
 std::optional<double> ParseIsoDate(std::string_view text) {
+  const auto serial = ParseIsoDateTime(text);
+  if (!serial || *serial < 0) return std::nullopt;
+  return serial;
+}
+
+std::optional<double> ParseIsoDateTime(std::string_view text) {
   DateParts parts;
   std::size_t at = 0;
   if (!ReadInt(text, at, 4, parts.year) || !Expect(text, at, '-') ||
@@ -74,10 +80,11 @@ std::optional<double> ParseIsoDate(std::string_view text) {
     if (at < text.size() && text[at] == 'Z') ++at;
     if (at != text.size()) return std::nullopt;
   }
+  if (parts.year < 1) return std::nullopt;
   try {
     const double serial = DatePartsToSerial(parts);
-    if (serial < 0) return std::nullopt;
-    return serial + fraction / 86400.0;
+    const double seconds = fraction / 86400.0;
+    return serial < 0 ? serial - seconds : serial + seconds;
   } catch (const std::out_of_range&) {
     return std::nullopt;
   }

@@ -20,7 +20,11 @@ std::optional<double> ToAutomationDate(double serial, DateSystem system);
 double FromAutomationDate(double date, DateSystem system);
 
 // An ISO 8601 date with optional time ("2024-01-15", "2024-01-15T12:00:00.5Z") as a serial
-// counted from 30 December 1899; nothing when the text is not such a date.
+// counted from 30 December 1899; nothing when the text is not such a date or lies before
+// that day.
 std::optional<double> ParseIsoDate(std::string_view text);
+// The same for any date of the years 0001 to 9999: before the zero day the serial counts back
+// with a time that still runs forward from midnight, as the automation layer stores dates.
+std::optional<double> ParseIsoDateTime(std::string_view text);
 
 }  // namespace velloway::workbook

@@ -84,6 +84,17 @@ NumberKind KindOfBuiltInFormat(int id) {
   return NumberKind::Plain;
 }
 
+std::vector<NumberKind> KindsOfFormats(const std::vector<int>& formatIds,
+                                       const std::map<int, NumberKind>& customKinds) {
+  std::vector<NumberKind> kinds;
+  kinds.reserve(formatIds.size());
+  for (const int id : formatIds) {
+    const auto custom = customKinds.find(id);
+    kinds.push_back(custom != customKinds.end() ? custom->second : KindOfBuiltInFormat(id));
+  }
+  return kinds;
+}
+
 bool IsDateTimeFormatCode(std::string_view code) {
   for (std::size_t i = 0; i < code.size(); ++i) {
     const char c = code[i];

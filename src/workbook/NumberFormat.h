@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string_view>
+#include <vector>
 
 namespace velloway::workbook {
 
@@ -14,6 +16,11 @@ enum class NumberKind : std::uint8_t { Plain, DateTime, Currency };
 // The kind for a format code, and for a built-in format id the file names without its code.
 NumberKind KindOfFormatCode(std::string_view code);
 NumberKind KindOfBuiltInFormat(int id);
+
+// The kinds of a list of cell formats, each given by its number format id: a code the file
+// gives for an id overrides the id's built-in meaning.
+std::vector<NumberKind> KindsOfFormats(const std::vector<int>& formatIds,
+                                       const std::map<int, NumberKind>& customKinds);
 
 // True for a format code whose first section shows a currency symbol: bare, quoted or in a
 // "[$€-407]" tag (a tag without a symbol, such as "[$-409]", only names a locale).

@@ -71,6 +71,21 @@ void AppendUnescaped(std::string_view text, std::string& out) {
   out.append(text.substr(done));
 }
 
+std::string Utf8FromUtf16(std::span<const std::uint16_t> units) {
+  std::string out;
+  out.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    std::uint32_t cp = units[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+        units[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00u);
+      ++i;
+    }
+    AppendUtf8(cp, out);
+  }
+  return out;
+}
+
 bool ParseCellReference(std::string_view reference, std::uint32_t& row, std::uint16_t& column) {
   std::size_t at = 0;
   std::uint32_t col = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,8 @@ std::string RelationshipsPartOf(std::string_view part);
 
 // Appends a code point in UTF-8.
 void AppendUtf8(std::uint32_t codePoint, std::string& out);
+
+// UTF-16 code units to UTF-8; only lone surrogates become U+FFFD.
+std::string Utf8FromUtf16(std::span<const std::uint16_t> units);
 
 }  // namespace velloway::workbook

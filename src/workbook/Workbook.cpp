@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "workbook/BiffRecords.h"
+#include "workbook/OdsReader.h"
 #include "workbook/WorkbookError.h"
 #include "workbook/XlsReader.h"
 #include "workbook/XlsxReader.h"
@@ -31,6 +33,12 @@ FileKind KindOf(std::span<const unsigned char> head) {
   if (head.size() >= kCompoundSignature.size() &&
       std::equal(kCompoundSignature.begin(), kCompoundSignature.end(), head.begin())) {
     return FileKind::CompoundFile;
+  }
+  // Excel 2.x to 4.x saved a bare record stream, starting with its BOF record.
+  if (head.size() >= 4 && head[3] == 0) {
+    if (const char* older = OlderFormatName(static_cast<std::uint16_t>(head[0] | head[1] << 8))) {
+      throw OlderFormat(older);
+    }
   }
   throw NotAWorkbook(head.empty() ? "the file is empty" : "no zip or compound file signature");
 }
@@ -58,6 +66,17 @@ std::vector<unsigned char> FileHead(const std::string& path) {
   return head;
 }
 
+// A zip package is an OpenDocument spreadsheet or an Office Open XML workbook; an
+// OpenDocument package may lack its mimetype entry, but never has the other's relationships.
+void ReadPackage(ZipPackage& package, Workbook& workbook) {
+  if (IsOpenDocumentSpreadsheet(package) ||
+      (!package.Has("_rels/.rels") && package.Has("content.xml"))) {
+    ReadOds(package, workbook);
+  } else {
+    ReadXlsx(package, workbook);
+  }
+}
+
 }  // namespace
 
 const Worksheet* Workbook::FindSheet(const std::string& name) const {
@@ -70,7 +89,7 @@ std::unique_ptr<Workbook> OpenWorkbook(const std::string& path) {
   auto workbook = std::make_unique<Workbook>();
   if (KindOf(FileHead(path)) == FileKind::Package) {
     ZipPackage package = ZipPackage::OpenFile(path);
-    ReadXlsx(package, *workbook);
+    ReadPackage(package, *workbook);
   } else {
     ReadXlsFile(path, *workbook);
   }
@@ -81,7 +100,7 @@ std::unique_ptr<Workbook> OpenWorkbookBytes(std::span<const unsigned char> bytes
   auto workbook = std::make_unique<Workbook>();
   if (KindOf(bytes.first(std::min(bytes.size(), kCompoundSignature.size()))) == FileKind::Package) {
     ZipPackage package = ZipPackage::OpenBytes(bytes);
-    ReadXlsx(package, *workbook);
+    ReadPackage(package, *workbook);
   } else {
     ReadXlsBytes(bytes, *workbook);
   }

@@ -1,5 +1,5 @@
-// An open workbook: its worksheets in workbook order and the texts they share. Both file
-// formats are read into this one model, so everything above the readers sees one kind of
+// An open workbook: its worksheets in workbook order and the texts they share. Every file
+// format is read into this one model, so everything above the readers sees one kind of
 // workbook.
 #pragma once
 
@@ -46,7 +46,7 @@ class Workbook {
 // Makes the readers' libraries ready; false when that fails.
 bool StartReaders() noexcept;
 
-// Opens a workbook file of either format, told apart by its first bytes, not its name.
+// Opens a workbook file of any format read here, told apart by its content, not its name.
 // Throws WorkbookError when it cannot be opened.
 std::unique_ptr<Workbook> OpenWorkbook(const std::string& path);
 // The same for a workbook already in memory (the bytes must outlive the call only).

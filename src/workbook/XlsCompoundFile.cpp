@@ -63,11 +63,11 @@ std::vector<std::uint8_t> ReadStream(GsfInput* source) {
   const Infile root(gsf_infile_msole_new(source, &error));
   if (!root) throw Damaged(Message(error, "not a compound file"));
   if (ChildIndex(root.get(), "EncryptedPackage")) throw Encrypted();
-  const auto index = ChildIndex(root.get(), "Workbook");
-  if (!index) {
-    if (ChildIndex(root.get(), "Book")) throw NotAWorkbook("an older format than BIFF8");
-    throw NotAWorkbook("the compound file holds no workbook stream");
-  }
+  // Excel 5.0 and 95 named the stream "Book"; a file saved for both keeps both, and the
+  // newer one is read.
+  auto index = ChildIndex(root.get(), "Workbook");
+  if (!index) index = ChildIndex(root.get(), "Book");
+  if (!index) throw NotAWorkbook("the compound file holds no workbook stream");
   const Input stream(gsf_infile_child_by_index(root.get(), *index));
   if (!stream) throw Damaged("the workbook stream cannot be opened");
   const gsf_off_t size = gsf_input_size(stream.get());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "workbook/BiffRecords.h"
+#include "workbook/CodePage.h"
 #include "workbook/DateSystem.h"
 #include "workbook/NumberFormat.h"
 #include "workbook/NumberValue.h"
@@ -25,6 +26,8 @@ struct SheetEntry {
 
 // What the globals substream says about the whole workbook.
 struct Globals {
+  bool biff8 = true;  // else BIFF5/BIFF7: no shared strings, 8-bit texts in the code page
+  CodePage codePage;
   std::vector<SheetEntry> sheets;
   std::size_t sharedCount = 0;
   std::vector<NumberKind> numberKinds;  // per XF record
@@ -32,12 +35,31 @@ struct Globals {
   std::size_t end = 0;  // offset just after the globals' EOF record
 };
 
-void CheckBof(BiffRecordReader& reader, BiffRecord& record) {
-  if (!reader.Next(record) || record.type != biff::kBof) {
+// Reads the BOF record and returns the format version it names (BIFF5 or BIFF8).
+std::uint16_t CheckBof(BiffRecordReader& reader, BiffRecord& record) {
+  if (!reader.Next(record)) throw NotAWorkbook("the workbook stream is empty");
+  if (record.type != biff::kBof) {
+    if (const char* older = OlderFormatName(record.type)) throw OlderFormat(older);
     throw NotAWorkbook("the workbook stream does not start with a BOF record");
   }
   BiffCursor cursor(record);
-  if (cursor.U16() != biff::kBiff8) throw NotAWorkbook("an older format than BIFF8");
+  const std::uint16_t version = cursor.U16();
+  if (version != biff::kBiff8 && version != biff::kBiff5) {
+    throw NotAWorkbook("a BOF record of an unknown format version");
+  }
+  return version;
+}
+
+// Texts with a 16-bit length (cells, formats) and an 8-bit length (sheet names): BIFF8 stores
+// them as Unicode strings, BIFF5 as bytes in the workbook's code page.
+std::string LongText(BiffCursor& cursor, const Globals& globals) {
+  if (globals.biff8) return cursor.String16();
+  return globals.codePage.ToUtf8(cursor.Bytes(cursor.U16()));
+}
+
+std::string ShortText(BiffCursor& cursor, const Globals& globals) {
+  if (globals.biff8) return cursor.String8();
+  return globals.codePage.ToUtf8(cursor.Bytes(cursor.U8()));
 }
 
 void ReadSharedStrings(const BiffRecord& record, StringPool& pool, Globals& globals) {
@@ -54,7 +76,7 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, StringPool& pool) {
   Globals globals;
   BiffRecordReader reader(stream, 0, stream.size());
   BiffRecord record;
-  CheckBof(reader, record);
+  globals.biff8 = CheckBof(reader, record) == biff::kBiff8;
   std::map<int, NumberKind> custom;
   std::vector<int> xfFormats;
   bool sstSeen = false;
@@ -66,22 +88,26 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, StringPool& pool) {
       case biff::kDateMode:
         if (cursor.U16() == 1) globals.dates = DateSystem::From1904;
         break;
+      case biff::kCodePage:
+        if (!globals.biff8) globals.codePage = CodePage(cursor.U16());
+        break;
       case biff::kBoundSheet: {
         SheetEntry entry;
         entry.offset = cursor.U32();
         cursor.U8();
         entry.worksheet = cursor.U8() == 0;
-        entry.name = cursor.String8();
+        entry.name = ShortText(cursor, globals);
         globals.sheets.push_back(std::move(entry));
         break;
       }
       case biff::kSst:
-        if (!sstSeen) ReadSharedStrings(record, pool, globals);
+        if (!sstSeen && globals.biff8) ReadSharedStrings(record, pool, globals);
         sstSeen = true;
         break;
       case biff::kFormat: {
         const int id = cursor.U16();
-        custom[id] = KindOfFormatCode(cursor.String16());
+        custom[id] = globals.biff8 ? KindOfFormatCode(cursor.String16())
+                                   : KindOfFormatCode(ShortText(cursor, globals));
         break;
       }
       case biff::kXf:
@@ -89,11 +115,7 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, StringPool& pool) {
         xfFormats.push_back(cursor.U16());
         break;
       case biff::kEof: {
-        for (const int id : xfFormats) {
-          const auto found = custom.find(id);
-          globals.numberKinds.push_back(found != custom.end() ? found->second
-                                                              : KindOfBuiltInFormat(id));
-        }
+        globals.numberKinds = KindsOfFormats(xfFormats, custom);
         globals.end = record.offset + 4 + record.data.size();
         return globals;
       }
@@ -150,16 +172,6 @@ class SheetReader {
     return NumberValueCell(at.row, at.column, value, at.kind, globals_.dates);
   }
 
-  static double RkValue(std::uint32_t rk) {
-    double value = 0;
-    if ((rk & 0x02) != 0) {
-      value = static_cast<double>(static_cast<std::int32_t>(rk) >> 2);
-    } else {
-      value = std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32);
-    }
-    return (rk & 0x01) != 0 ? value / 100 : value;
-  }
-
   static bool IsValueRecord(std::uint16_t type) {
     return type == biff::kNumber || type == biff::kRk || type == biff::kMulRk ||
            type == biff::kLabelSst || type == biff::kLabel || type == biff::kRichLabel ||
@@ -179,7 +191,7 @@ class SheetReader {
       }
       case biff::kRk: {
         const Place at = ReadPlace(cursor);
-        sheet_.Append(Number(at, RkValue(cursor.U32())));
+        sheet_.Append(Number(at, RkNumber(cursor.U32())));
         break;
       }
       case biff::kMulRk:
@@ -196,7 +208,7 @@ class SheetReader {
       case biff::kLabel:
       case biff::kRichLabel: {
         const Place at = ReadPlace(cursor);
-        sheet_.Append(TextCell(at.row, at.column, pool_.Add(cursor.String16())));
+        sheet_.Append(TextCell(at.row, at.column, pool_.Add(LongText(cursor, globals_))));
         break;
       }
       case biff::kBoolErr: {
@@ -212,8 +224,8 @@ class SheetReader {
         break;
       case biff::kString:
         if (pendingString_) {
-          sheet_.Append(
-              TextCell(pendingString_->row, pendingString_->column, pool_.Add(cursor.String16())));
+          sheet_.Append(TextCell(pendingString_->row, pendingString_->column,
+                                 pool_.Add(LongText(cursor, globals_))));
           pendingString_.reset();
         }
         break;
@@ -231,7 +243,7 @@ class SheetReader {
       const std::uint32_t rk = cursor.U32();
       if (column > kMaxColumns) throw Damaged("a cell lies beyond the last column");
       sheet_.Append(
-          Number(Place{row, static_cast<std::uint16_t>(column), KindOf(xf)}, RkValue(rk)));
+          Number(Place{row, static_cast<std::uint16_t>(column), KindOf(xf)}, RkNumber(rk)));
       ++column;
     }
   }

@@ -1,5 +1,5 @@
-// The .xls (BIFF8) reader: the compound file through libgsf, the workbook stream's records
-// read here.
+// The .xls (BIFF5/BIFF7 and BIFF8) reader: the compound file through libgsf, the workbook stream's
+// records read here.
 #pragma once
 
 #include <cstdint>

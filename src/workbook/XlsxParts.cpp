@@ -1,5 +1,7 @@
 #include "workbook/XlsxParts.h"
 
+#include <algorithm>
+
 #include "workbook/OoxmlText.h"
 #include "workbook/WorkbookError.h"
 #include "workbook/XmlStream.h"
@@ -71,6 +73,23 @@ bool IsOfType(const Relationship& relationship, std::string_view kind) {
   const std::string_view type = relationship.type;
   return type.size() > kind.size() && type.substr(type.size() - kind.size()) == kind &&
          type[type.size() - kind.size() - 1] == '/';
+}
+
+const Relationship* FindOfType(const std::vector<Relationship>& relationships,
+                               std::string_view kind) {
+  const auto it = std::find_if(relationships.begin(), relationships.end(),
+                               [&](const Relationship& r) { return IsOfType(r, kind); });
+  return it == relationships.end() || it->part.empty() ? nullptr : &*it;
+}
+
+const Relationship* WorksheetOf(const SheetEntry& entry,
+                                const std::vector<Relationship>& relationships) {
+  const auto it = std::find_if(relationships.begin(), relationships.end(),
+                               [&](const Relationship& r) { return r.id == entry.relationshipId; });
+  if (it == relationships.end() || it->part.empty()) {
+    throw Damaged("the part of sheet '" + entry.name + "' is not named");
+  }
+  return IsOfType(*it, "worksheet") ? &*it : nullptr;
 }
 
 WorkbookPart ReadWorkbookPart(ZipPackage& package, const std::string& partName) {

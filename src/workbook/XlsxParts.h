@@ -23,6 +23,9 @@ std::vector<Relationship> ReadRelationships(ZipPackage& package, const std::stri
 
 // True when the relationship type ends in "/" + kind (e.g. "worksheet").
 bool IsOfType(const Relationship& relationship, std::string_view kind);
+// The first relationship of that kind to a part of the package, or null.
+const Relationship* FindOfType(const std::vector<Relationship>& relationships,
+                               std::string_view kind);
 
 struct SheetEntry {
   std::string name;
@@ -33,6 +36,11 @@ struct WorkbookPart {
   DateSystem dates = DateSystem::From1900;
   std::vector<SheetEntry> sheets;  // in workbook order, hidden ones included
 };
+
+// The worksheet part a sheet entry names, or null for a chart or dialog sheet, which has no
+// cells. Throws WorkbookError when the entry names no part.
+const Relationship* WorksheetOf(const SheetEntry& entry,
+                                const std::vector<Relationship>& relationships);
 
 // Reads the workbook part. Throws WorkbookError when the part is not a workbook.
 WorkbookPart ReadWorkbookPart(ZipPackage& package, const std::string& partName);

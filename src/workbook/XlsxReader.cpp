@@ -4,6 +4,7 @@
 
 #include "workbook/Workbook.h"
 #include "workbook/WorkbookError.h"
+#include "workbook/XlsbReader.h"
 #include "workbook/XlsxParts.h"
 #include "workbook/XlsxSharedStrings.h"
 #include "workbook/XlsxSheet.h"
@@ -13,28 +14,25 @@
 namespace velloway::workbook {
 namespace {
 
-const Relationship* FindOfType(const std::vector<Relationship>& relationships,
-                               std::string_view kind) {
-  const auto it = std::find_if(relationships.begin(), relationships.end(),
-                               [&](const Relationship& r) { return IsOfType(r, kind); });
-  return it == relationships.end() || it->part.empty() ? nullptr : &*it;
-}
-
 std::string WorkbookPartName(ZipPackage& package) {
   const auto root = ReadRelationships(package, "");
   const Relationship* main = FindOfType(root, "officeDocument");
   if (main == nullptr) throw NotAWorkbook("the package names no main document");
-  const std::string& name = main->part;
-  if (name.size() > 4 && name.substr(name.size() - 4) == ".bin") {
-    throw NotAWorkbook("a binary workbook, which this reader does not read");
-  }
-  return name;
+  return main->part;
+}
+
+bool IsBinary(const std::string& partName) {
+  return partName.size() > 4 && partName.compare(partName.size() - 4, 4, ".bin") == 0;
 }
 
 }  // namespace
 
 void ReadXlsx(ZipPackage& package, Workbook& workbook) {
   const std::string workbookPart = WorkbookPartName(package);
+  if (IsBinary(workbookPart)) {
+    ReadXlsb(package, workbookPart, workbook);
+    return;
+  }
   const WorkbookPart part = ReadWorkbookPart(package, workbookPart);
   const auto relationships = ReadRelationships(package, workbookPart);
 
@@ -50,15 +48,9 @@ void ReadXlsx(ZipPackage& package, Workbook& workbook) {
   const SheetContext context{pool, sharedCount, numberStyles, part.dates};
 
   for (const SheetEntry& entry : part.sheets) {
-    const auto it =
-        std::find_if(relationships.begin(), relationships.end(),
-                     [&](const Relationship& r) { return r.id == entry.relationshipId; });
-    if (it == relationships.end() || it->part.empty()) {
-      throw Damaged("the part of sheet '" + entry.name + "' is not named");
+    if (const Relationship* sheet = WorksheetOf(entry, relationships)) {
+      ReadSheet(package, sheet->part, context, workbook.AddSheet(entry.name));
     }
-    // Chart sheets and dialog sheets are no worksheets and have no cells to read.
-    if (!IsOfType(*it, "worksheet")) continue;
-    ReadSheet(package, it->part, context, workbook.AddSheet(entry.name));
   }
   pool.Shrink();
 }

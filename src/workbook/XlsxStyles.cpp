@@ -33,16 +33,7 @@ class StylesHandler : public XmlHandler {
     if (Is(name, "cellXfs")) inCellFormats_ = false;
   }
 
-  std::vector<NumberKind> Kinds() const {
-    std::vector<NumberKind> kinds;
-    kinds.reserve(formatIds_.size());
-    for (const int id : formatIds_) {
-      // A code the file gives overrides the built-in meaning of its id.
-      const auto custom = custom_.find(id);
-      kinds.push_back(custom != custom_.end() ? custom->second : KindOfBuiltInFormat(id));
-    }
-    return kinds;
-  }
+  std::vector<NumberKind> Kinds() const { return KindsOfFormats(formatIds_, custom_); }
 
  private:
   std::map<int, NumberKind> custom_;

@@ -25,6 +25,11 @@ class XmlAttributes {
                             static_cast<std::size_t>(Field(i, 4) - Field(i, 3)));
   }
   bool Qualified(int i) const { return Field(i, 2) != nullptr; }
+  // The namespace URI of an attribute; empty when it has none.
+  std::string_view Namespace(int i) const {
+    const auto* uri = reinterpret_cast<const char*>(Field(i, 2));
+    return uri == nullptr ? std::string_view() : std::string_view(uri);
+  }
 
   // The value of the attribute with this local name and no namespace.
   std::optional<std::string_view> Get(const char* localName) const {

@@ -71,9 +71,18 @@ ZipPackage ZipPackage::OpenBytes(std::span<const unsigned char> bytes) {
 }
 
 std::int64_t ZipPackage::Locate(const std::string& name) const {
-  std::int64_t index = zip_name_locate(archive_.get(), name.c_str(), 0);
-  if (index < 0) index = zip_name_locate(archive_.get(), name.c_str(), ZIP_FL_NOCASE);
-  return index;
+  auto find = [&](const std::string& entry) {
+    std::int64_t index = zip_name_locate(archive_.get(), entry.c_str(), 0);
+    if (index < 0) index = zip_name_locate(archive_.get(), entry.c_str(), ZIP_FL_NOCASE);
+    return index;
+  };
+  const std::int64_t index = find(name);
+  if (index >= 0 || name.find('/') == std::string::npos) return index;
+  // Some writers separate the folders of entry names with backslashes; the spreadsheet
+  // program reads such a package as if they were slashes.
+  std::string windows = name;
+  std::replace(windows.begin(), windows.end(), '/', '\\');
+  return find(windows);
 }
 
 bool ZipPackage::Has(const std::string& name) const { return Locate(name) >= 0; }

@@ -61,11 +61,13 @@ ByteVector BoolErrRecord(int row, int column, int value, bool error) {
   return Record(0x0205,
                 Place(row, column, 0).U8(static_cast<std::uint32_t>(value)).U8(error ? 1 : 0));
 }
-ByteVector FormulaRecord(int row, int column, const ByteVector& result, int xf) {
+ByteVector FormulaRecord(int row, int column, const ByteVector& result, int xf,
+                         const ByteVector& expression) {
   Bytes body = Place(row, column, xf);
   for (const std::uint8_t b : result) body.U8(b);
-  // Flags, cache, then an expression of one token (the integer 1).
-  body.U16(0).U32(0).U16(3).U8(0x1E).U16(1);
+  // Flags, cache, then the expression's tokens.
+  body.U16(0).U32(0).U16(static_cast<std::uint32_t>(expression.size()));
+  for (const std::uint8_t b : expression) body.U8(b);
   return Record(0x0006, body);
 }
 ByteVector FormulaNumber(double value) { return Bytes().F64(value).data(); }
@@ -90,22 +92,54 @@ ByteVector FormatRecord(int formatId, const std::string& code) {
   return Record(0x041E, Bytes().U16(static_cast<std::uint32_t>(formatId)).String16(code));
 }
 
+ByteVector Biff5LabelRecord(int row, int column, const std::string& bytes, int xf) {
+  return Record(0x0204,
+                Place(row, column, xf).U16(static_cast<std::uint32_t>(bytes.size())).Narrow(bytes));
+}
+ByteVector Biff5StringRecord(const std::string& bytes) {
+  return Record(0x0207, Bytes().U16(static_cast<std::uint32_t>(bytes.size())).Narrow(bytes));
+}
+ByteVector Biff5FormatRecord(int formatId, const std::string& bytes) {
+  return Record(0x041E, Bytes()
+                            .U16(static_cast<std::uint32_t>(formatId))
+                            .U8(static_cast<std::uint32_t>(bytes.size()))
+                            .Narrow(bytes));
+}
+ByteVector Biff5XfRecord(int formatId) {
+  Bytes body;
+  body.U16(0).U16(static_cast<std::uint32_t>(formatId)).U16(0x0001);
+  for (int i = 0; i < 10; ++i) body.U8(0);
+  return Record(0x00E0, body);
+}
+ByteVector CodePageRecord(int codePage) {
+  return Record(0x0042, Bytes().U16(static_cast<std::uint32_t>(codePage)));
+}
+
+namespace {
+ByteVector Bof(int version, int kind) {
+  Bytes body;
+  body.U16(static_cast<std::uint32_t>(version)).U16(static_cast<std::uint32_t>(kind));
+  if (version == kBiff5) return Record(0x0809, body.U16(0x0DBB).U16(0x07CC));
+  return Record(0x0809, body.U32(0).U32(0).U32(0));
+}
+}  // namespace
+
 ByteVector WorkbookStream(const std::vector<ByteVector>& globals,
-                          const std::vector<BiffSheet>& sheets) {
-  const ByteVector bof = Record(0x0809, Bytes().U16(0x0600).U16(0x0005).U32(0).U32(0).U32(0));
+                          const std::vector<BiffSheet>& sheets, int version) {
+  const ByteVector bof = Bof(version, 0x0005);
   const ByteVector eof = Record(0x000A, Bytes());
   ByteVector out = bof;
   for (const ByteVector& r : globals) out.insert(out.end(), r.begin(), r.end());
   std::vector<std::size_t> offsetAt;
   for (const BiffSheet& sheet : sheets) {
     offsetAt.push_back(out.size() + 4);
-    const ByteVector r = Record(0x0085, Bytes()
-                                            .U32(0)
-                                            .U8(0)
-                                            .U8(static_cast<std::uint32_t>(sheet.kind))
-                                            .U8(static_cast<std::uint32_t>(sheet.name.size()))
-                                            .U8(0)
-                                            .Narrow(sheet.name));
+    Bytes body;
+    body.U32(0)
+        .U8(0)
+        .U8(static_cast<std::uint32_t>(sheet.kind))
+        .U8(static_cast<std::uint32_t>(sheet.name.size()));
+    if (version != kBiff5) body.U8(0);  // BIFF8 names carry a flags byte
+    const ByteVector r = Record(0x0085, body.Narrow(sheet.name));
     out.insert(out.end(), r.begin(), r.end());
   }
   out.insert(out.end(), eof.begin(), eof.end());
@@ -113,8 +147,7 @@ ByteVector WorkbookStream(const std::vector<ByteVector>& globals,
     const auto offset = static_cast<std::uint32_t>(out.size());
     for (int b = 0; b < 4; ++b)
       out[offsetAt[i] + static_cast<std::size_t>(b)] = (offset >> (8 * b)) & 0xFF;
-    const ByteVector sheetBof =
-        Record(0x0809, Bytes().U16(0x0600).U16(0x0010).U32(0).U32(0).U32(0));
+    const ByteVector sheetBof = Bof(version, 0x0010);
     out.insert(out.end(), sheetBof.begin(), sheetBof.end());
     for (const ByteVector& r : sheets[i].records) out.insert(out.end(), r.begin(), r.end());
     out.insert(out.end(), eof.begin(), eof.end());

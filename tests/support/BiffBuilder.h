@@ -1,4 +1,5 @@
-// BIFF8 workbook streams built from records in a test, and compound files holding them.
+// BIFF8 and BIFF5 workbook streams built from records in a test, and compound files holding
+// them.
 #pragma once
 
 #include <cstdint>
@@ -35,13 +36,21 @@ ByteVector NumberRecord(int row, int column, double value, int xf = 0);
 ByteVector RkRecord(int row, int column, std::uint32_t rk, int xf = 0);
 ByteVector LabelSstRecord(int row, int column, std::uint32_t index, int xf = 0);
 ByteVector BoolErrRecord(int row, int column, int value, bool error);
-// A formula with an 8-byte saved result and a one-token expression.
-ByteVector FormulaRecord(int row, int column, const ByteVector& result, int xf = 0);
+// A formula with an 8-byte saved result and an expression (by default the integer 1).
+ByteVector FormulaRecord(int row, int column, const ByteVector& result, int xf = 0,
+                         const ByteVector& expression = {0x1E, 1, 0});
 ByteVector FormulaNumber(double value);
 ByteVector FormulaMarked(int kind, int value = 0);  // 0 text, 1 boolean, 2 error, 3 empty text
 ByteVector StringRecord(const std::string& text);
 ByteVector XfRecord(int formatId);
 ByteVector FormatRecord(int formatId, const std::string& code);
+
+// BIFF5 records whose texts are bytes in the workbook's code page.
+ByteVector Biff5LabelRecord(int row, int column, const std::string& bytes, int xf = 0);
+ByteVector Biff5StringRecord(const std::string& bytes);
+ByteVector Biff5FormatRecord(int formatId, const std::string& bytes);
+ByteVector Biff5XfRecord(int formatId);
+ByteVector CodePageRecord(int codePage);
 
 struct BiffSheet {
   std::string name;
@@ -50,9 +59,11 @@ struct BiffSheet {
 };
 
 // A whole workbook stream: BOF, the given globals records, one BOUNDSHEET per sheet, EOF, then
-// each sheet's substream, with the sheets' offsets filled in.
+// each sheet's substream, with the sheets' offsets filled in. Version 0x0500 writes BIFF5.
+inline constexpr int kBiff8 = 0x0600;
+inline constexpr int kBiff5 = 0x0500;
 ByteVector WorkbookStream(const std::vector<ByteVector>& globals,
-                          const std::vector<BiffSheet>& sheets);
+                          const std::vector<BiffSheet>& sheets, int version = kBiff8);
 
 // A compound file holding one stream of that name.
 ByteVector CompoundFile(const std::string& streamName, const ByteVector& stream);

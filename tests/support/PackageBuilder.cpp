@@ -102,6 +102,18 @@ Parts MinimalWorkbook::Build() const {
   return parts;
 }
 
+Parts OdsPackage(const std::string& tables) {
+  return {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+          {"content.xml",
+           "<?xml version=\"1.0\"?><office:document-content "
+           "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+           "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+           "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+           "xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\">"
+           "<office:body><office:spreadsheet>" +
+               tables + "</office:spreadsheet></office:body></office:document-content>"}};
+}
+
 std::string StylesPart(const std::vector<int>& cellFormatIds,
                        const std::map<int, std::string>& customCodes) {
   std::string xml =

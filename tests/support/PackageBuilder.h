@@ -33,6 +33,10 @@ struct MinimalWorkbook {
   Parts Build() const;
 };
 
+// An OpenDocument spreadsheet package whose office:spreadsheet element holds `tables` (the
+// office, table, text and calcext prefixes are declared).
+Parts OdsPackage(const std::string& tables);
+
 // A styles part whose cell formats 0.. have these number format ids, with these custom codes.
 std::string StylesPart(const std::vector<int>& cellFormatIds,
                        const std::map<int, std::string>& customCodes = {});

@@ -40,8 +40,7 @@ TEST(BadInput, FilesThatAreNoWorkbook) {
   parts = wb.Build();
   const auto at = parts["_rels/.rels"].find("xl/workbook.xml");
   parts["_rels/.rels"].replace(at, 15, "xl/workbook.bin");
-  EXPECT_EQ(OpenFailure(Zip(parts)),
-            "not a workbook (a binary workbook, which this reader does not read)");
+  EXPECT_EQ(OpenFailure(Zip(parts)), "damaged package: xl/workbook.bin is missing");
 }
 
 TEST(BadInput, TruncatedAndDamagedPackages) {

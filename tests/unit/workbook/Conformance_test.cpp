@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "WorkbookTestSupport.h"
@@ -164,6 +165,51 @@ TEST(Conformance, SharedStringStressReadsAlikeInBothFormats) {
   const auto xls = Open(Data("libreoffice/sst_stress.xls"));
   EXPECT_EQ(xlsx->Sheets()[0].Cells().size(), 18000u);
   EXPECT_EQ(Listing(*xlsx), Listing(*xls));
+}
+
+// Every non-empty cell by "SHEET!A1".
+std::map<std::string, std::string> CellTexts(const workbook::Workbook& book) {
+  std::map<std::string, std::string> cells;
+  for (const auto& sheet : book.Sheets()) {
+    for (const auto& cell : sheet.Cells()) {
+      std::string text = workbook::CellText(sheet.ValueOf(cell), book.Format());
+      if (text.empty()) continue;
+      cells[sheet.Name() + "!" + workbook::ColumnLetters(cell.column) + std::to_string(cell.row)] =
+          std::move(text);
+    }
+  }
+  return cells;
+}
+
+TEST(Conformance, OpenDocumentCopiesReadLikeTheirOriginals) {
+  // What the spreadsheet program changed while saving the copies: it recalculated formulas
+  // whose saved results were stale or missing, dropped the carriage return before a line
+  // feed (a paragraph holds none), and counts the days before 1 March 1900 without the
+  // phantom 29 February.
+  using Changes = std::map<std::string, std::string>;
+  const Changes recalculated = {
+      {"Cells!C2", "ab"},    {"Cells!C3", "True"},       {"Cells!C6", "0.6"},   {"Cells!C7", "1.3"},
+      {"Cells!C8", "1E+15"}, {"Cells!C9", "0.99999985"}, {"Cells!C11", "1E+15"}};
+  const Changes features = {
+      {"Values!B13", "a\nb"},         {"Dates!B13", "31/12/1899"}, {"Dates!B14", "28/02/1900"},
+      {"Formulas!B2", "42"},          {"Formulas!B3", "84"},       {"Formulas!B4", "ab"},
+      {"Formulas!B5", "x\ny"},        {"Formulas!B7", "True"},     {"Formulas!B8", "False"},
+      {"Formulas!B12", "15/01/2024"}, {"Formulas!B13", "126"}};
+  const std::vector<std::tuple<const char*, const char*, Changes>> copies = {
+      {"raw_cells.xlsx", "raw_cells.ods", recalculated},
+      {"raw_cells.xlsm", "raw_cells.ods", recalculated},
+      {"raw_1904.xlsx", "raw_1904.ods", recalculated},
+      {"opx_features.xlsx", "opx_features.ods", features},
+      {"opx_1904.xlsx", "opx_1904.ods", {}},
+      {"xlwt_cells.xls", "xlwt_cells.ods", {{"Cells!B17", "42"}}},
+      {"xlwt_1904.xls", "xlwt_1904.ods", {{"Cells!B17", "42"}}},
+      {"xlwt_far.xls", "xlwt_far.ods", {}}};
+  for (const auto& [original, copy, changes] : copies) {
+    SCOPED_TRACE(copy);
+    auto expected = CellTexts(*Open(Data(original)));
+    for (const auto& [cell, text] : changes) expected[cell] = text;
+    EXPECT_EQ(CellTexts(*Open(Data(std::string("libreoffice/") + copy))), expected);
+  }
 }
 
 TEST(Conformance, XlwtRecords) {

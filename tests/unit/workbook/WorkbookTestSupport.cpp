@@ -56,4 +56,22 @@ std::string OpenFailure(const std::vector<unsigned char>& bytes) {
   }
 }
 
+std::string FirstBadlyRefusedCopy(const std::vector<unsigned char>& bytes) {
+  std::vector<std::vector<unsigned char>> copies;
+  for (std::size_t cut = 1; cut < 16; ++cut) {
+    copies.emplace_back(bytes.begin(),
+                        bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() * cut / 16));
+  }
+  for (std::size_t at = 0; at < bytes.size(); at += 1 + bytes.size() / 47) {
+    copies.push_back(bytes);
+    copies.back()[at] ^= static_cast<unsigned char>(1u << (at % 8));
+  }
+  for (const auto& copy : copies) {
+    const std::string reason = OpenFailure(copy);
+    const bool oneLine = !reason.empty() && reason.find('\n') == std::string::npos;
+    if (!oneLine) return reason;
+  }
+  return {};
+}
+
 }  // namespace velloway::test

@@ -21,6 +21,10 @@ std::string Read(const workbook::Workbook& book, const std::string& sheet,
 // Opens a workbook and sets the test format; fails the test when it cannot be opened.
 std::unique_ptr<workbook::Workbook> Open(const std::string& path);
 
+// Copies of a workbook cut short and with single bits flipped, each opened: every one must
+// open or be refused with a one-line reason. Returns the first that is neither.
+std::string FirstBadlyRefusedCopy(const std::vector<unsigned char>& bytes);
+
 // The reason a workbook cannot be opened, or "opened" when it can.
 std::string OpenFailure(const std::string& path);
 std::string OpenFailure(const std::vector<unsigned char>& bytes);

@@ -4,6 +4,7 @@
 
 #include "WorkbookTestSupport.h"
 #include "support/BiffBuilder.h"
+#include "support/TempDir.h"
 #include "workbook/WorkbookError.h"
 
 namespace velloway::test {
@@ -119,8 +120,15 @@ TEST(XlsReader, FormatsDateModeAndSheetKinds) {
 TEST(XlsReader, EncryptedOlderAndDamagedStreamsAreRefused) {
   EXPECT_EQ(StreamFailure(WorkbookStream({Record(0x002F, Bytes().U16(1))}, {})),
             "encrypted workbook");
-  const ByteVector biff5 = Record(0x0809, Bytes().U16(0x0500).U16(0x0005));
-  EXPECT_EQ(StreamFailure(biff5), "not a workbook (an older format than BIFF8)");
+  // Excel 2.x to 4.x workbooks, as their bare record streams and inside a compound file.
+  const ByteVector biff4 = Record(0x0409, Bytes().U16(0).U16(0x0100).U16(0));
+  EXPECT_EQ(StreamFailure(biff4),
+            "not a workbook (an Excel 4.0 (BIFF4) file, older than Excel 5.0)");
+  TempDir dir;
+  EXPECT_EQ(OpenFailure(dir.Write("old.xls", std::string(biff4.begin(), biff4.end()))),
+            "not a workbook (an Excel 4.0 (BIFF4) file, older than Excel 5.0)");
+  EXPECT_EQ(OpenFailure(CompoundFile("Book", Record(0x0009, Bytes().U16(0).U16(0x0010)))),
+            "not a workbook (an Excel 2.x (BIFF2) file, older than Excel 5.0)");
   ByteVector cut = WorkbookStream({}, {{"S", {NumberRecord(0, 0, 1)}}});
   cut.resize(cut.size() - 8);
   EXPECT_EQ(StreamFailure(cut),
@@ -138,13 +146,76 @@ TEST(XlsReader, EncryptedOlderAndDamagedStreamsAreRefused) {
             "damaged package: sheet 'B' does not lie after the one before it");
 }
 
+// An Excel 95 workbook in code page 1251 with every kind of cell record; what each cell reads
+// as is what the spreadsheet program showed for this file.
+ByteVector Biff5Workbook() {
+  std::vector<ByteVector> globals = {CodePageRecord(1251), Record(0x0022, Bytes().U16(0)),
+                                     Biff5FormatRecord(164, "dd/mm/yyyy hh:mm"),
+                                     Biff5FormatRecord(165, "#,##0.00\\ \"\x88\"")};  // euro
+  for (int i = 0; i < 16; ++i) globals.push_back(Biff5XfRecord(0));  // the cell styles' own
+  for (const int format : {0, 14, 164, 165}) globals.push_back(Biff5XfRecord(format));  // 16..19
+  const std::string cyrillic = "\xCF\xF0\xE8\xE2\xE5\xF2";  // "Privet" in Cyrillic letters
+  const ByteVector richLabel =
+      Record(0x00D6, Bytes().U16(0).U16(1).U16(16).U16(4).Narrow("rich").U8(1).U8(2).U8(0));
+  const ByteVector mulRk = Record(
+      0x00BD,
+      Bytes().U16(2).U16(0).U16(16).U32((7u << 2) | 2).U16(17).U32((45306u << 2) | 2).U16(1));
+  // Formulas whose saved results are what they calculate to: a text constant, 3, TRUE.
+  const ByteVector formulaText = Bytes().U8(0x17).U8(9).Narrow("two\nlines").data();
+  const ByteVector formulaNumber = Bytes().U8(0x1F).F64(3).data();
+  return WorkbookStream(
+      globals,
+      {{"\xCB\xE8\xF1\xF2",
+        {Biff5LabelRecord(0, 0, cyrillic, 16), richLabel, NumberRecord(1, 0, 0.1 + 0.2, 16),
+         RkRecord(1, 1, (1234u << 2) | 3, 16), mulRk, NumberRecord(3, 0, 45306.75, 18),
+         NumberRecord(3, 1, 1234.56789, 19), BoolErrRecord(4, 0, 1, false),
+         BoolErrRecord(4, 1, 7, true), FormulaRecord(5, 0, FormulaMarked(0), 16, formulaText),
+         Biff5StringRecord("two\nlines"), FormulaRecord(5, 1, FormulaNumber(3), 16, formulaNumber),
+         FormulaRecord(5, 2, FormulaMarked(1, 1), 16, {0x1D, 1})}},
+       {"Second", {Biff5LabelRecord(0, 0, "b", 16)}}},
+      kBiff5);
+}
+
+TEST(XlsReader, Excel95WorkbooksInTheirCodePage) {
+  const ByteVector stream = Biff5Workbook();
+  for (const char* name : {"Book", "BOOK", "Workbook"}) {
+    SCOPED_TRACE(name);
+    const auto book = workbook::OpenWorkbookBytes(CompoundFile(name, stream));
+    book->SetFormat(TestFormat());
+    ASSERT_EQ(book->Sheets().size(), 2u);
+    const auto& sheet = book->Sheets()[0];
+    EXPECT_EQ(sheet.Name(), "\u041b\u0438\u0441\u0442");
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"A1", "\u041f\u0440\u0438\u0432\u0435\u0442"},
+        {"B1", "rich"},
+        {"A2", "0.3"},
+        {"B2", "12.34"},
+        {"A3", "7"},
+        {"B3", "15/01/2024"},
+        {"A4", "15/01/2024 18:00:00"},
+        {"B4", "1234.5679"},
+        {"A5", "True"},
+        {"B5", ""},
+        {"A6", "two\nlines"},
+        {"B6", "3"},
+        {"C6", "True"}};
+    for (const auto& [cell, text] : expected) EXPECT_EQ(Read(sheet, cell), text) << cell;
+    EXPECT_EQ(sheet.Cell(5, 2).kind, workbook::CellKind::Error);
+    EXPECT_EQ(Read(*book, "Second", "A1"), "b");
+  }
+  EXPECT_EQ(FirstBadlyRefusedCopy(CompoundFile("Book", stream)), "");
+  // A label claiming more characters than its record holds.
+  EXPECT_EQ(StreamFailure(WorkbookStream(
+                {}, {{"S", {Record(0x0204, Bytes().U16(0).U16(0).U16(0).U16(40).Narrow("short"))}}},
+                kBiff5)),
+            "damaged package: a record of the workbook stream is cut short");
+}
+
 TEST(XlsReader, CompoundFilesFromBytes) {
   const ByteVector stream = WorkbookStream({}, {{"S", {NumberRecord(0, 0, 2.5)}}});
   const auto book = workbook::OpenWorkbookBytes(CompoundFile("Workbook", stream));
   book->SetFormat(TestFormat());
   EXPECT_EQ(Read(*book, "S", "A1"), "2.5");
-  EXPECT_EQ(OpenFailure(CompoundFile("Book", stream)),
-            "not a workbook (an older format than BIFF8)");
   EXPECT_EQ(OpenFailure(CompoundFile("EncryptedPackage", stream)), "encrypted workbook");
   EXPECT_EQ(OpenFailure(CompoundFile("WordDocument", stream)),
             "not a workbook (the compound file holds no workbook stream)");

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "WorkbookTestSupport.h"
 #include "support/PackageBuilder.h"
 #include "support/TempDir.h"
+#include "support/XlsbBuilder.h"
 #include "support/XlsxBuilder.h"
 
 namespace velloway::test {
@@ -140,7 +143,7 @@ TEST(XlsxReader, InlineStringsCellsWithoutReferencesAndEscapes) {
   EXPECT_EQ(Read(*book, "S", "C5"), "a\rb");
 }
 
-TEST(XlsxReader, StrictNamespacesRead) {
+TEST(XlsxReader, StrictNamespacesAndBackslashEntryNamesRead) {
   MinimalWorkbook wb;
   wb.ns = Strict();
   wb.sheets = {{"Options", "<row r=\"4\"><c r=\"B4\" t=\"s\"><v>0</v></c></row>"}};
@@ -148,6 +151,16 @@ TEST(XlsxReader, StrictNamespacesRead) {
   const auto book = workbook::OpenWorkbookBytes(Zip(wb.Build()));
   book->SetFormat(TestFormat());
   EXPECT_EQ(Read(*book, "Options", "B4"), "2.2");
+  // The same package with its folders separated by backslashes, as some writers save it.
+  Parts windows;
+  for (const auto& [name, content] : wb.Build()) {
+    std::string backslashed = name;
+    std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    windows[backslashed] = content;
+  }
+  const auto copy = workbook::OpenWorkbookBytes(Zip(windows));
+  copy->SetFormat(TestFormat());
+  EXPECT_EQ(Read(*copy, "Options", "B4"), "2.2");
 }
 
 TEST(XlsxReader, ErrorsIsoDatesAndThe1904System) {
@@ -184,6 +197,80 @@ TEST(XlsxReader, CustomCodesOverrideBuiltInIds) {
   EXPECT_EQ(Read(*book, "S", "B1"), "15/01/2024");
   EXPECT_EQ(Read(*book, "S", "C1"), "45306");
   EXPECT_EQ(Read(*book, "S", "D1"), "45306");  // a style index past the list is general
+}
+
+}  // namespace
+}  // namespace velloway::test
+
+namespace velloway::test {
+namespace {
+
+// A binary workbook with every kind of cell record; what each cell reads as is what the
+// spreadsheet program showed for this file.
+XlsbWorkbook BinaryWorkbook() {
+  XlsbWorkbook wb;
+  wb.sharedStrings = {u"shared", u"caf\u00e9 \u20ac"};
+  wb.formats = {{164, u"dd/mm/yyyy hh:mm"}};
+  wb.cellFormats = {0, 14, 164, 7};
+  wb.sheets = {{u"Cells", XlsbRow(0) + XlsbShared(0, 0) + XlsbShared(1, 1) +
+                              XlsbText(2, u"two\nlines") + XlsbRow(1) + XlsbReal(0, 0.1 + 0.2) +
+                              XlsbRk(1, (1234u << 2) | 3) + XlsbRk(2, (45306u << 2) | 2, 1) +
+                              XlsbRow(2) + XlsbReal(0, 45306.75, 2) + XlsbReal(1, 1234.56789, 3) +
+                              XlsbBool(2, true) + XlsbError(3, 7) + XlsbBlank(4, 1) + XlsbRow(4) +
+                              XlsbFormulaNumber(0, 42) + XlsbFormulaText(1, u"text result") +
+                              XlsbFormulaBool(2, false) + XlsbFormulaError(3, 0x2A) +
+                              XlsbRichText(4, u"rich") + XlsbRow(65535) + XlsbReal(255, 7)},
+               {u"Second", XlsbRow(0) + XlsbText(0, u"b")}};
+  return wb;
+}
+
+TEST(XlsxReader, BinaryWorkbooks) {
+  const auto book = workbook::OpenWorkbookBytes(Zip(BinaryWorkbook().Build()));
+  book->SetFormat(TestFormat());
+  EXPECT_EQ(SheetNames(*book), (std::vector<std::string>{"Cells", "Second"}));
+  const auto& sheet = book->Sheets()[0];
+  const std::vector<std::pair<const char*, const char*>> expected = {{"A1", "shared"},
+                                                                     {"B1", "caf\u00e9 \u20ac"},
+                                                                     {"C1", "two\nlines"},
+                                                                     {"A2", "0.3"},
+                                                                     {"B2", "12.34"},
+                                                                     {"C2", "15/01/2024"},
+                                                                     {"A3", "15/01/2024 18:00:00"},
+                                                                     {"B3", "1234.5679"},
+                                                                     {"C3", "True"},
+                                                                     {"D3", ""},
+                                                                     {"E3", ""},
+                                                                     {"A5", "42"},
+                                                                     {"B5", "text result"},
+                                                                     {"C5", "False"},
+                                                                     {"D5", ""},
+                                                                     {"E5", "rich"},
+                                                                     {"IV65536", "7"}};
+  for (const auto& [cell, text] : expected) EXPECT_EQ(Read(sheet, cell), text) << cell;
+  EXPECT_EQ(sheet.Cell(3, 4).kind, workbook::CellKind::Error);
+  EXPECT_EQ(sheet.Cell(3, 5).kind, workbook::CellKind::Empty);
+  EXPECT_EQ(Read(*book, "Second", "A1"), "b");
+}
+
+TEST(XlsxReader, DamagedBinaryWorkbooksAreRefused) {
+  EXPECT_EQ(FirstBadlyRefusedCopy(Zip(BinaryWorkbook().Build())), "");
+  XlsbWorkbook wb;
+  auto failure = [&](const std::string& records) {
+    wb.sheets = {{u"S", records}};
+    return OpenFailure(Zip(wb.Build()));
+  };
+  const std::string part = "damaged package: xl/worksheets/sheet1.bin: ";
+  // A record claiming more than the part holds, and more than any record of the format.
+  EXPECT_EQ(failure(XlsbRow(0) + XlsbReal(0, 1).substr(0, 8)),
+            part + "a record runs past the end of the part");
+  EXPECT_EQ(failure(XlsbRow(0) + std::string("\x05\xFF\xFF\xFF\x7F")),
+            part + "a record claims 268435455 bytes");
+  Bytes longText;
+  longText.U32(0).U32(0).U32(1000).Wide(u"ab");
+  EXPECT_EQ(failure(XlsbRow(0) + XlsbRecord(6, longText)), part + "a string is cut short");
+  EXPECT_EQ(failure(XlsbReal(0, 1)), part + "a cell comes before its row");
+  EXPECT_EQ(failure(XlsbRow(1048576)), part + "row 1048577 is outside the sheet");
+  EXPECT_EQ(failure(XlsbRow(0) + XlsbReal(16384, 1)), part + "a cell lies beyond the last column");
 }
 
 }  // namespace

@@ -1,0 +1,177 @@
+#include "support/XlsbBuilder.h"
+
+namespace velloway::test {
+namespace {
+
+void AppendVarint(std::string& out, std::uint32_t value, int maxBytes) {
+  for (int i = 0; i < maxBytes; ++i) {
+    const std::uint32_t low = value & 0x7F;
+    value >>= 7;
+    out += static_cast<char>(value != 0 ? low | 0x80 : low);
+    if (value == 0) return;
+  }
+}
+
+Bytes Cell(int column, int xf) {
+  return Bytes().U32(static_cast<std::uint32_t>(column)).U32(static_cast<std::uint32_t>(xf));
+}
+
+// The formula of a cell: its tokens, then no extra data.
+Bytes& Formula(Bytes& body, const Bytes& tokens) {
+  body.U16(0).U32(static_cast<std::uint32_t>(tokens.data().size()));
+  for (const std::uint8_t b : tokens.data()) body.U8(b);
+  return body.U32(0);
+}
+
+const char* const kRels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+std::string Relationship(const std::string& id, const std::string& type,
+                         const std::string& target) {
+  return std::string("<Relationship Id=\"") + id + "\" Type=\"" + kRels + "/" + type +
+         "\" Target=\"" + target + "\"/>";
+}
+
+std::string Relationships(const std::string& items) {
+  return "<?xml version=\"1.0\"?><Relationships "
+         "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
+         items + "</Relationships>";
+}
+
+}  // namespace
+
+std::string XlsbRecord(std::uint32_t type, const Bytes& body) {
+  std::string out;
+  AppendVarint(out, type, 2);
+  AppendVarint(out, static_cast<std::uint32_t>(body.data().size()), 4);
+  out.append(body.data().begin(), body.data().end());
+  return out;
+}
+
+Bytes& XlsbString(Bytes& bytes, const std::u16string& text) {
+  return bytes.U32(static_cast<std::uint32_t>(text.size())).Wide(text);
+}
+
+std::string XlsbRow(int row) {
+  return XlsbRecord(
+      0, Bytes().U32(static_cast<std::uint32_t>(row)).U32(0).U16(300).U16(0).U8(0).U32(0));
+}
+std::string XlsbBlank(int column, int xf) { return XlsbRecord(1, Cell(column, xf)); }
+std::string XlsbRk(int column, std::uint32_t rk, int xf) {
+  return XlsbRecord(2, Cell(column, xf).U32(rk));
+}
+std::string XlsbError(int column, int code) {
+  return XlsbRecord(3, Cell(column, 0).U8(static_cast<std::uint32_t>(code)));
+}
+std::string XlsbBool(int column, bool value) {
+  return XlsbRecord(4, Cell(column, 0).U8(value ? 1 : 0));
+}
+std::string XlsbReal(int column, double value, int xf) {
+  return XlsbRecord(5, Cell(column, xf).F64(value));
+}
+std::string XlsbText(int column, const std::u16string& text, int xf) {
+  Bytes body = Cell(column, xf);
+  return XlsbRecord(6, XlsbString(body, text));
+}
+std::string XlsbRichText(int column, const std::u16string& text) {
+  Bytes body = Cell(column, 0).U8(0);
+  return XlsbRecord(62, XlsbString(body, text));
+}
+std::string XlsbShared(int column, std::uint32_t index, int xf) {
+  return XlsbRecord(7, Cell(column, xf).U32(index));
+}
+std::string XlsbFormulaText(int column, const std::u16string& text) {
+  Bytes body = Cell(column, 0);
+  XlsbString(body, text);
+  Bytes tokens;
+  tokens.U8(0x17).U16(static_cast<std::uint32_t>(text.size())).Wide(text);
+  return XlsbRecord(8, Formula(body, tokens));
+}
+std::string XlsbFormulaNumber(int column, double value, int xf) {
+  Bytes body = Cell(column, xf).F64(value);
+  return XlsbRecord(9, Formula(body, Bytes().U8(0x1F).F64(value)));
+}
+std::string XlsbFormulaBool(int column, bool value) {
+  Bytes body = Cell(column, 0).U8(value ? 1 : 0);
+  return XlsbRecord(10, Formula(body, Bytes().U8(0x1D).U8(value ? 1 : 0)));
+}
+std::string XlsbFormulaError(int column, int code) {
+  Bytes body = Cell(column, 0).U8(static_cast<std::uint32_t>(code));
+  return XlsbRecord(11, Formula(body, Bytes().U8(0x1C).U8(static_cast<std::uint32_t>(code))));
+}
+
+Parts XlsbWorkbook::Build() const {
+  Parts parts;
+  parts["[Content_Types].xml"] =
+      "<?xml version=\"1.0\"?><Types "
+      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+      "<Default Extension=\"rels\" "
+      "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+      "<Override PartName=\"/xl/workbook.bin\" "
+      "ContentType=\"application/vnd.ms-excel.sheet.binary.macroEnabled.main\"/>"
+      "<Override PartName=\"/xl/sharedStrings.bin\" "
+      "ContentType=\"application/vnd.ms-excel.sharedStrings\"/>"
+      "<Override PartName=\"/xl/styles.bin\" ContentType=\"application/vnd.ms-excel.styles\"/>";
+  for (std::size_t i = 1; i <= sheets.size(); ++i) {
+    parts["[Content_Types].xml"] += "<Override PartName=\"/xl/worksheets/sheet" +
+                                    std::to_string(i) +
+                                    ".bin\" ContentType=\"application/vnd.ms-excel.worksheet\"/>";
+  }
+  parts["[Content_Types].xml"] += "</Types>";
+  parts["_rels/.rels"] = Relationships(Relationship("rId1", "officeDocument", "xl/workbook.bin"));
+
+  Bytes properties;
+  properties.U32(date1904 ? 1 : 0).U32(0);
+  std::string book =
+      XlsbRecord(131) + XlsbRecord(153, XlsbString(properties, u"")) + XlsbRecord(143);
+  std::string rels = Relationship("rIdS", "sharedStrings", "sharedStrings.bin") +
+                     Relationship("rIdT", "styles", "styles.bin");
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    const std::string n = std::to_string(i + 1);
+    Bytes entry;
+    entry.U32(0).U32(static_cast<std::uint32_t>(i + 1));
+    XlsbString(entry, u"rId" + std::u16string(n.begin(), n.end()));
+    book += XlsbRecord(156, XlsbString(entry, sheets[i].first));
+    rels += Relationship("rId" + n, "worksheet", "worksheets/sheet" + n + ".bin");
+    parts["xl/worksheets/sheet" + n + ".bin"] =
+        XlsbRecord(129) + XlsbRecord(148, Bytes().U32(0).U32(0).U32(0).U32(0)) + XlsbRecord(145) +
+        sheets[i].second + XlsbRecord(146) + XlsbRecord(130);
+  }
+  parts["xl/workbook.bin"] = book + XlsbRecord(144) + XlsbRecord(132);
+  parts["xl/_rels/workbook.bin.rels"] = Relationships(rels);
+
+  const auto count = static_cast<std::uint32_t>(sharedStrings.size());
+  std::string strings = XlsbRecord(159, Bytes().U32(count).U32(count));
+  for (const std::u16string& text : sharedStrings) {
+    Bytes item;
+    item.U8(0);
+    strings += XlsbRecord(19, XlsbString(item, text));
+  }
+  parts["xl/sharedStrings.bin"] = strings + XlsbRecord(160);
+
+  std::string styles =
+      XlsbRecord(278) + XlsbRecord(615, Bytes().U32(static_cast<std::uint32_t>(formats.size())));
+  for (const auto& [id, code] : formats) {
+    Bytes format;
+    format.U16(static_cast<std::uint32_t>(id));
+    styles += XlsbRecord(44, XlsbString(format, code));
+  }
+  styles += XlsbRecord(616) + XlsbRecord(626, Bytes().U32(1)) +
+            XlsbRecord(47, Bytes().U16(0xFFFF).U16(0).U16(0).U16(0).U16(0).U16(0).U16(0).U16(0)) +
+            XlsbRecord(627) +
+            XlsbRecord(617, Bytes().U32(static_cast<std::uint32_t>(cellFormats.size())));
+  for (const int id : cellFormats) {
+    styles += XlsbRecord(47, Bytes()
+                                 .U16(0)
+                                 .U16(static_cast<std::uint32_t>(id))
+                                 .U16(0)
+                                 .U16(0)
+                                 .U16(0)
+                                 .U16(0)
+                                 .U16(0)
+                                 .U16(0));
+  }
+  parts["xl/styles.bin"] = styles + XlsbRecord(618) + XlsbRecord(279);
+  return parts;
+}
+
+}  // namespace velloway::test
