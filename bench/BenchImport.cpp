@@ -52,13 +52,6 @@ class FixedClock : public Clock {
 
 }  // namespace
 
-void Row(lxw_worksheet* ws, lxw_row_t row, const std::vector<std::string>& texts) {
-  for (std::size_t column = 0; column < texts.size(); ++column) {
-    if (texts[column].empty()) continue;
-    worksheet_write_string(ws, row, static_cast<lxw_col_t>(column), texts[column].c_str(), nullptr);
-  }
-}
-
 ImportRun TimeImport(const std::filesystem::path& folder, const std::string& workbook,
                      const std::string& iniText) {
   const std::string planPath = (folder / "plan.db").string();

@@ -1,17 +1,10 @@
-// What the import benchmarks share: writing rows of a generated workbook, and one whole import
-// of it into a fresh SQLite plan as the host runs it, timed.
+// One whole import of a workbook into a fresh SQLite plan as the host runs it, timed.
 #pragma once
-
-#include <xlsxwriter.h>
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace velloway::bench {
-
-// Writes texts from column A on; empty texts leave their cells empty.
-void Row(lxw_worksheet* ws, lxw_row_t row, const std::vector<std::string>& texts);
 
 struct ImportRun {
   double seconds = 0;
