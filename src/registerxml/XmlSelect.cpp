@@ -2,7 +2,9 @@
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "control/ImportError.h"
 #include "registerxml/XmlSelectionNamespaces.h"
@@ -36,6 +38,45 @@ xmlDocPtr DocumentOf(xmlNodePtr node) {
   return node->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(node) : node->doc;
 }
 
+// A path of plain child names ("Historys", "Pre-mitigation/Quantitative/TaskImpacts"): what it
+// selects is found by walking the children, without compiling a query for every risk.
+bool IsPlainChildPath(const std::string& xpath) {
+  bool stepStart = true;
+  for (const char c : xpath) {
+    if (c == '/') {
+      if (stepStart) return false;
+      stepStart = true;
+      continue;
+    }
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    const bool nameChar = letter || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    if (stepStart ? !letter : !nameChar) return false;
+    stepStart = false;
+  }
+  return !stepStart;
+}
+
+// The elements without a namespace that the path names, step by step, in document order.
+XmlNodeList SelectChildPath(xmlNodePtr node, const std::string& xpath) {
+  XmlNodeList current{node};
+  for (std::size_t start = 0; start <= xpath.size();) {
+    const std::size_t end = std::min(xpath.find('/', start), xpath.size());
+    const std::string_view name(xpath.data() + start, end - start);
+    XmlNodeList next;
+    for (xmlNodePtr parent : current) {
+      for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE && child->ns == nullptr &&
+            name == reinterpret_cast<const char*>(child->name)) {
+          next.push_back(child);
+        }
+      }
+    }
+    current.swap(next);
+    start = end + 1;
+  }
+  return current;
+}
+
 std::string Invalid(const std::string& xpath) { return "the query \"" + xpath + "\" is not valid"; }
 
 }  // namespace
@@ -65,6 +106,7 @@ void ReleaseQueryState(xmlDocPtr doc) {
 
 XmlNodeList SelectNodesOrThrow(xmlNodePtr node, const std::string& xpath) {
   if (node == nullptr) throw ImportError("no node to query", xpath);
+  if (IsPlainChildPath(xpath)) return SelectChildPath(node, xpath);
   xmlXPathContextPtr ctx = QueryContextOf(DocumentOf(node));
   if (ctx == nullptr) throw ImportError("no memory for a query", xpath);
   ctx->node = node;
