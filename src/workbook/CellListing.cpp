@@ -2,10 +2,10 @@
 
 #include <strings.h>
 
+#include "control/WorkbookConnection.h"
 #include "workbook/CellText.h"
 #include "workbook/OoxmlText.h"
 #include "workbook/Workbook.h"
-#include "workbook/WorkbookConnection.h"
 
 namespace velloway::workbook {
 namespace {
