@@ -13,9 +13,9 @@
 #include "host/SqlitePlan.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
+#include "velloway/host_contract.h"
 #include "velloway/platform.h"
 #include "velloway/progress_renderer.h"
-#include "velloway/settings.h"
 #include "velloway/velloway.h"
 
 namespace velloway::app {
@@ -26,16 +26,6 @@ std::string AbsolutePath(const std::string& path) {
   char cwd[PATH_MAX];
   if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
   return std::string(cwd) + "/" + path;
-}
-
-// Writes the workbook path where the import looks for it: under the host's working key.
-void StoreWorkbookPath(host::FileRegistry& registry, const std::string& installDir,
-                       const std::string& workbook) {
-  const std::string key = ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
-  if (key.empty()) return;  // the import itself tells the user
-  registry.WriteString(RegistryHive::CurrentUser,
-                       "SOFTWARE\\Kestrion Software\\" + key + "\\RiskRegister", "ExcelImportPath",
-                       workbook);
 }
 
 // Creates clsVellowayDll through its class factory and runs one Launch.
@@ -65,7 +55,8 @@ int RunImport(const ImportOptions& options) {
   auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
   std::shared_ptr<host::SqlitePlan> plan;
   try {
-    StoreWorkbookPath(*registry, installDir, AbsolutePath(options.workbook));
+    // Without a working key nothing is stored: the import itself tells the user.
+    StoreImportPath(*registry, installDir, AbsolutePath(options.workbook));
     plan = host::SqlitePlan::Open(options.plan, host::SqlitePlan::Mode::OpenOrCreate);
     plan->BeginImport();
   } catch (const std::exception& e) {

@@ -10,6 +10,7 @@
 
 #include "app/CellsCommand.h"
 #include "app/Commands.h"
+#include "velloway/host_contract.h"
 
 namespace velloway::app {
 namespace {
@@ -107,7 +108,7 @@ std::string DefaultInstallDir() {
     dir = dir.substr(0, dir.find_last_of('/'));
     std::string installed = dir + "/../share/velloway";
     struct stat info {};
-    if (::stat((installed + "/Kestrion.ini").c_str(), &info) == 0) return installed;
+    if (::stat((installed + "/" + kInstallationFileName).c_str(), &info) == 0) return installed;
   }
   return VELLOWAY_SOURCE_SHARE;
 }

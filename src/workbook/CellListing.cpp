@@ -2,7 +2,6 @@
 
 #include <strings.h>
 
-#include "control/WorkbookConnection.h"
 #include "workbook/CellText.h"
 #include "workbook/OoxmlText.h"
 #include "workbook/Workbook.h"
