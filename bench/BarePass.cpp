@@ -37,7 +37,8 @@ std::size_t ReadEntry(zip_t* archive, zip_uint64_t index, Sink sink) {
   return total;
 }
 
-// What the bare pass keeps: strings of the shared-string table and every cell's value text.
+// What the bare pass keeps: strings of the shared-string table and every cell's value text,
+// inline texts included.
 struct Kept {
   std::vector<std::string> shared;
   std::vector<std::string> values;
@@ -55,7 +56,7 @@ void Start(void* user, const xmlChar* name, const xmlChar*, const xmlChar*, int,
     kept.text.clear();
   } else if (std::strcmp(n, "t") == 0) {
     kept.inText = true;
-  } else if (std::strcmp(n, "si") == 0) {
+  } else if (std::strcmp(n, "si") == 0 || std::strcmp(n, "is") == 0) {
     kept.text.clear();
   }
 }
@@ -70,6 +71,8 @@ void End(void* user, const xmlChar* name, const xmlChar*, const xmlChar*) {
     kept.inText = false;
   } else if (std::strcmp(n, "si") == 0) {
     kept.shared.push_back(kept.text);
+  } else if (std::strcmp(n, "is") == 0) {
+    kept.values.push_back(kept.text);
   }
 }
 

@@ -1,5 +1,4 @@
-// What the import benchmarks share: one whole import of a generated workbook into a fresh SQLite
-// plan as the host runs it, timed.
+// One whole import of a workbook into a fresh SQLite plan as the host runs it, timed.
 #pragma once
 
 #include <filesystem>

@@ -17,22 +17,27 @@ std::string FirstChildText(xmlNodePtr level, const std::string& name) {
   return {};
 }
 
-std::string PositionOf(xmlNodePtr level) {
-  xmlAttrPtr position = xmlHasNsProp(level, reinterpret_cast<const xmlChar*>("Position"), nullptr);
-  return modXMLToolbox::NodeText(reinterpret_cast<xmlNodePtr>(position));
+// The text of the element's attribute of this name without a namespace; empty when none.
+std::string AttributeText(xmlNodePtr element, const char* name) {
+  xmlAttrPtr attribute = xmlHasNsProp(element, reinterpret_cast<const xmlChar*>(name), nullptr);
+  return modXMLToolbox::NodeText(reinterpret_cast<xmlNodePtr>(attribute));
 }
+
+std::string PositionOf(xmlNodePtr level) { return AttributeText(level, "Position"); }
 
 }  // namespace
 
 std::string LevelPosition(xmlDocPtr doc, const std::string& levelType,
                           const std::string& matchField, const std::string& value) {
   using namespace modXMLToolbox;
-  const std::string query = std::string(kRiskRegisterPath) + "/PID/LevelTypes/LevelType[@Name='" +
-                            levelType + "']/Levels/Level";
-  const XmlNodeList levels = SelectNodesOrThrow(DocumentNode(doc), query);
+  // What ".../LevelType[@Name='levelType']/Levels/Level" selects, level type by level type.
+  const std::string types = std::string(kRiskRegisterPath) + "/PID/LevelTypes/LevelType";
   const std::string wanted = UnicodeUpper(value);
-  for (xmlNodePtr level : levels) {
-    if (UnicodeUpper(FirstChildText(level, matchField)) == wanted) return PositionOf(level);
+  for (xmlNodePtr type : SelectNodesOrThrow(DocumentNode(doc), types)) {
+    if (AttributeText(type, "Name") != levelType) continue;
+    for (xmlNodePtr level : SelectNodesOrThrow(type, "Levels/Level")) {
+      if (UnicodeUpper(FirstChildText(level, matchField)) == wanted) return PositionOf(level);
+    }
   }
   return "0";
 }

@@ -53,6 +53,10 @@ bool RegisterXmlDocument::AppendRisk(xmlNodePtr risk) {
   return modXMLToolbox::AppendClone(RiskList(), risk);
 }
 
+bool RegisterXmlDocument::AppendRisk(modXMLToolbox::XmlNode risk) {
+  return modXMLToolbox::AppendOwned(RiskList(), std::move(risk));
+}
+
 bool RegisterXmlDocument::ReplaceRisk(xmlNodePtr existing, xmlNodePtr risk) {
   if (existing == nullptr || risk == nullptr || existing->parent == nullptr) return false;
   CatchUp(RiskList());

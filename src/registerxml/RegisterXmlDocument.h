@@ -26,6 +26,8 @@ class RegisterXmlDocument {
   xmlNodePtr FindRisk(const std::string& id);
   // Appends a deep copy of risk to the risk list; false when there is no list.
   bool AppendRisk(xmlNodePtr risk);
+  // Appends a risk made for this document as it is, without a copy.
+  bool AppendRisk(modXMLToolbox::XmlNode risk);
   // Puts a deep copy of risk in place of existing, a risk of the list, and frees existing.
   bool ReplaceRisk(xmlNodePtr existing, xmlNodePtr risk);
 

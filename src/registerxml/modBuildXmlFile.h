@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "registerxml/XmlHandles.h"
+
 namespace velloway {
 struct LibraryState;
 namespace workbook {
@@ -45,28 +47,28 @@ bool AddPidToXml(LibraryState& state);
 // sheet into the history of their risks (bHistory true). False, with the error-log line naming
 // the row's risk, when a row cannot be read; the rows after it are not read.
 bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHistory);
-// Appends a copy of the risk to the register, or, when a risk of its ID is there, asks whether
+// Appends the risk to the register, or, when a risk of its ID is there, asks whether
 // to replace that one in its place. The result is always false.
-bool AddOrReplaceRisk(LibraryState& state, xmlNodePtr risk);
-// Files a copy of the RiskHistory element, in a History entry with its audit date (today when
+bool AddOrReplaceRisk(LibraryState& state, modXMLToolbox::XmlNode risk);
+// Files the RiskHistory element, in a History entry with its audit date (today when
 // empty), under the risk of riskId; logs the entry when there is no such risk. Always false.
-bool AddRiskHistory(LibraryState& state, xmlNodePtr history, const std::string& riskId,
+bool AddRiskHistory(LibraryState& state, modXMLToolbox::XmlNode history, const std::string& riskId,
                     const std::string& auditDate);
 
 // The response actions into the ResponseActions of their risks.
 bool ImportResponseActions(LibraryState& state);
-// Appends a copy of the action to the risk of riskId and marks the risk as having actions; logs
+// Appends the action to the risk of riskId and marks the risk as having actions; logs
 // the action when there is no such risk. Always false.
-bool AddResponseAction(LibraryState& state, xmlNodePtr action, const std::string& riskId,
-                       const std::string& name);
+bool AddResponseAction(LibraryState& state, modXMLToolbox::XmlNode action,
+                       const std::string& riskId, const std::string& name);
 
 // The task impacts into the plan containers of their risks.
 bool ImportTaskImpacts(LibraryState& state);
-// Appends a copy of the task impact to container/Quantitative/TaskImpacts of the risk, asking
+// Appends the task impact to container/Quantitative/TaskImpacts of the risk, asking
 // first when the container's first task impact is on the same task. Logs the impact when there
 // is no such risk; throws when the risk has no such container. Always false.
-bool AddTaskImpact(LibraryState& state, xmlNodePtr taskImpact, const std::string& riskId,
-                   const std::string& container);
+bool AddTaskImpact(LibraryState& state, modXMLToolbox::XmlNode taskImpact,
+                   const std::string& riskId, const std::string& container);
 
 // The probabilities and response costs of the quantitative risk sheet.
 bool ImportQuantitativeInfo(LibraryState& state);

@@ -8,22 +8,21 @@
 
 namespace velloway::modBuildXmlFile {
 
-bool AddRiskHistory(LibraryState& state, xmlNodePtr history, const std::string& riskId,
+bool AddRiskHistory(LibraryState& state, modXMLToolbox::XmlNode history, const std::string& riskId,
                     const std::string& auditDate) {
   using namespace modXMLToolbox;
   registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
   xmlNodePtr risk = doc.FindRisk(riskId);
   if (risk == nullptr) {
     AddError(state, modToolBox::FormatMessage(state, msg::kHistoryRiskMissing,
-                                              {registerxml::RiskIdOf(history), riskId}));
+                                              {registerxml::RiskIdOf(history.get()), riskId}));
     return false;
   }
-  const XmlNode entry = CreateXmlElement(doc.get(), "History");
-  AppendClone(entry.get(), history);
-  const XmlNode date =
-      CreateXmlElement(doc.get(), "AuditDate", XmlDateText(state, auditDate, false));
-  AppendClone(entry.get(), date.get());
-  AppendClone(SelectSingleNode(risk, "Historys"), entry.get());
+  XmlNode entry = CreateXmlElement(doc.get(), "History");
+  AppendOwned(entry.get(), std::move(history));
+  AppendOwned(entry.get(),
+              CreateXmlElement(doc.get(), "AuditDate", XmlDateText(state, auditDate, false)));
+  AppendOwned(SelectSingleNode(risk, "Historys"), std::move(entry));
   return false;
 }
 

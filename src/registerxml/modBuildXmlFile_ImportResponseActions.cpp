@@ -80,7 +80,7 @@ bool ImportResponseActions(LibraryState& state) {
                                             {action.m_strRiskID, static_cast<double>(number),
                                              static_cast<double>(rows.keyCount)}));
       FillAction(state, sheet, row, action, last);
-      AddResponseAction(state, action.GetNode(state, doc.get()).get(), action.m_strRiskID,
+      AddResponseAction(state, action.GetNode(state, doc.get()), action.m_strRiskID,
                         action.m_strMitigationName);
       ++number;
     }
@@ -92,8 +92,8 @@ bool ImportResponseActions(LibraryState& state) {
   }
 }
 
-bool AddResponseAction(LibraryState& state, xmlNodePtr action, const std::string& riskId,
-                       const std::string& /*name*/) {
+bool AddResponseAction(LibraryState& state, modXMLToolbox::XmlNode action,
+                       const std::string& riskId, const std::string& /*name*/) {
   using namespace modXMLToolbox;
   xmlNodePtr risk = registerxml::TheDocument(state).FindRisk(riskId);
   if (risk == nullptr) {
@@ -101,7 +101,7 @@ bool AddResponseAction(LibraryState& state, xmlNodePtr action, const std::string
     return false;
   }
   // The name is not written: a risk has no MitigationTitle child to take it.
-  AppendClone(SelectSingleNode(risk, "ResponseActions"), action);
+  AppendOwned(SelectSingleNode(risk, "ResponseActions"), std::move(action));
   SetXmlNodeText(risk, "ResponseHasActions", XmlBooleanText(true));
   return false;
 }

@@ -37,10 +37,10 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
                                                             static_cast<double>(rows.keyCount)}));
       reader.Fill(risk, row);
       if (bHistory) {
-        AddRiskHistory(state, risk.GetNode(state, doc.get(), true).get(), risk.m_strID,
+        AddRiskHistory(state, risk.GetNode(state, doc.get(), true), risk.m_strID,
                        risk.m_strAuditDate);
       } else {
-        AddOrReplaceRisk(state, risk.GetNode(state, doc.get()).get());
+        AddOrReplaceRisk(state, risk.GetNode(state, doc.get()));
       }
       ++index;
     }
@@ -51,18 +51,18 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
   }
 }
 
-bool AddOrReplaceRisk(LibraryState& state, xmlNodePtr risk) {
+bool AddOrReplaceRisk(LibraryState& state, modXMLToolbox::XmlNode risk) {
   registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
-  const std::string id = registerxml::RiskIdOf(risk);
+  const std::string id = registerxml::RiskIdOf(risk.get());
   xmlNodePtr existing = doc.FindRisk(id);
   if (existing == nullptr) {
-    doc.AppendRisk(risk);
+    doc.AppendRisk(std::move(risk));
     return false;
   }
   const MsgAnswer answer =
       state.platform.ui->MessageBox(modToolBox::FormatMessage(state, msg::kReplaceRisk, {id}),
                                     MsgIcon::Information, MsgButtons::YesNo, "");
-  if (answer == MsgAnswer::Yes) doc.ReplaceRisk(existing, risk);
+  if (answer == MsgAnswer::Yes) doc.ReplaceRisk(existing, risk.get());
   return false;
 }
 

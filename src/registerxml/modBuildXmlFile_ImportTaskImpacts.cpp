@@ -79,8 +79,7 @@ bool ImportTaskImpacts(LibraryState& state) {
                                             {impact.m_strRiskID, static_cast<double>(number),
                                              static_cast<double>(rows.keyCount)}));
       FillTaskImpact(state, sheet, row, impact);
-      AddTaskImpact(state, impact.GetNode(doc.get()).get(), impact.m_strRiskID,
-                    impact.m_strScenarioName);
+      AddTaskImpact(state, impact.GetNode(doc.get()), impact.m_strRiskID, impact.m_strScenarioName);
       ++number;
     }
     return true;
@@ -89,10 +88,10 @@ bool ImportTaskImpacts(LibraryState& state) {
   }
 }
 
-bool AddTaskImpact(LibraryState& state, xmlNodePtr taskImpact, const std::string& riskId,
-                   const std::string& container) {
+bool AddTaskImpact(LibraryState& state, modXMLToolbox::XmlNode taskImpact,
+                   const std::string& riskId, const std::string& container) {
   using namespace modXMLToolbox;
-  const std::string taskId = GetXmlNodeText(taskImpact, "TaskID");
+  const std::string taskId = GetXmlNodeText(taskImpact.get(), "TaskID");
   xmlNodePtr risk = registerxml::TheDocument(state).FindRisk(riskId);
   if (risk == nullptr) {
     AddError(state,
@@ -107,13 +106,13 @@ bool AddTaskImpact(LibraryState& state, xmlNodePtr taskImpact, const std::string
   xmlNodePtr first = FirstTaskImpact(taskImpacts);
   const std::string firstTaskId = first != nullptr ? GetXmlNodeText(first, "TaskID") : "";
   if (firstTaskId != taskId) {
-    AppendClone(taskImpacts, taskImpact);
+    AppendOwned(taskImpacts, std::move(taskImpact));
     return false;
   }
   const MsgAnswer answer = state.platform.ui->MessageBox(
       modToolBox::FormatMessage(state, msg::kReplaceTaskImpact, {firstTaskId}),
       MsgIcon::Information, MsgButtons::YesNo, "");
-  if (answer == MsgAnswer::Yes) ReplaceXmlNode(first, taskImpact);
+  if (answer == MsgAnswer::Yes) ReplaceXmlNode(first, taskImpact.get());
   return false;
 }
 

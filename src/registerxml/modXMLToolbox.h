@@ -57,6 +57,9 @@ void AddXmlAttribute(xmlDocPtr doc, xmlNodePtr element, const std::string& name,
 // where it was. False when a node is missing or the copy fails.
 bool AppendCloneToRoot(xmlDocPtr doc, xmlNodePtr node);
 bool AppendClone(xmlNodePtr parent, xmlNodePtr child);
+// Appends a node made for parent's document as parent's last child, without copying it; a node
+// of another document is copied. False when a node is missing or the append fails.
+bool AppendOwned(xmlNodePtr parent, XmlNode child);
 // Puts a deep copy of newNode where oldNode stands and frees oldNode with everything below it.
 bool ReplaceXmlNode(xmlNodePtr oldNode, xmlNodePtr newNode);
 

@@ -75,6 +75,17 @@ bool AppendClone(xmlNodePtr parent, xmlNodePtr child) {
   return true;
 }
 
+bool AppendOwned(xmlNodePtr parent, XmlNode child) {
+  if (parent == nullptr || !child || parent->type != XML_ELEMENT_NODE) return false;
+  if (child->doc != parent->doc) return AppendClone(parent, child.get());
+  xmlNodePtr node = child.release();
+  if (xmlAddChild(parent, node) == nullptr) {
+    xmlFreeNode(node);
+    return false;
+  }
+  return true;
+}
+
 bool ReplaceXmlNode(xmlNodePtr oldNode, xmlNodePtr newNode) {
   if (oldNode == nullptr || newNode == nullptr || oldNode->parent == nullptr) return false;
   xmlNodePtr copy = CopyFor(newNode, oldNode->doc);

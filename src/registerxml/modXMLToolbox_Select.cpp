@@ -2,7 +2,9 @@
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "core/ImportError.h"
 #include "registerxml/XmlSelectionNamespaces.h"
@@ -36,6 +38,58 @@ xmlDocPtr DocumentOf(xmlNodePtr node) {
   return node->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(node) : node->doc;
 }
 
+// A path of plain child names ("Historys", "ksrr:Kestrion/RiskRegister/Risks"), each with the
+// register prefix or none: what it selects is found by walking the children, without compiling
+// a query for every risk.
+bool IsPlainChildPath(std::string_view xpath) {
+  const std::string prefix = std::string(kRegisterPrefix) + ":";
+  bool stepStart = true;
+  for (std::size_t i = 0; i < xpath.size(); ++i) {
+    const char c = xpath[i];
+    if (c == '/') {
+      if (stepStart) return false;
+      stepStart = true;
+      continue;
+    }
+    if (stepStart && xpath.substr(i, prefix.size()) == prefix) i += prefix.size();
+    const char n = i < xpath.size() ? xpath[i] : '\0';
+    const bool letter = (n >= 'A' && n <= 'Z') || (n >= 'a' && n <= 'z') || n == '_';
+    const bool nameChar = letter || (n >= '0' && n <= '9') || n == '-' || n == '.';
+    if (stepStart ? !letter : !nameChar) return false;
+    stepStart = false;
+  }
+  return !stepStart;
+}
+
+bool Matches(xmlNodePtr node, std::string_view step) {
+  if (node->type != XML_ELEMENT_NODE) return false;
+  const std::size_t colon = step.find(':');
+  if (colon == std::string_view::npos) {
+    return node->ns == nullptr && step == reinterpret_cast<const char*>(node->name);
+  }
+  return node->ns != nullptr && node->ns->href != nullptr &&
+         std::string_view(kRegisterNamespaceUri) == reinterpret_cast<const char*>(node->ns->href) &&
+         step.substr(colon + 1) == reinterpret_cast<const char*>(node->name);
+}
+
+// The elements the path names, step by step, in document order.
+XmlNodeList SelectChildPath(xmlNodePtr node, std::string_view xpath) {
+  XmlNodeList current{node};
+  for (std::size_t start = 0; start <= xpath.size();) {
+    const std::size_t end = std::min(xpath.find('/', start), xpath.size());
+    const std::string_view step = xpath.substr(start, end - start);
+    XmlNodeList next;
+    for (xmlNodePtr parent : current) {
+      for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
+        if (Matches(child, step)) next.push_back(child);
+      }
+    }
+    current.swap(next);
+    start = end + 1;
+  }
+  return current;
+}
+
 std::string Invalid(const std::string& xpath) { return "the query \"" + xpath + "\" is not valid"; }
 
 }  // namespace
@@ -65,6 +119,11 @@ void ReleaseQueryState(xmlDocPtr doc) {
 
 XmlNodeList SelectNodesOrThrow(xmlNodePtr node, const std::string& xpath) {
   if (node == nullptr) throw ImportError("no node to query", xpath);
+  // A prefix the document does not bind makes the query invalid, as XPath finds.
+  if (IsPlainChildPath(xpath) && (xpath.find(':') == std::string::npos ||
+                                  QueryStateOf(DocumentOf(node)).bindsRegisterPrefix)) {
+    return SelectChildPath(node, xpath);
+  }
   xmlXPathContextPtr ctx = QueryContextOf(DocumentOf(node));
   if (ctx == nullptr) throw ImportError("no memory for a query", xpath);
   ctx->node = node;

@@ -9,13 +9,21 @@
 namespace velloway::workbook {
 namespace {
 
+// Each stored cell's text as the import sees it, read straight from the cell rather than
+// looked up again by its place.
 void ListSheet(const Worksheet& sheet, std::FILE* out) {
+  std::string line;
   for (const StoredCell& cell : sheet.Cells()) {
-    const std::string text = workbook::GetCellText(&sheet, static_cast<std::int32_t>(cell.row),
-                                                   static_cast<std::int32_t>(cell.column), false);
+    std::string text;
+    try {
+      text = CellText(sheet.ValueOf(cell), sheet.Owner().Format());
+    } catch (...) {
+      continue;  // a cell that cannot be read reads as empty, as for the import
+    }
     if (text.empty()) continue;
-    const std::string line = sheet.Name() + "!" + ColumnLetters(cell.column) +
-                             std::to_string(cell.row) + "\t" + text + "\n";
+    line.assign(sheet.Name()).append("!").append(ColumnLetters(cell.column));
+    line.append(std::to_string(cell.row)).append("\t").append(ReplaceLineFeeds(text));
+    line.push_back('\n');
     std::fwrite(line.data(), 1, line.size(), out);
   }
 }

@@ -1,10 +1,12 @@
 #include "workbook/ValueText.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 namespace velloway {
 namespace {
@@ -89,37 +91,43 @@ std::string GeneralNumberText(double value, const std::string& decimalSeparator)
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
   if (value == 0) return "0";
-  // Round to 15 significant digits first; the exponent of the rounded value picks the form.
+  // Round to 15 significant digits first (d.dddddddddddddde±x, rounded exactly as printf
+  // rounds); the exponent of the rounded value picks the form.
   char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);
-  const std::string text = buffer;
-  const std::size_t ePos = text.find('e');
-  const int exponent = std::atoi(text.c_str() + ePos + 1);
-  const bool negative = text[0] == '-';
-  std::string digits;
-  for (std::size_t i = negative ? 1 : 0; i < ePos; ++i) {
-    if (text[i] != '.') digits += text[i];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                 std::chars_format::scientific, 14)
+                       .ptr;
+  const char* ePos = std::find(buffer, end, 'e');
+  int exponent = 0;
+  std::from_chars(ePos + (ePos[1] == '+' ? 2 : 1), end, exponent);
+  char digits[16];
+  std::size_t count = 0;
+  for (const char* c = buffer; c < ePos; ++c) {
+    if (*c != '.') digits[count++] = *c;
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (count > 1 && digits[count - 1] == '0') --count;
+  const std::string_view kept(digits, count);
 
-  std::string out = negative ? "-" : "";
+  std::string out;
+  out.reserve(24);
+  if (value < 0) out += '-';
   if (exponent >= 15 || exponent < -4) {
-    out += digits[0];
-    if (digits.size() > 1) out += decimalSeparator + digits.substr(1);
+    out += kept[0];
+    if (count > 1) (out += decimalSeparator) += kept.substr(1);
     out += exponent < 0 ? "E-" : "E+";
     out += Padded(std::abs(exponent), 2);
-    return out;
-  }
-  if (exponent < 0) {
-    out +=
-        "0" + decimalSeparator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    return out;
-  }
-  const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-  if (digits.size() <= intDigits) {
-    out += digits + std::string(intDigits - digits.size(), '0');
+  } else if (exponent < 0) {
+    out += '0';
+    out += decimalSeparator;
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out += kept;
+  } else if (const auto intDigits = static_cast<std::size_t>(exponent) + 1; count <= intDigits) {
+    out += kept;
+    out.append(intDigits - count, '0');
   } else {
-    out += digits.substr(0, intDigits) + decimalSeparator + digits.substr(intDigits);
+    out += kept.substr(0, intDigits);
+    out += decimalSeparator;
+    out += kept.substr(intDigits);
   }
   return out;
 }

@@ -6,6 +6,13 @@
 #include "workbook/Workbook.h"
 
 namespace velloway::workbook {
+namespace {
+
+bool Before(const StoredCell& a, const StoredCell& b) {
+  return a.row < b.row || (a.row == b.row && a.column < b.column);
+}
+
+}  // namespace
 
 StoredCell NumberCell(std::uint32_t row, std::uint16_t column, double value, CellKind kind) {
   return StoredCell{row, column, kind, false, std::bit_cast<std::uint64_t>(value)};
@@ -41,42 +48,64 @@ CellValue Worksheet::ValueOf(const StoredCell& cell) const {
   return value;
 }
 
-CellValue Worksheet::Cell(std::int64_t row, std::int64_t column) const {
-  if (row < 1 || column < 1 || row > kMaxRows || column > kMaxColumns) return {};
-  const auto r = static_cast<std::uint32_t>(row);
-  const auto c = static_cast<std::uint16_t>(column);
+std::size_t Worksheet::LowerBound(std::size_t low, std::size_t high, std::uint32_t row,
+                                  std::uint16_t column) const {
   // The first cell not before (row, column), by halving.
-  std::size_t low = 0;
-  std::size_t high = cells_.size();
   while (low < high) {
     const std::size_t mid = low + (high - low) / 2;
     const StoredCell& cell = cells_[mid];
-    if (cell.row < r || (cell.row == r && cell.column < c)) {
+    if (cell.row < row || (cell.row == row && cell.column < column)) {
       low = mid + 1;
     } else {
       high = mid;
     }
   }
-  if (low == cells_.size() || cells_[low].row != r || cells_[low].column != c) return {};
+  return low;
+}
+
+CellValue Worksheet::Cell(std::int64_t row, std::int64_t column) const {
+  if (row < 1 || column < 1 || row > kMaxRows || column > kMaxColumns) return {};
+  const auto r = static_cast<std::uint32_t>(row);
+  const auto c = static_cast<std::uint16_t>(column);
+  std::size_t low = 0;
+  std::size_t high = cells_.size();
+  if (!rowStarts_.empty()) {
+    if (r + 1 >= rowStarts_.size()) return {};
+    low = rowStarts_[r];
+    high = rowStarts_[r + 1];
+  }
+  low = LowerBound(low, high, r, c);
+  if (low == high || cells_[low].row != r || cells_[low].column != c) return {};
   return ValueOf(cells_[low]);
 }
 
 void Worksheet::Seal() {
-  auto before = [](const StoredCell& a, const StoredCell& b) {
-    return a.row < b.row || (a.row == b.row && a.column < b.column);
-  };
   bool ordered = true;
   for (std::size_t i = 1; i < cells_.size() && ordered; ++i) {
-    ordered = before(cells_[i - 1], cells_[i]);
+    ordered = Before(cells_[i - 1], cells_[i]);
   }
-  if (ordered) return;
+  if (!ordered) Sort();
+  IndexRows();
+}
+
+void Worksheet::IndexRows() {
+  rowStarts_.clear();
+  if (cells_.empty()) return;
+  rowStarts_.reserve(cells_.back().row + std::size_t{2});
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    while (rowStarts_.size() <= cells_[i].row) rowStarts_.push_back(static_cast<std::uint32_t>(i));
+  }
+  rowStarts_.push_back(static_cast<std::uint32_t>(cells_.size()));
+}
+
+void Worksheet::Sort() {
   // Only the record-based format may store cells out of order, or one place twice; of two
   // cells at one place the later one counts.
   std::vector<StoredCell> all(cells_.begin(), cells_.end());
-  std::stable_sort(all.begin(), all.end(), before);
+  std::stable_sort(all.begin(), all.end(), Before);
   cells_.clear();
   for (const StoredCell& cell : all) {
-    if (!cells_.empty() && !before(cells_.back(), cell)) {
+    if (!cells_.empty() && !Before(cells_.back(), cell)) {
       cells_.back() = cell;
     } else {
       cells_.push_back(cell);

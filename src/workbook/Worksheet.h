@@ -41,14 +41,25 @@ class Worksheet {
   CellValue ValueOf(const StoredCell& cell) const;
 
   // Building. Cells appended in ascending order need no sorting; Seal() sorts otherwise,
-  // keeping the last of two cells at one place.
-  void Append(const StoredCell& cell) { cells_.push_back(cell); }
+  // keeping the last of two cells at one place, and indexes the rows.
+  void Append(const StoredCell& cell) {
+    cells_.push_back(cell);
+    rowStarts_.clear();
+  }
   void Seal();
 
  private:
+  std::size_t LowerBound(std::size_t low, std::size_t high, std::uint32_t row,
+                         std::uint16_t column) const;
+  void Sort();
+  void IndexRows();
+
   std::string name_;
   const Workbook* owner_;
   BlockStore<StoredCell> cells_;
+  // Once sealed: the index of each row's first cell, for rows 0 to the last row + 1, so that a
+  // lookup searches one row's cells only.
+  std::vector<std::uint32_t> rowStarts_;
 };
 
 StoredCell NumberCell(std::uint32_t row, std::uint16_t column, double value, CellKind kind);
