@@ -9,6 +9,7 @@
 
 #include "app/Commands.h"
 #include "host/FileRegistry.h"
+#include "host/ImportSummary.h"
 #include "host/ReferenceHost.h"
 #include "host/SqlitePlan.h"
 #include "host/SystemServices.h"
@@ -107,7 +108,12 @@ int RunImport(const ImportOptions& options) {
     return kExitFailed;
   }
   const bool wrote = plan->writeCount() > 0;
-  return wrote && ui->criticalCount() == 0 && !*diagnosed ? kExitOk : kExitFailed;
+  const bool succeeded = wrote && ui->criticalCount() == 0 && !*diagnosed;
+  // What was imported goes to stdout, apart from the boxes and diagnostics on stderr.
+  if (succeeded && !options.quiet) {
+    std::fputs(host::FormatSummary(host::SummarizeImport(*plan, installDir)).c_str(), stdout);
+  }
+  return succeeded ? kExitOk : kExitFailed;
 }
 
 }  // namespace velloway::app
