@@ -25,7 +25,14 @@ struct DumpOptions {
   bool raw = false;
 };
 
+struct TemplateOptions {
+  std::string version;
+  std::string file;
+  bool force = false;
+};
+
 int RunImport(const ImportOptions& options);
+int RunTemplate(const TemplateOptions& options);
 int RunDump(const DumpOptions& options);
 int RunRegistration(bool registerClass);
 

@@ -2,99 +2,129 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <climits>
 #include <cstdio>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/CellsCommand.h"
 #include "app/Commands.h"
+#include "app/TemplateWorkbook.h"
+#include "app/Usage.h"
 
 namespace velloway::app {
 namespace {
 
-const char* const kUsage =
-    "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]\n"
-    "       velloway dump --plan PLAN [--tag TAG] [--raw]\n"
-    "       velloway cells WORKBOOK [--sheet NAME]\n"
-    "       velloway register | unregister\n"
-    "       velloway --help | --version\n";
+const char* const kDescription =
+    "Imports a project risk register from a spreadsheet workbook into a project plan.\n";
 
-int Usage(const std::string& problem) {
-  std::fprintf(stderr, "velloway: %s\n%s", problem.c_str(), kUsage);
-  return kExitUsage;
+const char* const kFooter =
+    "Start here:\n"
+    "  velloway template --version 2.2 register.xlsx   a blank workbook to fill\n"
+    "  velloway check register.xlsx                    where it is wrong, if anywhere\n"
+    "  velloway import register.xlsx --plan plan.db    import it, and see what was imported\n"
+    "  velloway dump --plan plan.db                    everything the plan holds, as JSON\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (nothing or not all written), 2 usage error.\n"
+    "'velloway help COMMAND' or 'velloway COMMAND --help' shows one command.";
+
+// Option values are names of files, tags and sheets: an empty one is a mistake.
+const CLI::Validator kNotEmpty(
+    [](const std::string& value) { return value.empty() ? "must not be empty" : ""; }, "",
+    "not empty");
+
+// Every option's value and every positional as the user typed them.
+struct Invocation {
+  ImportOptions import;
+  DumpOptions dump;
+  TemplateOptions blank;
+  std::string cellsWorkbook;
+  std::optional<std::string> cellsSheet;
+  std::string helpTopic;
+  bool yes = false;
+  bool no = false;
+};
+
+void AddImport(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("import", Summary("import"));
+  cmd->add_option("WORKBOOK", in.import.workbook, "The workbook (.xlsx, .xlsm, .xlsb, .xls, .ods)")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_option("--plan", in.import.plan, "The plan file; created when missing")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_option("--install-dir", in.import.installDir,
+                  "Another installation folder (Kestrion.ini, RiskRegister/RiskRegister.xsd)")
+      ->check(kNotEmpty);
+  CLI::Option* yes = cmd->add_flag("--yes", in.yes, "Answer Yes to every question");
+  cmd->add_flag("--no", in.no, "Answer No to every question")->excludes(yes);
+  cmd->add_flag("--quiet", in.import.quiet, "No progress and no summary");
+  // The desktop front end's --gui flag belongs here, beside --quiet.
 }
 
-// Reads "--name VALUE"; false with a usage message when the value is missing.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& out) {
-  if (i + 1 >= args.size() || args[i + 1].empty()) return false;
-  out = args[++i];
-  return true;
+void AddTemplate(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("template", Summary("template"));
+  cmd->add_option("--version", in.blank.version, "The template version")
+      ->required()
+      ->check(CLI::IsMember(kTemplateVersions));
+  cmd->add_option("FILE", in.blank.file, "The workbook to write (.xlsx)")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_flag("--force", in.blank.force, "Write over an existing file");
 }
 
-int ParseImport(const std::vector<std::string>& args) {
-  ImportOptions options;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--plan" || a == "--install-dir") {
-      if (!TakeValue(args, i, a == "--plan" ? options.plan : options.installDir)) {
-        return Usage(a + " needs a value");
-      }
-    } else if (a == "--yes" || a == "--no") {
-      if (options.answer) return Usage("--yes and --no exclude each other");
-      options.answer = a == "--yes";
-    } else if (a == "--quiet") {
-      options.quiet = true;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return Usage("unknown option '" + a + "'");
-    } else if (options.workbook.empty()) {
-      options.workbook = a;
-    } else {
-      return Usage("one workbook at a time ('" + a + "' is one too many)");
-    }
+void AddDump(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("dump", Summary("dump"));
+  cmd->add_option("--plan", in.dump.plan, "The plan file")->required()->check(kNotEmpty);
+  CLI::Option* tag = cmd->add_option("--tag", in.dump.tag, "Only this tag")->check(kNotEmpty);
+  cmd->add_flag("--raw", in.dump.raw, "The tag's text alone, as stored")->needs(tag);
+}
+
+void AddCells(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("cells", Summary("cells"));
+  cmd->add_option("WORKBOOK", in.cellsWorkbook, "The workbook")->required()->check(kNotEmpty);
+  cmd->add_option("--sheet", in.cellsSheet, "Only the sheet of this name")->check(kNotEmpty);
+}
+
+void AddCommands(CLI::App& app, Invocation& in) {
+  AddImport(app, in);
+  AddTemplate(app, in);
+  AddDump(app, in);
+  AddCells(app, in);
+  app.add_subcommand("register", Summary("register"));
+  app.add_subcommand("unregister", Summary("unregister"));
+  app.add_subcommand("help", Summary("help"))
+      ->add_option("COMMAND", in.helpTopic, "The command to explain");
+}
+
+// "velloway help [COMMAND]": the help of the command, or of one subcommand.
+int RunHelp(CLI::App& app, const std::string& topic) {
+  if (topic.empty()) {
+    // Not app.help(): that would show the help of the chosen subcommand, "help" itself.
+    std::fputs(app.get_formatter()->make_help(&app, "velloway", CLI::AppFormatMode::Normal).c_str(),
+               stdout);
+    return kExitOk;
   }
-  if (options.workbook.empty()) return Usage("import needs a WORKBOOK");
-  if (options.plan.empty()) return Usage("import needs --plan PLAN");
-  return RunImport(options);
+  CLI::App* command = nullptr;
+  try {
+    command = app.get_subcommand(topic);
+  } catch (const CLI::OptionNotFound&) {
+    return UsageError("help", "unknown command '" + topic + "'");
+  }
+  std::fputs(command->help("velloway").c_str(), stdout);
+  return kExitOk;
 }
 
-int ParseDump(const std::vector<std::string>& args) {
-  DumpOptions options;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::string value;
-    if (a == "--plan" || a == "--tag") {
-      if (!TakeValue(args, i, value)) return Usage(a + " needs a value");
-      (a == "--plan" ? options.plan : options.tag.emplace()) = value;
-    } else if (a == "--raw") {
-      options.raw = true;
-    } else {
-      return Usage("unknown argument '" + a + "'");
-    }
-  }
-  if (options.plan.empty()) return Usage("dump needs --plan PLAN");
-  if (options.raw && !options.tag) return Usage("--raw needs --tag TAG");
-  return RunDump(options);
-}
-
-int ParseCells(const std::vector<std::string>& args) {
-  std::string workbook;
-  std::optional<std::string> sheet;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--sheet") {
-      if (!TakeValue(args, i, sheet.emplace())) return Usage("--sheet needs a value");
-    } else if (a.size() > 1 && a[0] == '-') {
-      return Usage("unknown option '" + a + "'");
-    } else if (workbook.empty()) {
-      workbook = a;
-    } else {
-      return Usage("one workbook at a time ('" + a + "' is one too many)");
-    }
-  }
-  if (workbook.empty()) return Usage("cells needs a WORKBOOK");
-  return RunCellsCommand(workbook, sheet, stdout, stderr);
+int Run(CLI::App& app, Invocation& in) {
+  if (in.yes || in.no) in.import.answer = in.yes;
+  const CLI::App* chosen = app.get_subcommands().front();
+  const std::string& name = chosen->get_name();
+  if (name == "import") return RunImport(in.import);
+  if (name == "template") return RunTemplate(in.blank);
+  if (name == "dump") return RunDump(in.dump);
+  if (name == "cells") return RunCellsCommand(in.cellsWorkbook, in.cellsSheet, stdout, stderr);
+  if (name == "register" || name == "unregister") return RunRegistration(name == "register");
+  return RunHelp(app, in.helpTopic);
 }
 
 }  // namespace
@@ -116,23 +146,18 @@ std::string DefaultInstallDir() {
 
 int main(int argc, char** argv) {
   using namespace velloway::app;
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage("a command is needed");
-  const std::string& command = args[0];
-  if (command == "--help" || command == "-h") {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
+  CLI::App app(kDescription, "velloway");
+  app.formatter(MakeUsageFormatter());
+  app.set_version_flag("--version", std::string("velloway ") + VELLOWAY_VERSION);
+  app.require_subcommand(1);
+  Invocation in;
+  AddCommands(app, in);
+  app.footer(kFooter);  // after the commands: theirs would take it over
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+    return UsageError(argc > 1 ? argv[1] : "", e.what());
   }
-  if (command == "--version") {
-    std::printf("velloway %s\n", VELLOWAY_VERSION);
-    return kExitOk;
-  }
-  if (command == "import") return ParseImport(args);
-  if (command == "dump") return ParseDump(args);
-  if (command == "cells") return ParseCells(args);
-  if (command == "register" || command == "unregister") {
-    if (args.size() > 1) return Usage("'" + command + "' takes no arguments");
-    return RunRegistration(command == "register");
-  }
-  return Usage("unknown command '" + command + "'");
+  return Run(app, in);
 }
