@@ -25,6 +25,11 @@ struct DumpOptions {
   bool raw = false;
 };
 
+struct CheckOptions {
+  std::string workbook;
+  bool json = false;
+};
+
 struct TemplateOptions {
   std::string version;
   std::string file;
@@ -33,6 +38,7 @@ struct TemplateOptions {
 
 int RunImport(const ImportOptions& options);
 int RunTemplate(const TemplateOptions& options);
+int RunCheck(const CheckOptions& options);
 int RunDump(const DumpOptions& options);
 int RunRegistration(bool registerClass);
 

@@ -17,6 +17,8 @@ struct CommandText {
 constexpr CommandText kCommands[] = {
     {"import", "import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]",
      "Import a workbook's risk register into a plan"},
+    {"check", "check WORKBOOK [--format text|json]",
+     "Report what an import of a workbook would do, and every problem by cell"},
     {"template", "template --version 2.2|2.1 FILE.xlsx [--force]",
      "Write a blank workbook of a template, to fill and import"},
     {"dump", "dump --plan PLAN [--tag TAG] [--raw]", "Print what a plan holds, as JSON"},

@@ -38,6 +38,8 @@ struct Invocation {
   ImportOptions import;
   DumpOptions dump;
   TemplateOptions blank;
+  CheckOptions check;
+  std::string checkFormat = "text";
   std::string cellsWorkbook;
   std::optional<std::string> cellsSheet;
   std::string helpTopic;
@@ -60,6 +62,15 @@ void AddImport(CLI::App& app, Invocation& in) {
   cmd->add_flag("--no", in.no, "Answer No to every question")->excludes(yes);
   cmd->add_flag("--quiet", in.import.quiet, "No progress and no summary");
   // The desktop front end's --gui flag belongs here, beside --quiet.
+}
+
+void AddCheck(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("check", Summary("check"));
+  cmd->add_option("WORKBOOK", in.check.workbook, "The workbook to check")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_option("--format", in.checkFormat, "text (the default) or json")
+      ->check(CLI::IsMember({"text", "json"}));
 }
 
 void AddTemplate(CLI::App& app, Invocation& in) {
@@ -88,6 +99,7 @@ void AddCells(CLI::App& app, Invocation& in) {
 
 void AddCommands(CLI::App& app, Invocation& in) {
   AddImport(app, in);
+  AddCheck(app, in);
   AddTemplate(app, in);
   AddDump(app, in);
   AddCells(app, in);
@@ -120,6 +132,10 @@ int Run(CLI::App& app, Invocation& in) {
   const CLI::App* chosen = app.get_subcommands().front();
   const std::string& name = chosen->get_name();
   if (name == "import") return RunImport(in.import);
+  if (name == "check") {
+    in.check.json = in.checkFormat == "json";
+    return RunCheck(in.check);
+  }
   if (name == "template") return RunTemplate(in.blank);
   if (name == "dump") return RunDump(in.dump);
   if (name == "cells") return RunCellsCommand(in.cellsWorkbook, in.cellsSheet, stdout, stderr);

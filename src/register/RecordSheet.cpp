@@ -1,5 +1,6 @@
 #include "register/RecordSheet.h"
 
+#include "control/Findings.h"
 #include "register/CellValues.h"
 #include "register/RegisterStore.h"
 #include "workbook/Worksheet.h"
@@ -48,11 +49,22 @@ bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std:
                      const char* completeText) {
   if (sheet != nullptr) {
     const std::int32_t header = FindHeaderRow(sheet, keyColumn);
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    std::int32_t count = 0;
     try {
-      ForEachDataRow(sheet, keyColumn, header, readRow);
+      ForEachDataRow(sheet, keyColumn, header, [&](std::int32_t row, std::string key) {
+        if (count++ == 0) first = row;
+        last = row;
+        readRow(row, std::move(key));
+      });
+    } catch (const std::exception& e) {
+      ReportProblem(state, sheet, e);
+      return false;
     } catch (...) {
       return false;
     }
+    ReportRecords(state, sheet, header, first, last, count);
   }
   ReportStep(state, completeText);
   return true;

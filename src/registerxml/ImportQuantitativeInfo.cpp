@@ -1,6 +1,7 @@
 // The quantitative risk sheet: per row, the probability of one plan container of a risk (column
 // A names it; an empty cell repeats the one above) and the risk's response total cost.
 #include "control/ErrorLog.h"
+#include "control/Findings.h"
 #include "control/LibraryState.h"
 #include "control/Messages.h"
 #include "control/modToolBox.h"
@@ -26,8 +27,8 @@ std::string LocaleNumberText(LibraryState& state, double value) {
 
 bool ImportQuantitativeInfo(LibraryState& state) {
   AddErrorHeading(state, msg::kHeadingQuantitative);
+  const workbook::Worksheet* sheet = state.sheets.quantitativeRisks;
   try {
-    const workbook::Worksheet* sheet = state.sheets.quantitativeRisks;
     // No sheet, or no risk ID in column B: there is nothing to add.
     const auto header =
         registerxml::FindHeaderRow(sheet, kRiskIdColumn, registerxml::KeyTest::CellText);
@@ -47,8 +48,10 @@ bool ImportQuantitativeInfo(LibraryState& state) {
       AddQuantitativeInfo(state, container, riskId, LocaleNumberText(state, probability * 100),
                           LocaleNumberText(state, cost), number, rows.keyCount);
     }
+    ReportRecords(state, sheet, *header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     return false;  // the driver tells the user; nothing is logged
   }
 }

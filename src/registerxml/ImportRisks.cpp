@@ -1,6 +1,7 @@
 // The risk sheet into the register, and the risk history sheet into the risks' history: one risk
 // builder per row with an ID.
 #include "control/ErrorLog.h"
+#include "control/Findings.h"
 #include "control/Messages.h"
 #include "control/modToolBox.h"
 #include "registerxml/RecordSheetRows.h"
@@ -24,9 +25,9 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
   try {
     registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     frmImportProgress& form = registerxml::TheProgressForm(state);
-    const registerxml::RecordRows rows = registerxml::CountRecordRows(
-        sheet, kIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kIdColumn, registerxml::KeyTest::CellText));
+    const std::int32_t header =
+        registerxml::HeaderRowOrThrow(sheet, kIdColumn, registerxml::KeyTest::CellText);
+    const registerxml::RecordRows rows = registerxml::CountRecordRows(sheet, kIdColumn, header);
     form.SetMaxValue(rows.keyCount);
     std::int32_t index = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
@@ -45,8 +46,10 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
       }
       ++index;
     }
+    ReportRecords(state, sheet, header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     AddError(state, modToolBox::FormatMessage(state, msg::kRiskReadFailed, {id}));
     return false;
   }

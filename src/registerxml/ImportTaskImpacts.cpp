@@ -2,6 +2,7 @@
 // container that column A names ("Pre-mitigation" or "Post-mitigation"; an empty cell repeats
 // the one above).
 #include "control/ErrorLog.h"
+#include "control/Findings.h"
 #include "control/ImportError.h"
 #include "control/Messages.h"
 #include "control/modToolBox.h"
@@ -59,13 +60,13 @@ xmlNodePtr FirstTaskImpact(xmlNodePtr taskImpacts) {
 
 bool ImportTaskImpacts(LibraryState& state) {
   AddErrorHeading(state, msg::kHeadingTaskImpacts);
+  const workbook::Worksheet* sheet = state.sheets.taskImpacts;
   try {
-    const workbook::Worksheet* sheet = state.sheets.taskImpacts;
     registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     frmImportProgress& form = registerxml::TheProgressForm(state);
-    const registerxml::RecordRows rows = registerxml::CountRecordRows(
-        sheet, kRiskIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, registerxml::KeyTest::StoredText));
+    const std::int32_t header =
+        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, registerxml::KeyTest::StoredText);
+    const registerxml::RecordRows rows = registerxml::CountRecordRows(sheet, kRiskIdColumn, header);
     form.SetMaxValue(rows.keyCount);
     std::string container;
     std::int32_t number = 1;
@@ -84,8 +85,10 @@ bool ImportTaskImpacts(LibraryState& state) {
                     impact.m_strScenarioName);
       ++number;
     }
+    ReportRecords(state, sheet, header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     return false;  // the driver tells the user; nothing is logged
   }
 }

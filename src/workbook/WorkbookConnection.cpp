@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "control/Findings.h"
 #include "control/LibraryState.h"
 #include "control/Messages.h"
 #include "control/modLocale.h"
@@ -59,6 +60,20 @@ void Diagnose(LibraryState& state, const std::string& line) {
   if (state.platform.diagnostic) state.platform.diagnostic(line);
 }
 
+// Which of the sheets the import reads are there, and the template version.
+void ReportSheets(LibraryState& state) {
+  const WorkbookRefs& refs = state.sheets;
+  for (const auto& [name, sheet] : {std::pair{"Options", refs.options},
+                                    {"Qualitative Risks", refs.qualitativeRisks},
+                                    {"Response Actions", refs.actions},
+                                    {"Quantitative Risks", refs.quantitativeRisks},
+                                    {"Task Impacts", refs.taskImpacts},
+                                    {"Risk History", refs.riskHistory}}) {
+    ReportSheet(state, sheet != nullptr ? sheet->Name() : name, sheet != nullptr);
+  }
+  ReportTemplate(state, state.TemplateVersion);
+}
+
 }  // namespace
 
 namespace workbook {
@@ -96,6 +111,7 @@ bool ConnectWorkbook(LibraryState& state) {
       return false;
     }
     state.TemplateVersion = GetCellText(refs.options, 4, 2, false);
+    ReportSheets(state);
     return true;
   } catch (...) {
     return false;
@@ -117,6 +133,7 @@ std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std:
                         bool stripDollar) {
   try {
     if (row < 1 || column < 1 || sheet == nullptr) return {};
+    sheet->NoteRead(row, column);
     std::string text = workbook::CellText(sheet->Cell(row, column), sheet->Owner().Format());
     if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
     return ReplaceLineFeeds(text);

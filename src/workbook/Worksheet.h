@@ -45,10 +45,20 @@ class Worksheet {
   void Append(const StoredCell& cell) { cells_.push_back(cell); }
   void Seal();
 
+  // The import's cell reader notes each cell it reads, so that a failure can name the cell it
+  // failed on ("H7"; empty before any read). Reading stays const: this is no part of the data.
+  void NoteRead(std::int32_t row, std::int32_t column) const {
+    lastReadRow_ = row;
+    lastReadColumn_ = column;
+  }
+  std::string LastReadCell() const;
+
  private:
   std::string name_;
   const Workbook* owner_;
   BlockStore<StoredCell> cells_;
+  mutable std::int32_t lastReadRow_ = 0;
+  mutable std::int32_t lastReadColumn_ = 0;
 };
 
 StoredCell NumberCell(std::uint32_t row, std::uint16_t column, double value, CellKind kind);

@@ -85,8 +85,12 @@ TEST(Examples, AFailedImportLeavesThePlansRegisterAsItWas) {
           .c_str());
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
+  // The box, then every cell that a loader stopped at.
   EXPECT_EQ(test::ReadFile(dir.File("err.txt")),
-            "[Critical] Kestrion was unable to load the risks from Excel.\n");
+            "[Critical] Kestrion was unable to load the risks from Excel.\n"
+            "velloway: Options!B56: an empty cell is not a number\n"
+            "velloway: Options!B19: an empty cell is not a number\n"
+            "velloway: Options!B36: 'blue' is not a number\n");
   ASSERT_EQ(std::system((env + "dump --plan '" + plan + "' >" + dir.File("dump.json")).c_str()), 0);
   EXPECT_EQ(test::ReadFile(dir.File("dump.json")),
             test::ReadFile(examples + "/register-2.2.dump.json"));
