@@ -1,6 +1,6 @@
 #include "register/RecordSheet.h"
 
-#include "control/Findings.h"
+#include "core/Findings.h"
 #include "register/CellValues.h"
 #include "register/RegisterStore.h"
 #include "workbook/Worksheet.h"

@@ -1,0 +1,84 @@
+// Register details (Options!B2:B4) and options (Options!B36:B45).
+#include "core/Findings.h"
+#include "register/CellValues.h"
+#include "register/RegisterSections.h"
+#include "register/RegisterStore.h"
+
+namespace velloway {
+namespace {
+
+// The option fields in row order from B36, with the keys they are written under.
+struct OptionField {
+  std::int32_t clsOptions::*field;
+  const char* key;
+};
+constexpr OptionField kOptionFields[] = {
+    {&clsOptions::nRGBTarget, "rgbTarget"},
+    {&clsOptions::nRGBCurrent, "rgbCurrent"},
+    {&clsOptions::nRGBOpportunity, "rgbOpportunity"},
+    {&clsOptions::nRGBThreat, "rgbThreat"},
+    {&clsOptions::nCostsIncludeDur, "CostsIncludeDur"},
+    {&clsOptions::nSpreadCosts, "SpreadCosts"},
+    {&clsOptions::nMaxVHValue, "MaxVHValue"},
+    {&clsOptions::nDefaultShape, "DefaultShape"},
+    {&clsOptions::nIncludeRisksWithScoreNum, "InCludeRisksWithScoreNum"},
+    {&clsOptions::nIncludeRisksWithScore, "InCludeRisksWithScore"},
+};
+constexpr std::int32_t kFirstOptionRow = 36;
+
+}  // namespace
+
+bool modLoadRisks::LoadRegisterDetails(LibraryState& state, const workbook::Worksheet* sheet) {
+  try {
+    if (sheet != nullptr) {
+      clsDetails& details = Held(Model(state).details);
+      details.strCurrency = CellText(sheet, 2, 2);
+      details.strTitle = CellText(sheet, 3, 2);
+      details.strVersion = CellText(sheet, 4, 2);
+    }
+    ReportStep(state, "Loading risk register details complete.");
+    return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool modLoadRisks::LoadRegisterOptions(LibraryState& state, const workbook::Worksheet* sheet) {
+  try {
+    if (sheet != nullptr) {
+      clsOptions& options = Held(Model(state).options);
+      std::int32_t row = kFirstOptionRow;
+      for (const OptionField& option : kOptionFields) {
+        options.*option.field = WholeNumber(state, CellText(sheet, row++, 2));
+      }
+    }
+    ReportStep(state, "Loading risk register options complete.");
+    return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
+  } catch (...) {
+    return false;
+  }
+}
+
+void modWriteRisks::WriteRegisterDetails(LibraryState& state) {
+  const clsDetails& details = Held(Model(state).details);
+  WriteRegisterValue(state, "Details", "Currency", details.strCurrency);
+  WriteRegisterValue(state, "Details", "Title", details.strTitle);
+  WriteRegisterValue(state, "Details", "Version", details.strVersion);
+  ReportStep(state, "Writing risk register details complete.");
+}
+
+void modWriteRisks::WriteRegisterOptions(LibraryState& state) {
+  const clsOptions& options = Held(Model(state).options);
+  for (const OptionField& option : kOptionFields) {
+    WriteRegisterValue(state, "RiskOptions", option.key, DecimalText(options.*option.field));
+  }
+  ReportStep(state, "Writing risk register options complete.");
+}
+
+}  // namespace velloway
