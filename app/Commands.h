@@ -42,8 +42,8 @@ int RunCheck(const CheckOptions& options);
 int RunDump(const DumpOptions& options);
 int RunRegistration(bool registerClass);
 
-// The installation folder shipped with the program: next to the installed binary, else the
-// source tree's.
+// The installation folder shipped with the program, found relative to the command itself (in
+// the build tree, the copy made beside it), never in the source tree.
 std::string DefaultInstallDir();
 
 }  // namespace velloway::app

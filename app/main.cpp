@@ -1,5 +1,4 @@
 // The velloway command: parses the arguments, runs one subcommand, returns its exit status.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -148,14 +147,9 @@ int Run(CLI::App& app, Invocation& in) {
 std::string DefaultInstallDir() {
   char self[PATH_MAX] = {};
   const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n > 0) {
-    std::string dir(self, static_cast<std::size_t>(n));
-    dir = dir.substr(0, dir.find_last_of('/'));
-    std::string installed = dir + "/../share/velloway";
-    struct stat info {};
-    if (::stat((installed + "/Kestrion.ini").c_str(), &info) == 0) return installed;
-  }
-  return VELLOWAY_SOURCE_SHARE;
+  if (n <= 0) return VELLOWAY_DATA_FROM_BIN;  // relative to the working folder, as a last resort
+  const std::string path(self, static_cast<std::size_t>(n));
+  return path.substr(0, path.find_last_of('/')) + "/" + VELLOWAY_DATA_FROM_BIN;
 }
 
 }  // namespace velloway::app
