@@ -88,7 +88,9 @@ int main(int argc, char** argv) {
                         argv[2]);
   velloway::Platform platform;
   const std::string folder = argv[1];
-  platform.createHostApplication = [plan, folder] { return std::make_shared<TinyHost>(plan, folder); };
+  platform.createHostApplication = [plan, folder] {
+    return std::make_shared<TinyHost>(plan, folder);
+  };
   platform.registry = registry;
   platform.ui = std::make_shared<StderrBoxes>();
   platform.logViewer = std::make_shared<NoViewer>();
@@ -99,8 +101,8 @@ int main(int argc, char** argv) {
   if (DllGetClassObject(&CLSID_clsVellowayDll, &IID_IClassFactory, &factory) != VW_S_OK) return 1;
   auto* classFactory = static_cast<VwClassFactory*>(factory);
   void* object = nullptr;
-  const VwResult made = classFactory->vtbl->CreateInstance(classFactory, nullptr,
-                                                           &IID_clsVellowayDll, &object);
+  const VwResult made =
+      classFactory->vtbl->CreateInstance(classFactory, nullptr, &IID_clsVellowayDll, &object);
   classFactory->vtbl->Release(classFactory);
   if (made != VW_S_OK) return 1;
   auto* dll = static_cast<VwVellowayDll*>(object);
