@@ -17,6 +17,7 @@
 #include "host/SqlitePlan.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
+#include "velloway/host_contract.h"
 #include "velloway/platform.h"
 #include "velloway/progress_renderer.h"
 
@@ -92,7 +93,7 @@ void RunOneCheck(const std::string& workbook, CheckReport& report) {
   const std::string installDir = DefaultInstallDir();
   const ThrowawayFolder folder;
   auto registry = RegistryCopy(folder.path());
-  StoreWorkbookPath(*registry, installDir, workbook);
+  StoreImportPath(*registry, installDir, workbook);
   // ":memory:" is a plan SQLite keeps in memory, with a name, as a saved plan has.
   auto plan = host::SqlitePlan::Open(":memory:", host::SqlitePlan::Mode::OpenOrCreate);
   plan->BeginImport();

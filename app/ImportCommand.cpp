@@ -11,6 +11,7 @@
 #include "host/SqlitePlan.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
+#include "velloway/host_contract.h"
 #include "velloway/platform.h"
 #include "velloway/progress_renderer.h"
 
@@ -23,7 +24,8 @@ int RunImport(const ImportOptions& options) {
   auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
   std::shared_ptr<host::SqlitePlan> plan;
   try {
-    StoreWorkbookPath(*registry, installDir, AbsolutePath(options.workbook));
+    // Without a working key nothing is stored: the import itself tells the user.
+    StoreImportPath(*registry, installDir, AbsolutePath(options.workbook));
     plan = host::SqlitePlan::Open(options.plan, host::SqlitePlan::Mode::OpenOrCreate);
     plan->BeginImport();
   } catch (const std::exception& e) {

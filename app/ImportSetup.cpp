@@ -4,7 +4,6 @@
 
 #include <climits>
 
-#include "velloway/settings.h"
 #include "velloway/velloway.h"
 
 namespace velloway::app {
@@ -14,15 +13,6 @@ std::string AbsolutePath(const std::string& path) {
   char cwd[PATH_MAX];
   if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
   return std::string(cwd) + "/" + path;
-}
-
-void StoreWorkbookPath(host::FileRegistry& registry, const std::string& installDir,
-                       const std::string& workbook) {
-  const std::string key = ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
-  if (key.empty()) return;  // the import itself tells the user
-  registry.WriteString(RegistryHive::CurrentUser,
-                       "SOFTWARE\\Kestrion Software\\" + key + "\\RiskRegister", "ExcelImportPath",
-                       workbook);
 }
 
 bool LaunchThroughComponentRuntime() {
