@@ -6,6 +6,7 @@
 
 #include "app/Commands.h"
 #include "app/ImportSetup.h"
+#include "host/FileRegistry.h"
 #include "host/ImportSummary.h"
 #include "host/ReferenceHost.h"
 #include "host/SqlitePlan.h"
