@@ -25,13 +25,26 @@ struct DumpOptions {
   bool raw = false;
 };
 
+struct CheckOptions {
+  std::string workbook;
+  bool json = false;
+};
+
+struct TemplateOptions {
+  std::string version;
+  std::string file;
+  bool force = false;
+};
+
 int RunImport(const ImportOptions& options);
+int RunTemplate(const TemplateOptions& options);
+int RunCheck(const CheckOptions& options);
 int RunDump(const DumpOptions& options);
 int RunRegistration(bool registerClass);
 int RunRepairSettings();
 
-// The installation folder shipped with the program: next to the installed binary, else the
-// source tree's.
+// The installation folder shipped with the program, found relative to the command itself (in
+// the build tree, the copy made beside it), never in the source tree.
 std::string DefaultInstallDir();
 
 }  // namespace velloway::app

@@ -1,14 +1,13 @@
 // velloway import: prepares the import as the scheduling host does (the workbook path in the
 // registry under the working key), creates clsVellowayDll through the component entry points
 // and calls Launch, all writes inside one plan transaction.
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "app/Commands.h"
+#include "app/ImportSetup.h"
 #include "host/FileRegistry.h"
+#include "host/ImportSummary.h"
 #include "host/ReferenceHost.h"
 #include "host/SqlitePlan.h"
 #include "host/SystemServices.h"
@@ -16,37 +15,8 @@
 #include "velloway/host_contract.h"
 #include "velloway/platform.h"
 #include "velloway/progress_renderer.h"
-#include "velloway/velloway.h"
 
 namespace velloway::app {
-namespace {
-
-std::string AbsolutePath(const std::string& path) {
-  if (!path.empty() && path.front() == '/') return path;
-  char cwd[PATH_MAX];
-  if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
-  return std::string(cwd) + "/" + path;
-}
-
-// Creates clsVellowayDll through its class factory and runs one Launch.
-bool LaunchThroughComponentRuntime() {
-  void* factoryPointer = nullptr;
-  if (DllGetClassObject(&CLSID_clsVellowayDll, &IID_IClassFactory, &factoryPointer) != VW_S_OK) {
-    return false;
-  }
-  auto* factory = static_cast<VwClassFactory*>(factoryPointer);
-  void* objectPointer = nullptr;
-  const VwResult created =
-      factory->vtbl->CreateInstance(factory, nullptr, &IID_clsVellowayDll, &objectPointer);
-  factory->vtbl->Release(factory);
-  if (created != VW_S_OK) return false;
-  auto* object = static_cast<VwVellowayDll*>(objectPointer);
-  object->vtbl->Launch(object);
-  object->vtbl->Release(object);
-  return true;
-}
-
-}  // namespace
 
 int RunImport(const ImportOptions& options) {
   const std::string installDir =
@@ -87,9 +57,17 @@ int RunImport(const ImportOptions& options) {
     progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
+  // Problems by place are told after the boxes, once the import is over.
+  auto problems = std::make_shared<std::vector<std::string>>();
+  platform.findings = [problems](const ImportFinding& finding) {
+    if (finding.kind == ImportFinding::Kind::Problem) problems->push_back(ProblemLine(finding));
+  };
   InstallPlatform(std::move(platform));
 
-  if (!LaunchThroughComponentRuntime()) {
+  const bool launched = LaunchThroughComponentRuntime();
+  progress->Interrupt();
+  for (const std::string& line : *problems) std::fprintf(stderr, "velloway: %s\n", line.c_str());
+  if (!launched) {
     std::fprintf(stderr, "velloway: the import component could not be created\n");
     plan->RollbackImport();
     return kExitFailed;
@@ -101,7 +79,12 @@ int RunImport(const ImportOptions& options) {
     return kExitFailed;
   }
   const bool wrote = plan->writeCount() > 0;
-  return wrote && ui->criticalCount() == 0 && !*diagnosed ? kExitOk : kExitFailed;
+  const bool succeeded = wrote && ui->criticalCount() == 0 && !*diagnosed;
+  // What was imported goes to stdout, apart from the boxes and diagnostics on stderr.
+  if (succeeded && !options.quiet) {
+    std::fputs(host::FormatSummary(host::SummarizeImport(*plan, installDir)).c_str(), stdout);
+  }
+  return succeeded ? kExitOk : kExitFailed;
 }
 
 }  // namespace velloway::app

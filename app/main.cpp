@@ -1,101 +1,147 @@
 // The velloway command: parses the arguments, runs one subcommand, returns its exit status.
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <climits>
 #include <cstdio>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/CellsCommand.h"
 #include "app/Commands.h"
-#include "velloway/host_contract.h"
+#include "app/TemplateWorkbook.h"
+#include "app/Usage.h"
 
 namespace velloway::app {
 namespace {
 
-const char* const kUsage =
-    "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]\n"
-    "       velloway dump --plan PLAN [--tag TAG] [--raw]\n"
-    "       velloway cells WORKBOOK [--sheet NAME]\n"
-    "       velloway register | unregister | repair-settings\n"
-    "       velloway --help | --version\n";
+const char* const kDescription =
+    "Imports a project risk register from a spreadsheet workbook into a project plan.\n";
 
-int Usage(const std::string& problem) {
-  std::fprintf(stderr, "velloway: %s\n%s", problem.c_str(), kUsage);
-  return kExitUsage;
+const char* const kFooter =
+    "Start here:\n"
+    "  velloway template --version 2.2 register.xlsx   a blank workbook to fill\n"
+    "  velloway check register.xlsx                    where it is wrong, if anywhere\n"
+    "  velloway import register.xlsx --plan plan.db    import it, and see what was imported\n"
+    "  velloway dump --plan plan.db                    everything the plan holds, as JSON\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (nothing or not all written), 2 usage error.\n"
+    "'velloway help COMMAND' or 'velloway COMMAND --help' shows one command.";
+
+// Option values are names of files, tags and sheets: an empty one is a mistake.
+const CLI::Validator kNotEmpty(
+    [](const std::string& value) { return value.empty() ? "must not be empty" : ""; }, "",
+    "not empty");
+
+// Every option's value and every positional as the user typed them.
+struct Invocation {
+  ImportOptions import;
+  DumpOptions dump;
+  TemplateOptions blank;
+  CheckOptions check;
+  std::string checkFormat = "text";
+  std::string cellsWorkbook;
+  std::optional<std::string> cellsSheet;
+  std::string helpTopic;
+  bool yes = false;
+  bool no = false;
+};
+
+void AddImport(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("import", Summary("import"));
+  cmd->add_option("WORKBOOK", in.import.workbook, "The workbook (.xlsx, .xlsm, .xlsb, .xls, .ods)")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_option("--plan", in.import.plan, "The plan file; created when missing")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_option("--install-dir", in.import.installDir,
+                  "Another installation folder (Kestrion.ini, RiskRegister/RiskRegister.xsd)")
+      ->check(kNotEmpty);
+  CLI::Option* yes = cmd->add_flag("--yes", in.yes, "Answer Yes to every question");
+  cmd->add_flag("--no", in.no, "Answer No to every question")->excludes(yes);
+  cmd->add_flag("--quiet", in.import.quiet, "No progress and no summary");
+  // The desktop front end's --gui flag belongs here, beside --quiet.
 }
 
-// Reads "--name VALUE"; false with a usage message when the value is missing.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& out) {
-  if (i + 1 >= args.size() || args[i + 1].empty()) return false;
-  out = args[++i];
-  return true;
+void AddCheck(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("check", Summary("check"));
+  cmd->add_option("WORKBOOK", in.check.workbook, "The workbook to check")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_option("--format", in.checkFormat, "text (the default) or json")
+      ->check(CLI::IsMember({"text", "json"}));
 }
 
-int ParseImport(const std::vector<std::string>& args) {
-  ImportOptions options;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--plan" || a == "--install-dir") {
-      if (!TakeValue(args, i, a == "--plan" ? options.plan : options.installDir)) {
-        return Usage(a + " needs a value");
-      }
-    } else if (a == "--yes" || a == "--no") {
-      if (options.answer) return Usage("--yes and --no exclude each other");
-      options.answer = a == "--yes";
-    } else if (a == "--quiet") {
-      options.quiet = true;
-    } else if (a.size() > 1 && a[0] == '-') {
-      return Usage("unknown option '" + a + "'");
-    } else if (options.workbook.empty()) {
-      options.workbook = a;
-    } else {
-      return Usage("one workbook at a time ('" + a + "' is one too many)");
-    }
+void AddTemplate(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("template", Summary("template"));
+  cmd->add_option("--version", in.blank.version, "The template version")
+      ->required()
+      ->check(CLI::IsMember(kTemplateVersions));
+  cmd->add_option("FILE", in.blank.file, "The workbook to write (.xlsx)")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_flag("--force", in.blank.force, "Write over an existing file");
+}
+
+void AddDump(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("dump", Summary("dump"));
+  cmd->add_option("--plan", in.dump.plan, "The plan file")->required()->check(kNotEmpty);
+  CLI::Option* tag = cmd->add_option("--tag", in.dump.tag, "Only this tag")->check(kNotEmpty);
+  cmd->add_flag("--raw", in.dump.raw, "The tag's text alone, as stored")->needs(tag);
+}
+
+void AddCells(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("cells", Summary("cells"));
+  cmd->add_option("WORKBOOK", in.cellsWorkbook, "The workbook")->required()->check(kNotEmpty);
+  cmd->add_option("--sheet", in.cellsSheet, "Only the sheet of this name")->check(kNotEmpty);
+}
+
+void AddCommands(CLI::App& app, Invocation& in) {
+  AddImport(app, in);
+  AddCheck(app, in);
+  AddTemplate(app, in);
+  AddDump(app, in);
+  AddCells(app, in);
+  app.add_subcommand("register", Summary("register"));
+  app.add_subcommand("unregister", Summary("unregister"));
+  app.add_subcommand("repair-settings", Summary("repair-settings"));
+  app.add_subcommand("help", Summary("help"))
+      ->add_option("COMMAND", in.helpTopic, "The command to explain");
+}
+
+// "velloway help [COMMAND]": the help of the command, or of one subcommand.
+int RunHelp(CLI::App& app, const std::string& topic) {
+  if (topic.empty()) {
+    // Not app.help(): that would show the help of the chosen subcommand, "help" itself.
+    std::fputs(app.get_formatter()->make_help(&app, "velloway", CLI::AppFormatMode::Normal).c_str(),
+               stdout);
+    return kExitOk;
   }
-  if (options.workbook.empty()) return Usage("import needs a WORKBOOK");
-  if (options.plan.empty()) return Usage("import needs --plan PLAN");
-  return RunImport(options);
+  CLI::App* command = nullptr;
+  try {
+    command = app.get_subcommand(topic);
+  } catch (const CLI::OptionNotFound&) {
+    return UsageError("help", "unknown command '" + topic + "'");
+  }
+  std::fputs(command->help("velloway").c_str(), stdout);
+  return kExitOk;
 }
 
-int ParseDump(const std::vector<std::string>& args) {
-  DumpOptions options;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::string value;
-    if (a == "--plan" || a == "--tag") {
-      if (!TakeValue(args, i, value)) return Usage(a + " needs a value");
-      (a == "--plan" ? options.plan : options.tag.emplace()) = value;
-    } else if (a == "--raw") {
-      options.raw = true;
-    } else {
-      return Usage("unknown argument '" + a + "'");
-    }
+int Run(CLI::App& app, Invocation& in) {
+  if (in.yes || in.no) in.import.answer = in.yes;
+  const CLI::App* chosen = app.get_subcommands().front();
+  const std::string& name = chosen->get_name();
+  if (name == "import") return RunImport(in.import);
+  if (name == "check") {
+    in.check.json = in.checkFormat == "json";
+    return RunCheck(in.check);
   }
-  if (options.plan.empty()) return Usage("dump needs --plan PLAN");
-  if (options.raw && !options.tag) return Usage("--raw needs --tag TAG");
-  return RunDump(options);
-}
-
-int ParseCells(const std::vector<std::string>& args) {
-  std::string workbook;
-  std::optional<std::string> sheet;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--sheet") {
-      if (!TakeValue(args, i, sheet.emplace())) return Usage("--sheet needs a value");
-    } else if (a.size() > 1 && a[0] == '-') {
-      return Usage("unknown option '" + a + "'");
-    } else if (workbook.empty()) {
-      workbook = a;
-    } else {
-      return Usage("one workbook at a time ('" + a + "' is one too many)");
-    }
-  }
-  if (workbook.empty()) return Usage("cells needs a WORKBOOK");
-  return RunCellsCommand(workbook, sheet, stdout, stderr);
+  if (name == "template") return RunTemplate(in.blank);
+  if (name == "dump") return RunDump(in.dump);
+  if (name == "cells") return RunCellsCommand(in.cellsWorkbook, in.cellsSheet, stdout, stderr);
+  if (name == "register" || name == "unregister") return RunRegistration(name == "register");
+  if (name == "repair-settings") return RunRepairSettings();
+  return RunHelp(app, in.helpTopic);
 }
 
 }  // namespace
@@ -103,41 +149,27 @@ int ParseCells(const std::vector<std::string>& args) {
 std::string DefaultInstallDir() {
   char self[PATH_MAX] = {};
   const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n > 0) {
-    std::string dir(self, static_cast<std::size_t>(n));
-    dir = dir.substr(0, dir.find_last_of('/'));
-    std::string installed = dir + "/../share/velloway";
-    struct stat info {};
-    if (::stat((installed + "/" + kInstallationFileName).c_str(), &info) == 0) return installed;
-  }
-  return VELLOWAY_SOURCE_SHARE;
+  if (n <= 0) return VELLOWAY_DATA_FROM_BIN;  // relative to the working folder, as a last resort
+  const std::string path(self, static_cast<std::size_t>(n));
+  return path.substr(0, path.find_last_of('/')) + "/" + VELLOWAY_DATA_FROM_BIN;
 }
 
 }  // namespace velloway::app
 
 int main(int argc, char** argv) {
   using namespace velloway::app;
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage("a command is needed");
-  const std::string& command = args[0];
-  if (command == "--help" || command == "-h") {
-    std::fputs(kUsage, stdout);
-    return kExitOk;
+  CLI::App app(kDescription, "velloway");
+  app.formatter(MakeUsageFormatter());
+  app.set_version_flag("--version", std::string("velloway ") + VELLOWAY_VERSION);
+  app.require_subcommand(1);
+  Invocation in;
+  AddCommands(app, in);
+  app.footer(kFooter);  // after the commands: theirs would take it over
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+    return UsageError(argc > 1 ? argv[1] : "", e.what());
   }
-  if (command == "--version") {
-    std::printf("velloway %s\n", VELLOWAY_VERSION);
-    return kExitOk;
-  }
-  if (command == "import") return ParseImport(args);
-  if (command == "dump") return ParseDump(args);
-  if (command == "cells") return ParseCells(args);
-  if (command == "register" || command == "unregister") {
-    if (args.size() > 1) return Usage("'" + command + "' takes no arguments");
-    return RunRegistration(command == "register");
-  }
-  if (command == "repair-settings") {
-    if (args.size() > 1) return Usage("'repair-settings' takes no arguments");
-    return RunRepairSettings();
-  }
-  return Usage("unknown command '" + command + "'");
+  return Run(app, in);
 }

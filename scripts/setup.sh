@@ -7,7 +7,7 @@ packages=(
   libxml2-dev libxml2-utils libzip-dev libgsf-1-dev libsqlite3-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libxlsxwriter-dev
   sqlite3 clang clang-format clang-tidy libclang-rt-14-dev
-  libxrandr-dev valgrind
+  libxrandr-dev valgrind libcli11-dev nlohmann-json3-dev help2man
 )
 missing=()
 for p in "${packages[@]}"; do

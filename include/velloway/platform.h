@@ -8,6 +8,7 @@
 
 #include "velloway/clock.h"
 #include "velloway/export.h"
+#include "velloway/findings.h"
 #include "velloway/host_application.h"
 #include "velloway/log_viewer.h"
 #include "velloway/monitor_api.h"
@@ -29,6 +30,9 @@ struct Platform {
   // Receives one-line diagnostics that the import keeps from the user's message boxes (why a
   // workbook could not be opened, say); may be empty.
   std::function<void(const std::string&)> diagnostic;
+  // Receives what the import finds: sheets, records and problems by place; may be empty. The
+  // import goes on exactly as it would without it.
+  std::function<void(const ImportFinding&)> findings;
   // Draws the import progress form; null draws nothing.
   std::shared_ptr<ProgressRenderer> progressRenderer;
   // The monitors the progress form is centred on; null means those the environment describes.

@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include "core/Findings.h"
 #include "core/HostApp.h"
 #include "core/LibraryState.h"
 #include "core/Messages.h"
@@ -52,6 +53,20 @@ workbook::TextFormat FormatInForce(LibraryState& state) {
   return workbook::TextFormat{settings.decimalSeparator, settings.dates};
 }
 
+// Which of the sheets the import reads are there, and the template version.
+void ReportSheets(LibraryState& state) {
+  const WorkbookRefs& refs = state.sheets;
+  for (const auto& [name, sheet] : {std::pair{"Options", refs.options},
+                                    {"Qualitative Risks", refs.qualitativeRisks},
+                                    {"Response Actions", refs.actions},
+                                    {"Quantitative Risks", refs.quantitativeRisks},
+                                    {"Task Impacts", refs.taskImpacts},
+                                    {"Risk History", refs.riskHistory}}) {
+    ReportSheet(state, sheet != nullptr ? sheet->Name() : name, sheet != nullptr);
+  }
+  ReportTemplate(state, state.TemplateVersion);
+}
+
 }  // namespace
 
 bool ConnectWorkbook(LibraryState& state) {
@@ -81,6 +96,7 @@ bool ConnectWorkbook(LibraryState& state) {
       return false;
     }
     state.TemplateVersion = GetCellText(refs.options, 4, 2, false);
+    ReportSheets(state);
     return true;
   } catch (...) {
     return false;

@@ -1,40 +1,12 @@
 #include "host/PlanDump.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
 
 namespace velloway::host {
 
 std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (byte < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  // Bytes that are no UTF-8 become U+FFFD rather than making the whole dump fail.
+  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string PlanJson(const std::vector<TagContents>& contents) {

@@ -11,6 +11,7 @@ namespace velloway::host {
 
 // {"TAG": {"data": TEXT-or-null, "sections": {"SECTION": [["key", "value"], ...]}}, ...}
 std::string PlanJson(const std::vector<TagContents>& contents);
+// A JSON string of text, UTF-8 kept as it is.
 std::string JsonString(const std::string& text);
 
 }  // namespace velloway::host

@@ -126,6 +126,7 @@ void SqlitePlan::BeginImport() {
   try {
     Exec("BEGIN IMMEDIATE");
     inImport_ = true;
+    tagsWritten_.clear();
   } catch (const SqliteError& e) {
     if (e.code() == SQLITE_BUSY || (e.code() & 0xFF) == SQLITE_BUSY) {
       throw PlanError("the plan file '" + path_ + "' is in use by another import; try again later");
@@ -202,6 +203,7 @@ void SqlitePlan::UpsertValue(const std::string& tag, const std::string& section,
   upsert.Bind(3, key);
   upsert.Bind(4, value);
   upsert.Run();
+  tagsWritten_.insert(tag);
 }
 
 void SqlitePlan::WriteAppData(const std::string& tag, const std::string& text) {
@@ -224,6 +226,7 @@ void SqlitePlan::ReplaceData(const std::string& tag, const std::string& text) {
     update.Bind(2, text);
     update.Run();
   }
+  tagsWritten_.insert(tag);
 }
 
 std::vector<TagContents> SqlitePlan::Contents(const std::optional<std::string>& onlyTag) {

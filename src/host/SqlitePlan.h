@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -54,6 +55,8 @@ class SqlitePlan : public Plan {
   int writeCount() const { return writes_; }
   // Why a write failed, once one has: every later write fails too and nothing is committed.
   const std::optional<std::string>& writeFailure() const { return writeFailure_; }
+  // The tags written since BeginImport, by name.
+  const std::set<std::string>& tagsWritten() const { return tagsWritten_; }
   int saveRequests() const { return saveRequests_; }
 
  private:
@@ -83,6 +86,7 @@ class SqlitePlan : public Plan {
   bool inImport_ = false;
   std::optional<std::string> writeFailure_;
   int writes_ = 0;
+  std::set<std::string> tagsWritten_;
   int saveRequests_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "register/RecordSheet.h"
 
+#include "core/Findings.h"
 #include "core/RecordSheetWalk.h"
 #include "register/RegisterStore.h"
 
@@ -11,11 +12,24 @@ bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std:
   if (sheet != nullptr) {
     // A sheet without a key has no records.
     const std::optional<std::int32_t> header = FindHeaderRow(sheet, keyColumn);
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    std::int32_t count = 0;
     try {
-      if (header) ForEachRecordRow(sheet, keyColumn, *header, readRow);
+      if (header) {
+        ForEachRecordRow(sheet, keyColumn, *header, [&](std::int32_t row, std::string key) {
+          if (count++ == 0) first = row;
+          last = row;
+          readRow(row, std::move(key));
+        });
+      }
+    } catch (const std::exception& e) {
+      ReportProblem(state, sheet, e);
+      return false;
     } catch (...) {
       return false;
     }
+    ReportRecords(state, sheet, header.value_or(0), first, last, count);
   }
   ReportStep(state, completeText);
   return true;

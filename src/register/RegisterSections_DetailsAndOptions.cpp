@@ -1,4 +1,5 @@
 // Register details (Options!B2:B4) and options (Options!B36:B45).
+#include "core/Findings.h"
 #include "register/CellValues.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
@@ -37,6 +38,9 @@ bool modLoadRisks::LoadRegisterDetails(LibraryState& state, const workbook::Work
     }
     ReportStep(state, "Loading risk register details complete.");
     return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
   } catch (...) {
     return false;
   }
@@ -53,6 +57,9 @@ bool modLoadRisks::LoadRegisterOptions(LibraryState& state, const workbook::Work
     }
     ReportStep(state, "Loading risk register options complete.");
     return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
   } catch (...) {
     return false;
   }

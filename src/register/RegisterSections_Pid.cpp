@@ -1,4 +1,5 @@
 // The probability-impact definition: Options rows 11 to 26.
+#include "core/Findings.h"
 #include "register/CellValues.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
@@ -65,6 +66,9 @@ bool modLoadRisks::LoadPid(LibraryState& state, const workbook::Worksheet* sheet
     if (sheet != nullptr) ReadPid(state, sheet, Held(Model(state).pid));
     ReportStep(state, "Loading risk register pid data complete.");
     return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
   } catch (...) {
     return false;
   }

@@ -1,5 +1,6 @@
 // The register's scenarios: their count in Options!B56, the names below it, then one block of
 // three rows per scenario (impacts linked, linked to, a separator).
+#include "core/Findings.h"
 #include "core/ImportError.h"
 #include "register/CellValues.h"
 #include "register/RegisterSections.h"
@@ -42,6 +43,9 @@ bool modLoadRisks::LoadQuantSettings(LibraryState& state, const workbook::Worksh
     if (sheet != nullptr) ReadScenarios(state, sheet);
     ReportStep(state, "Loading risk register quantitative settings complete.");
     return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
   } catch (...) {
     return false;
   }

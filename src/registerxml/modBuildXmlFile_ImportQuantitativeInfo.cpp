@@ -2,6 +2,7 @@
 // A names it; an empty cell repeats the one above) and the risk's response total cost.
 #include "core/CheckedArithmetic.h"
 #include "core/ErrorLog.h"
+#include "core/Findings.h"
 #include "core/LibraryState.h"
 #include "core/Messages.h"
 #include "core/modToolBox.h"
@@ -25,8 +26,8 @@ std::string LocaleNumberText(LibraryState& state, double value) {
 
 bool ImportQuantitativeInfo(LibraryState& state) {
   AddErrorHeading(state, msg::kHeadingQuantitative);
+  const workbook::Worksheet* sheet = state.sheets.quantitativeRisks;
   try {
-    const workbook::Worksheet* sheet = state.sheets.quantitativeRisks;
     // No sheet, or no risk ID in column B: there is nothing to add.
     const auto header = FindHeaderRow(sheet, kRiskIdColumn, KeyTest::CellText);
     if (!header) return true;
@@ -46,8 +47,10 @@ bool ImportQuantitativeInfo(LibraryState& state) {
                           LocaleNumberText(state, CheckedProduct(probability, 100)),
                           LocaleNumberText(state, cost), number, rows.keyCount);
     }
+    ReportRecords(state, sheet, *header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     return false;  // the driver tells the user; nothing is logged
   }
 }

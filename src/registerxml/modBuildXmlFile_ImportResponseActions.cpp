@@ -2,6 +2,7 @@
 // columns after the fixed ones are placed by Options!B20 (probability after the action) and B21
 // (score after the action); the impacts lie between them and five user texts follow the score.
 #include "core/ErrorLog.h"
+#include "core/Findings.h"
 #include "core/Messages.h"
 #include "core/modToolBox.h"
 #include "registerxml/LayoutColumns.h"
@@ -62,13 +63,13 @@ bool ImportResponseActions(LibraryState& state) {
   registerxml::LayoutColumn(state, registerxml::Layout::ActionScore);
   AddErrorHeading(state, msg::kHeadingActions);
   LastRead last;
+  const workbook::Worksheet* sheet = state.sheets.actions;
   try {
-    const workbook::Worksheet* sheet = state.sheets.actions;
     registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     frmImportProgress& form = registerxml::TheProgressForm(state);
-    const registerxml::RecordRows rows = registerxml::CountRecordRows(
-        sheet, kRiskIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, KeyTest::StoredText));
+    const std::int32_t header =
+        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, KeyTest::StoredText);
+    const registerxml::RecordRows rows = registerxml::CountRecordRows(sheet, kRiskIdColumn, header);
     form.SetMaxValue(rows.keyCount);
     std::int32_t number = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
@@ -84,8 +85,10 @@ bool ImportResponseActions(LibraryState& state) {
                         action.m_strMitigationName);
       ++number;
     }
+    ReportRecords(state, sheet, header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     AddError(state, modToolBox::FormatMessage(state, msg::kActionReadFailed,
                                               {last.description, last.riskId}));
     return false;

@@ -1,6 +1,7 @@
 // The risk sheet into the register, and the risk history sheet into the risks' history: one risk
 // builder per row with an ID.
 #include "core/ErrorLog.h"
+#include "core/Findings.h"
 #include "core/Messages.h"
 #include "core/modToolBox.h"
 #include "registerxml/RecordSheetRows.h"
@@ -24,8 +25,8 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
   try {
     registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     frmImportProgress& form = registerxml::TheProgressForm(state);
-    const registerxml::RecordRows rows = registerxml::CountRecordRows(
-        sheet, kIdColumn, registerxml::HeaderRowOrThrow(sheet, kIdColumn, KeyTest::CellText));
+    const std::int32_t header = registerxml::HeaderRowOrThrow(sheet, kIdColumn, KeyTest::CellText);
+    const registerxml::RecordRows rows = registerxml::CountRecordRows(sheet, kIdColumn, header);
     form.SetMaxValue(rows.keyCount);
     std::int32_t index = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
@@ -44,8 +45,10 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
       }
       ++index;
     }
+    ReportRecords(state, sheet, header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     AddError(state, modToolBox::FormatMessage(state, msg::kRiskReadFailed, {id}));
     return false;
   }

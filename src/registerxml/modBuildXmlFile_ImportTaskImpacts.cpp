@@ -2,6 +2,7 @@
 // container that column A names ("Pre-mitigation" or "Post-mitigation"; an empty cell repeats
 // the one above).
 #include "core/ErrorLog.h"
+#include "core/Findings.h"
 #include "core/ImportError.h"
 #include "core/Messages.h"
 #include "core/modToolBox.h"
@@ -57,13 +58,13 @@ xmlNodePtr FirstTaskImpact(xmlNodePtr taskImpacts) {
 
 bool ImportTaskImpacts(LibraryState& state) {
   AddErrorHeading(state, msg::kHeadingTaskImpacts);
+  const workbook::Worksheet* sheet = state.sheets.taskImpacts;
   try {
-    const workbook::Worksheet* sheet = state.sheets.taskImpacts;
     registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     frmImportProgress& form = registerxml::TheProgressForm(state);
-    const registerxml::RecordRows rows = registerxml::CountRecordRows(
-        sheet, kRiskIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, KeyTest::StoredText));
+    const std::int32_t header =
+        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, KeyTest::StoredText);
+    const registerxml::RecordRows rows = registerxml::CountRecordRows(sheet, kRiskIdColumn, header);
     form.SetMaxValue(rows.keyCount);
     std::string container;
     std::int32_t number = 1;
@@ -82,8 +83,10 @@ bool ImportTaskImpacts(LibraryState& state) {
       AddTaskImpact(state, impact.GetNode(doc.get()), impact.m_strRiskID, impact.m_strScenarioName);
       ++number;
     }
+    ReportRecords(state, sheet, header, rows.firstDataRow, rows.lastKeyRow, rows.keyCount);
     return true;
   } catch (...) {
+    ReportCaught(state, sheet);
     return false;  // the driver tells the user; nothing is logged
   }
 }

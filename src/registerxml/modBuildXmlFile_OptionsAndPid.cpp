@@ -1,6 +1,7 @@
 // The Options sheet of an older template: ready-made XML fragments, one a cell, taken over into
 // the register document, and the plain values that tell later steps where their columns are.
 #include "core/ErrorLog.h"
+#include "core/Findings.h"
 #include "core/Messages.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modBuildXmlFile.h"
@@ -50,6 +51,7 @@ bool AddOptionsToXml(LibraryState& state) {
   try {
     const XmlDocument options = LoadXml(OptionsCell(state, kOptionsRow, 1));
     if (!options) {
+      ReportProblem(state, state.sheets.options, "not an XML fragment with an Options element");
       AddError(state, "");
       return false;
     }
@@ -63,6 +65,7 @@ bool AddOptionsToXml(LibraryState& state) {
     }
     return true;
   } catch (...) {
+    ReportCaught(state, state.sheets.options);
     AddError(state, "");
     return false;
   }

@@ -46,6 +46,7 @@ std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std:
                         bool stripDollar) {
   try {
     if (row < 1 || column < 1 || sheet == nullptr) return {};
+    sheet->NoteRead(row, column);
     std::string text = workbook::CellText(sheet->Cell(row, column), sheet->Owner().Format());
     if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
     return ReplaceLineFeeds(text);

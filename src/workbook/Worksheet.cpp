@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "workbook/OoxmlText.h"
 #include "workbook/Workbook.h"
 
 namespace velloway::workbook {
@@ -46,6 +47,11 @@ CellValue Worksheet::ValueOf(const StoredCell& cell) const {
       break;
   }
   return value;
+}
+
+std::string Worksheet::LastReadCell() const {
+  if (lastReadRow_ < 1 || lastReadColumn_ < 1) return {};
+  return ColumnLetters(static_cast<std::uint32_t>(lastReadColumn_)) + std::to_string(lastReadRow_);
 }
 
 std::size_t Worksheet::LowerBound(std::size_t low, std::size_t high, std::uint32_t row,

@@ -48,6 +48,14 @@ class Worksheet {
   }
   void Seal();
 
+  // The import's cell reader notes each cell it reads, so that a failure can name the cell it
+  // failed on ("H7"; empty before any read). Reading stays const: this is no part of the data.
+  void NoteRead(std::int32_t row, std::int32_t column) const {
+    lastReadRow_ = row;
+    lastReadColumn_ = column;
+  }
+  std::string LastReadCell() const;
+
  private:
   std::size_t LowerBound(std::size_t low, std::size_t high, std::uint32_t row,
                          std::uint16_t column) const;
@@ -60,6 +68,8 @@ class Worksheet {
   // Once sealed: the index of each row's first cell, for rows 0 to the last row + 1, so that a
   // lookup searches one row's cells only.
   std::vector<std::uint32_t> rowStarts_;
+  mutable std::int32_t lastReadRow_ = 0;
+  mutable std::int32_t lastReadColumn_ = 0;
 };
 
 StoredCell NumberCell(std::uint32_t row, std::uint16_t column, double value, CellKind kind);

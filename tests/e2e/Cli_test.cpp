@@ -98,16 +98,45 @@ TEST_F(Cli, WorkbookPathWithBlanksAndNonAsciiLetters) {
   EXPECT_EQ(r.err, "The file '" + dir.File("Risque été/reg ister.xlsx") + "' does not exist.\n");
 }
 
+// A usage error is one line, then the usage of the command (of all commands when none is known).
 TEST_F(Cli, UsageErrorsExitWithTwo) {
-  for (const char* args : {"", "import", "import a.xlsx", "import a.xlsx --plan", "dump",
-                           "import a.xlsx --plan p.db --bogus", "frobnicate",
-                           "import a.xlsx --plan p.db --yes --no", "dump --plan p.db --raw"}) {
+  for (const auto& [args, usage] :
+       {std::pair{"", "usage: velloway import"},
+        {"import", "usage: velloway import"},
+        {"import a.xlsx", "usage: velloway import"},
+        {"import a.xlsx --plan", "usage: velloway import"},
+        {"import a.xlsx --plan ''", "usage: velloway import"},
+        {"import a.xlsx --plan p.db --bogus", "usage: velloway import"},
+        {"import a.xlsx --plan p.db --yes --no", "usage: velloway import"},
+        {"dump", "usage: velloway dump"},
+        {"dump --plan p.db --raw", "usage: velloway dump"},
+        {"template --version 3.0 t.xlsx", "usage: velloway template"},
+        {"frobnicate", "usage: velloway import"},
+        {"help frobnicate", "usage: velloway help"}}) {
     const Result r = Run(args);
     EXPECT_EQ(r.exitCode, 2) << args;
-    EXPECT_NE(r.err.find("usage: velloway import"), std::string::npos) << args;
+    ASSERT_EQ(r.err.rfind("velloway: ", 0), 0u) << args;
+    EXPECT_EQ(r.err.find(usage), r.err.find('\n') + 1) << args << "\n" << r.err;
   }
-  EXPECT_EQ(Run("--help").exitCode, 0);
   EXPECT_EQ(Run("--version").out.rfind("velloway ", 0), 0u);
+}
+
+// The whole help lists every command and the way from a blank template to an import; each
+// command's help, asked either way, shows its usage and options.
+TEST_F(Cli, HelpForTheCommandAndForEachSubcommand) {
+  const Result all = Run("--help");
+  EXPECT_EQ(all.exitCode, 0);
+  for (const char* text : {"usage: velloway import", "velloway template --version 2.2",
+                           "velloway check register.xlsx", "Exit status"}) {
+    EXPECT_NE(all.out.find(text), std::string::npos) << text;
+  }
+  EXPECT_EQ(Run("help").out, all.out);
+  const Result import = Run("import --help");
+  EXPECT_EQ(import.exitCode, 0);
+  EXPECT_NE(import.out.find("usage: velloway import WORKBOOK --plan PLAN"), std::string::npos);
+  EXPECT_NE(import.out.find("--install-dir"), std::string::npos);
+  EXPECT_EQ(import.out.find("Start here"), std::string::npos);
+  EXPECT_EQ(Run("help import").out, import.out);
 }
 
 TEST_F(Cli, AFileThatIsNoPlanIsRefusedAndLeftAlone) {

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and uses it as another program would: the command
+# runs from there (and from wherever the prefix is moved), and a tiny host is built against the
+# installed library twice, found by pkg-config and by find_package, and imports the example.
+#
+#   install_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/velloway-install-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config
+example=$source/examples/register-2.2.xlsx
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+libdir=$(cd "$work/prefix" && dirname "$(find . -name 'libvelloway.so' | head -n 1)")
+for file in include/velloway/velloway.h "$libdir/pkgconfig/velloway.pc" \
+  "$libdir/cmake/velloway/velloway-config.cmake" share/velloway/Kestrion.ini \
+  share/velloway/RiskRegister/RiskRegister.xsd share/man/man1/velloway.1 \
+  share/man/man1/velloway-check.1 share/bash-completion/completions/velloway; do
+  [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
+done
+
+# The installation can be moved: the command finds its library and its folder relative to itself.
+mv "$work/prefix" "$work/moved"
+"$work/moved/bin/velloway" import "$example" --plan "$work/plan.db" --quiet
+"$work/moved/bin/velloway" dump --plan "$work/plan.db" | cmp - "$source/examples/register-2.2.dump.json"
+
+export PKG_CONFIG_PATH=$work/moved/$libdir/pkgconfig
+# shellcheck disable=SC2046
+c++ -std=c++20 "$source/tests/install/host/host.cpp" -o "$work/host-pkg-config" \
+  $(pkg-config --cflags --libs velloway) -Wl,-rpath,"$work/moved/$libdir"
+"$work/host-pkg-config" "$work/moved/share/velloway" "$example"
+
+cmake -S "$source/tests/install/host" -B "$work/host-build" -DCMAKE_PREFIX_PATH="$work/moved" \
+  -DCMAKE_BUILD_RPATH="$work/moved/$libdir" >/dev/null
+cmake --build "$work/host-build" >/dev/null
+"$work/host-build/tiny_host" "$work/moved/share/velloway" "$example"
