@@ -1,113 +1,80 @@
-// velloway import: prepares the import as the scheduling host does (the workbook path in the
-// registry under the working key), creates clsVellowayDll through the component entry points
-// and calls Launch, all writes inside one plan transaction.
-#include <unistd.h>
-
-#include <climits>
+// velloway import: runs one import with the terminal as its screen (message boxes and progress
+// on stderr), or with windows when asked for --gui.
 #include <cstdlib>
 #include <memory>
 
 #include "app/Commands.h"
-#include "host/FileRegistry.h"
-#include "host/ReferenceHost.h"
-#include "host/SqlitePlan.h"
+#include "app/ImportLaunch.h"
+#include "gtk/Display.h"
+#include "gtk/FrontEnd.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
-#include "velloway/platform.h"
 #include "velloway/progress_renderer.h"
-#include "velloway/settings.h"
-#include "velloway/velloway.h"
 
 namespace velloway::app {
 namespace {
 
-std::string AbsolutePath(const std::string& path) {
-  if (!path.empty() && path.front() == '/') return path;
-  char cwd[PATH_MAX];
-  if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
-  return std::string(cwd) + "/" + path;
+int ExitStatus(const ImportOutcome& outcome, int criticalBoxes) {
+  const bool wrote = outcome.committed && outcome.plan->writeCount() > 0;
+  return wrote && criticalBoxes == 0 && !outcome.diagnosed ? kExitOk : kExitFailed;
 }
 
-// Writes the workbook path where the import looks for it: under the host's working key.
-void StoreWorkbookPath(host::FileRegistry& registry, const std::string& installDir,
-                       const std::string& workbook) {
-  const std::string key = ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
-  if (key.empty()) return;  // the import itself tells the user
-  registry.WriteString(RegistryHive::CurrentUser,
-                       "SOFTWARE\\Kestrion Software\\" + key + "\\RiskRegister", "ExcelImportPath",
-                       workbook);
+// Progress is drawn only on a terminal and never with --quiet; boxes and diagnostics first
+// clear the drawing so that no piece of it is left on the screen.
+int RunOnTerminal(const ImportOptions& options, const ImportRequest& request) {
+  auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
+  auto progress = options.quiet ? MakeSilentRenderer() : MakeTerminalRenderer(stderr);
+  ImportScreens screens;
+  screens.ui = ClearProgressBeforeBoxes(ui, progress);
+  screens.progress = progress;
+  screens.logViewer = std::make_shared<host::LogViewerLauncher>(stderr);
+  screens.report = [progress](const std::string& line) {
+    progress->Interrupt();
+    std::fprintf(stderr, "velloway: %s\n", line.c_str());
+  };
+  const ImportOutcome outcome = RunLaunch(request, screens);
+  if (!outcome.plan) return kExitFailed;
+  return ExitStatus(outcome, ui->criticalCount());
 }
 
-// Creates clsVellowayDll through its class factory and runs one Launch.
-bool LaunchThroughComponentRuntime() {
-  void* factoryPointer = nullptr;
-  if (DllGetClassObject(&CLSID_clsVellowayDll, &IID_IClassFactory, &factoryPointer) != VW_S_OK) {
-    return false;
+// The form and the boxes as windows, the form centred by the terminal's window. The process
+// stays until the user has closed the error log it opened.
+int RunInWindows(const ImportOptions& options, const ImportRequest& request) {
+  if (!gtk::OpenDisplay()) {
+    std::fprintf(stderr, "velloway: --gui needs an X display, and none could be opened\n");
+    return kExitUsage;
   }
-  auto* factory = static_cast<VwClassFactory*>(factoryPointer);
-  void* objectPointer = nullptr;
-  const VwResult created =
-      factory->vtbl->CreateInstance(factory, nullptr, &IID_clsVellowayDll, &objectPointer);
-  factory->vtbl->Release(factory);
-  if (created != VW_S_OK) return false;
-  auto* object = static_cast<VwVellowayDll*>(objectPointer);
-  object->vtbl->Launch(object);
-  object->vtbl->Release(object);
-  return true;
+  const gtk::FrontEnd front = gtk::MakeFrontEnd(nullptr, options.answer);
+  ImportScreens screens;
+  screens.ui = front.dialogs;
+  screens.progress = front.progress;
+  screens.logViewer = front.logWindows;
+  screens.monitors = front.monitors;
+  if (const std::int32_t terminal = gtk::TerminalWindow(); terminal != 0)
+    screens.mainWindow = terminal;
+  screens.abandoned = [progress = front.progress] { return progress->ClosedByUser(); };
+  screens.report = [](const std::string& line) {
+    std::fprintf(stderr, "velloway: %s\n", line.c_str());
+  };
+  auto settings = std::make_shared<NumberSettingsSnapshot>();
+  gtk::OnDisplayLost([settings] {
+    settings->Restore();
+    std::fputs("velloway: the display went away during the import; the plan is unchanged\n",
+               stderr);
+  });
+  const ImportOutcome outcome = RunLaunch(request, screens);
+  front.logWindows->WaitUntilClosed();
+  if (!outcome.plan) return kExitFailed;
+  return ExitStatus(outcome, front.dialogs->criticalCount());
 }
 
 }  // namespace
 
 int RunImport(const ImportOptions& options) {
-  const std::string installDir =
-      options.installDir.empty() ? DefaultInstallDir() : AbsolutePath(options.installDir);
-  auto registry = std::make_shared<host::FileRegistry>(host::FileRegistry::DefaultPath());
-  auto ui = std::make_shared<host::TerminalUI>(stderr, stdin, options.answer);
-  std::shared_ptr<host::SqlitePlan> plan;
-  try {
-    StoreWorkbookPath(*registry, installDir, AbsolutePath(options.workbook));
-    plan = host::SqlitePlan::Open(options.plan, host::SqlitePlan::Mode::OpenOrCreate);
-    plan->BeginImport();
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "velloway: %s\n", e.what());
-    return kExitFailed;
-  }
-
-  Platform platform;
-  platform.createHostApplication = [plan, installDir] {
-    return std::make_shared<host::ReferenceHost>(plan, installDir);
-  };
-  // Progress is drawn only on a terminal and never with --quiet; boxes and diagnostics first
-  // clear the drawing so that no piece of it is left on the screen.
-  auto progress = options.quiet ? MakeSilentRenderer() : MakeTerminalRenderer(stderr);
-  platform.progressRenderer = progress;
-  platform.registry = registry;
-  platform.ui = ClearProgressBeforeBoxes(ui, progress);
-  platform.logViewer = std::make_shared<host::LogViewerLauncher>(stderr);
-  platform.clock = std::make_shared<host::SystemClock>();
-  // Every diagnostic line tells of a failure: the workbook could not be opened, or the import
-  // stopped part way.
-  auto diagnosed = std::make_shared<bool>(false);
-  platform.diagnostic = [progress, diagnosed](const std::string& line) {
-    *diagnosed = true;
-    progress->Interrupt();
-    std::fprintf(stderr, "velloway: %s\n", line.c_str());
-  };
-  InstallPlatform(std::move(platform));
-
-  if (!LaunchThroughComponentRuntime()) {
-    std::fprintf(stderr, "velloway: the import component could not be created\n");
-    plan->RollbackImport();
-    return kExitFailed;
-  }
-  try {
-    plan->CommitImport();
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "velloway: %s\n", e.what());
-    return kExitFailed;
-  }
-  const bool wrote = plan->writeCount() > 0;
-  return wrote && ui->criticalCount() == 0 && !*diagnosed ? kExitOk : kExitFailed;
+  const ImportRequest request{
+      AbsolutePath(options.workbook), options.plan,
+      options.installDir.empty() ? DefaultInstallDir() : AbsolutePath(options.installDir)};
+  return options.gui ? RunInWindows(options, request) : RunOnTerminal(options, request);
 }
 
 }  // namespace velloway::app

@@ -1,8 +1,4 @@
 // The velloway command: parses the arguments, runs one subcommand, returns its exit status.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -15,7 +11,8 @@ namespace velloway::app {
 namespace {
 
 const char* const kUsage =
-    "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]\n"
+    "usage: velloway import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet] "
+    "[--gui]\n"
     "       velloway dump --plan PLAN [--tag TAG] [--raw]\n"
     "       velloway cells WORKBOOK [--sheet NAME]\n"
     "       velloway register | unregister\n"
@@ -46,6 +43,8 @@ int ParseImport(const std::vector<std::string>& args) {
       options.answer = a == "--yes";
     } else if (a == "--quiet") {
       options.quiet = true;
+    } else if (a == "--gui") {
+      options.gui = true;
     } else if (a.size() > 1 && a[0] == '-') {
       return Usage("unknown option '" + a + "'");
     } else if (options.workbook.empty()) {
@@ -98,20 +97,6 @@ int ParseCells(const std::vector<std::string>& args) {
 }
 
 }  // namespace
-
-std::string DefaultInstallDir() {
-  char self[PATH_MAX] = {};
-  const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n > 0) {
-    std::string dir(self, static_cast<std::size_t>(n));
-    dir = dir.substr(0, dir.find_last_of('/'));
-    std::string installed = dir + "/../share/velloway";
-    struct stat info {};
-    if (::stat((installed + "/Kestrion.ini").c_str(), &info) == 0) return installed;
-  }
-  return VELLOWAY_SOURCE_SHARE;
-}
-
 }  // namespace velloway::app
 
 int main(int argc, char** argv) {
