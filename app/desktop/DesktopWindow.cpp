@@ -59,13 +59,19 @@ void ChooseInto(GtkWindow* parent, GtkWidget* entry, const char* title,
 
 GtkWidget* TreeView(GtkTreeStore* store) {
   GtkWidget* view = gtk_tree_view_new_with_model(GTK_TREE_MODEL(store));
+  struct Column {
+    const char* title;
+    int width;
+  };
   int column = 0;
-  for (const char* title : {"Tag", "Section", "Key", "Value"}) {
+  for (const Column c : {Column{"Tag", 110}, {"Section", 150}, {"Key", 190}, {"Value", 300}}) {
     GtkCellRenderer* text = gtk_cell_renderer_text_new();
     g_object_set(text, "ellipsize", PANGO_ELLIPSIZE_END, nullptr);
     GtkTreeViewColumn* col =
-        gtk_tree_view_column_new_with_attributes(title, text, "text", column++, nullptr);
+        gtk_tree_view_column_new_with_attributes(c.title, text, "text", column++, nullptr);
     gtk_tree_view_column_set_resizable(col, TRUE);
+    gtk_tree_view_column_set_sizing(col, GTK_TREE_VIEW_COLUMN_FIXED);
+    gtk_tree_view_column_set_fixed_width(col, c.width);
     gtk_tree_view_column_set_expand(col, column == kPlanTreeColumns);
     gtk_tree_view_append_column(GTK_TREE_VIEW(view), col);
   }
@@ -105,7 +111,9 @@ DesktopWindow::DesktopWindow(std::string installDir, const std::string& workbook
   gtk_label_set_selectable(GTK_LABEL(summary_), TRUE);
   gtk_label_set_line_wrap(GTK_LABEL(summary_), TRUE);
   gtk_grid_attach(GTK_GRID(grid), summary_, 0, 3, 3, 1);
-  gtk_grid_attach(GTK_GRID(grid), TreeView(tree_), 0, 4, 3, 1);
+  GtkWidget* scrolled = TreeView(tree_);
+  treeView_ = gtk_bin_get_child(GTK_BIN(scrolled));
+  gtk_grid_attach(GTK_GRID(grid), scrolled, 0, 4, 3, 1);
   gtk_container_add(GTK_CONTAINER(window_), grid);
   g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
   gtk_widget_show_all(window_);
@@ -167,7 +175,8 @@ void DesktopWindow::Import() {
     *reports << "the choice could not be remembered: " << e.what() << '\n';
   }
   std::string summary = reports->str();
-  if (outcome.committed) summary += PlanSummary(*outcome.plan, installDir_);
+  if (outcome.committed)
+    summary += "Imported into the plan:\n" + PlanSummary(*outcome.plan, installDir_);
   ShowPlan(plan, summary);
   importing_ = false;
   gtk_widget_set_sensitive(importButton_, TRUE);
@@ -179,6 +188,18 @@ void DesktopWindow::ShowPlan(const std::string& plan, const std::string& summary
   try {
     FillPlanTree(tree_,
                  host::SqlitePlan::Open(plan, host::SqlitePlan::Mode::OpenExisting)->Contents());
+    // Each tag opened on its sections or its document's root.
+    GtkTreeIter tag;
+    for (gboolean more = gtk_tree_model_get_iter_first(GTK_TREE_MODEL(tree_), &tag); more;
+         more = gtk_tree_model_iter_next(GTK_TREE_MODEL(tree_), &tag)) {
+      GtkTreePath* path = gtk_tree_model_get_path(GTK_TREE_MODEL(tree_), &tag);
+      gtk_tree_view_expand_row(GTK_TREE_VIEW(treeView_), path, FALSE);
+      gtk_tree_path_free(path);
+    }
+    // and the first section on its values
+    GtkTreePath* first = gtk_tree_path_new_from_string("0:0");
+    gtk_tree_view_expand_row(GTK_TREE_VIEW(treeView_), first, FALSE);
+    gtk_tree_path_free(first);
   } catch (const std::exception& e) {
     gtk_tree_store_clear(tree_);
     gtk_label_set_text(GTK_LABEL(summary_), (summary + e.what()).c_str());

@@ -47,6 +47,7 @@ class DesktopWindow {
   GtkWidget* importButton_ = nullptr;
   GtkWidget* summary_ = nullptr;
   GtkTreeStore* tree_ = nullptr;
+  GtkWidget* treeView_ = nullptr;
   bool importing_ = false;
   int importsDone_ = 0;
 };

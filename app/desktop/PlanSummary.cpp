@@ -11,7 +11,8 @@ std::string PlanSummary(host::SqlitePlan& plan, const std::string& /*installDir*
     out << tag.tag << ':';
     if (tag.data) out << " a document of " << tag.data->size() << " characters;";
     for (const auto& [section, values] : tag.sections) {
-      out << ' ' << section << ' ' << values.size() << ';';
+      out << ' ' << section << ' ' << values.size()
+          << (values.size() == 1 ? " value;" : " values;");
     }
     out << '\n';
   }

@@ -19,6 +19,22 @@ GtkMessageType TypeOf(MsgIcon icon) {
   return GTK_MESSAGE_OTHER;
 }
 
+// GTK 3 message dialogs show no icon of their own; the box's icon goes left of its text.
+void AddIcon(GtkWidget* dialog, MsgIcon icon) {
+  const char* name = icon == MsgIcon::Information   ? "dialog-information-symbolic"
+                     : icon == MsgIcon::Exclamation ? "dialog-warning-symbolic"
+                     : icon == MsgIcon::Critical    ? "dialog-error-symbolic"
+                                                    : nullptr;
+  if (name == nullptr) return;
+  GtkWidget* image = gtk_image_new_from_icon_name(name, GTK_ICON_SIZE_DIALOG);
+  gtk_widget_set_valign(image, GTK_ALIGN_START);
+  GtkWidget* row =
+      gtk_widget_get_parent(gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(dialog)));
+  gtk_box_pack_start(GTK_BOX(row), image, FALSE, FALSE, 0);
+  gtk_box_reorder_child(GTK_BOX(row), image, 0);
+  gtk_widget_show(image);
+}
+
 MsgAnswer AnswerOf(gint response, MsgButtons buttons) {
   if (buttons == MsgButtons::OK) return MsgAnswer::OK;
   return response == GTK_RESPONSE_YES ? MsgAnswer::Yes : MsgAnswer::No;
@@ -46,6 +62,7 @@ MsgAnswer MessageDialogs::MessageBox(const std::string& text, MsgIcon icon, MsgB
   GtkWidget* dialog = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, TypeOf(icon),
                                              question ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
                                              WithoutCarriageReturns(text).c_str());
+  AddIcon(dialog, icon);
   gtk_window_set_title(GTK_WINDOW(dialog), title.empty() ? kUntitledBoxTitle : title.c_str());
   gtk_window_set_position(GTK_WINDOW(dialog),
                           parent != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);

@@ -88,7 +88,7 @@ class Display : public ::testing::Test {
 };
 
 // Draws through the progress window and records what the window shows at each yield; looks at
-// the window from outside once the import is under way, and closes it at a chosen yield.
+// the window from outside once it counts items, or closes it at a chosen yield.
 class ProgressProbe : public ProgressRenderer {
  public:
   explicit ProgressProbe(std::shared_ptr<gtk::ProgressWindow> window, int closeAtYield = -1)
@@ -102,7 +102,9 @@ class ProgressProbe : public ProgressRenderer {
     window_->Yield(view);
     Record();
     ++yields_;
-    if (yields_ == 3 && window_->OnScreen() != nullptr) LookFromOutside();
+    if (title.empty() && !window_->ItemText().empty() && window_->OnScreen() != nullptr) {
+      LookFromOutside();
+    }
     if (yields_ == closeAtYield_) gtk_window_close(window_->OnScreen());
   }
   void Hide(const ProgressView& view) override { window_->Hide(view); }
@@ -162,6 +164,7 @@ TEST_F(Display, ProgressWindowShowsTheStepsAndIsCentredOnTheHostsMonitor) {
 // What a message dialog is, seen from inside while it runs: its kind and its buttons.
 struct DialogSeen {
   GtkMessageType type = GTK_MESSAGE_OTHER;
+  std::string icon;
   std::vector<std::string> buttons;
 };
 
@@ -174,6 +177,14 @@ gboolean InspectDialog(gpointer data) {
       continue;
     found = true;
     g_object_get(item->data, "message-type", &seen->type, nullptr);
+    GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(item->data));
+    GList* row = gtk_container_get_children(GTK_CONTAINER(gtk_widget_get_parent(area)));
+    if (GTK_IS_IMAGE(row->data)) {
+      const gchar* name = nullptr;
+      gtk_image_get_icon_name(GTK_IMAGE(row->data), &name, nullptr);
+      seen->icon = name;
+    }
+    g_list_free(row);
     for (int response : {GTK_RESPONSE_OK, GTK_RESPONSE_YES, GTK_RESPONSE_NO}) {
       GtkWidget* button = gtk_dialog_get_widget_for_response(GTK_DIALOG(item->data), response);
       if (button != nullptr) seen->buttons.emplace_back(gtk_button_get_label(GTK_BUTTON(button)));
@@ -203,6 +214,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
     const char* shownTitle;
     const char* keys;
     GtkMessageType type;
+    std::string iconName;
     std::vector<std::string> shownButtons;
     MsgAnswer answer;
     const char* shot;
@@ -214,6 +226,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
        "Velloway",
        "Return",
        GTK_MESSAGE_INFO,
+       "dialog-information-symbolic",
        {"_OK"},
        MsgAnswer::OK,
        "box-information"},
@@ -223,6 +236,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
        "Velloway",
        "Return",
        GTK_MESSAGE_WARNING,
+       "dialog-warning-symbolic",
        {"_OK"},
        MsgAnswer::OK,
        "box-exclamation"},
@@ -232,6 +246,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
        "MSXMLParser",
        "Return",
        GTK_MESSAGE_ERROR,
+       "dialog-error-symbolic",
        {"_OK"},
        MsgAnswer::OK,
        "box-critical"},
@@ -241,6 +256,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
        "Velloway",
        "alt+n",
        GTK_MESSAGE_INFO,
+       "dialog-information-symbolic",
        {"_Yes", "_No"},
        MsgAnswer::No,
        "box-question"},
@@ -250,6 +266,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
        "Velloway",
        "Return",
        GTK_MESSAGE_OTHER,
+       "",
        {"_Yes", "_No"},
        MsgAnswer::Yes,
        "box-plain"},
@@ -265,6 +282,7 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
     Settle();  // the box has left the screen before the next one is looked for
     EXPECT_EQ(answer, c.answer) << c.shot;
     EXPECT_EQ(seen.type, c.type) << c.shot;
+    EXPECT_EQ(seen.icon, c.iconName) << c.shot;
     EXPECT_EQ(seen.buttons, c.shownButtons) << c.shot;
   }
 }
@@ -296,7 +314,7 @@ TEST_F(Display, ClosingTheProgressWindowLeavesThePlanAndTheSettingsAsTheyWere) {
   host::FileRegistry settings(host::FileRegistry::DefaultPath());
   settings.WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal", ",");
   const gtk::FrontEnd front = gtk::MakeFrontEnd(nullptr, std::nullopt);
-  auto probe = std::make_shared<ProgressProbe>(front.progress, 5);
+  auto probe = std::make_shared<ProgressProbe>(front.progress, 2);
   const app::ImportOutcome outcome =
       Import(VELLOWAY_EXAMPLES "/register-2.2.xlsx", front, probe, 1);
 
