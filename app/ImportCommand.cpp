@@ -7,6 +7,7 @@
 #include "app/ImportLaunch.h"
 #include "gtk/Display.h"
 #include "gtk/FrontEnd.h"
+#include "host/ImportSummary.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
 #include "velloway/progress_renderer.h"
@@ -14,9 +15,18 @@
 namespace velloway::app {
 namespace {
 
-int ExitStatus(const ImportOutcome& outcome, int criticalBoxes) {
+// What was imported goes to stdout, apart from the boxes and diagnostics on stderr.
+int ExitStatus(const ImportOptions& options, const ImportRequest& request,
+               const ImportOutcome& outcome, int criticalBoxes) {
+  if (!outcome.plan) return kExitFailed;
   const bool wrote = outcome.committed && outcome.plan->writeCount() > 0;
-  return wrote && criticalBoxes == 0 && !outcome.diagnosed ? kExitOk : kExitFailed;
+  const bool succeeded = wrote && criticalBoxes == 0 && !outcome.diagnosed;
+  if (succeeded && !options.quiet) {
+    std::fputs(
+        host::FormatSummary(host::SummarizeImport(*outcome.plan, request.installDir)).c_str(),
+        stdout);
+  }
+  return succeeded ? kExitOk : kExitFailed;
 }
 
 // Progress is drawn only on a terminal and never with --quiet; boxes and diagnostics first
@@ -32,9 +42,7 @@ int RunOnTerminal(const ImportOptions& options, const ImportRequest& request) {
     progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
-  const ImportOutcome outcome = RunLaunch(request, screens);
-  if (!outcome.plan) return kExitFailed;
-  return ExitStatus(outcome, ui->criticalCount());
+  return ExitStatus(options, request, RunLaunch(request, screens), ui->criticalCount());
 }
 
 // The form and the boxes as windows, the form centred by the terminal's window. The process
@@ -64,8 +72,7 @@ int RunInWindows(const ImportOptions& options, const ImportRequest& request) {
   });
   const ImportOutcome outcome = RunLaunch(request, screens);
   front.logWindows->WaitUntilClosed();
-  if (!outcome.plan) return kExitFailed;
-  return ExitStatus(outcome, front.dialogs->criticalCount());
+  return ExitStatus(options, request, outcome, front.dialogs->criticalCount());
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <sstream>
 
 #include "app/ImportLaunch.h"
-#include "app/desktop/PlanSummary.h"
 #include "app/desktop/PlanTree.h"
 #include "gtk/Display.h"
 #include "gtk/FrontEnd.h"
 #include "host/FileRegistry.h"
+#include "host/ImportSummary.h"
 
 namespace velloway::app {
 namespace {
@@ -64,7 +64,7 @@ GtkWidget* TreeView(GtkTreeStore* store) {
     int width;
   };
   int column = 0;
-  for (const Column c : {Column{"Tag", 110}, {"Section", 150}, {"Key", 190}, {"Value", 300}}) {
+  for (const Column c : {Column{"Tag", 80}, {"Section", 130}, {"Key", 170}, {"Value", 250}}) {
     GtkCellRenderer* text = gtk_cell_renderer_text_new();
     g_object_set(text, "ellipsize", PANGO_ELLIPSIZE_END, nullptr);
     GtkTreeViewColumn* col =
@@ -91,7 +91,7 @@ DesktopWindow::DesktopWindow(std::string installDir, const std::string& workbook
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(window_), "Velloway");
   gtk_window_set_icon_name(GTK_WINDOW(window_), "velloway");
-  gtk_window_set_default_size(GTK_WINDOW(window_), 820, 560);
+  gtk_window_set_default_size(GTK_WINDOW(window_), 900, 560);
   GtkWidget* grid = gtk_grid_new();
   gtk_grid_set_row_spacing(GTK_GRID(grid), 6);
   gtk_grid_set_column_spacing(GTK_GRID(grid), 6);
@@ -106,14 +106,7 @@ DesktopWindow::DesktopWindow(std::string installDir, const std::string& workbook
   gtk_widget_set_halign(importButton_, GTK_ALIGN_END);
   g_signal_connect(importButton_, "clicked", G_CALLBACK(OnImport), this);
   gtk_grid_attach(GTK_GRID(grid), importButton_, 2, 2, 1, 1);
-  summary_ = gtk_label_new("Choose a workbook and a plan, then Import.");
-  gtk_label_set_xalign(GTK_LABEL(summary_), 0);
-  gtk_label_set_selectable(GTK_LABEL(summary_), TRUE);
-  gtk_label_set_line_wrap(GTK_LABEL(summary_), TRUE);
-  gtk_grid_attach(GTK_GRID(grid), summary_, 0, 3, 3, 1);
-  GtkWidget* scrolled = TreeView(tree_);
-  treeView_ = gtk_bin_get_child(GTK_BIN(scrolled));
-  gtk_grid_attach(GTK_GRID(grid), scrolled, 0, 4, 3, 1);
+  gtk_grid_attach(GTK_GRID(grid), ResultsPane(), 0, 3, 3, 1);
   gtk_container_add(GTK_CONTAINER(window_), grid);
   g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
   gtk_widget_show_all(window_);
@@ -122,6 +115,27 @@ DesktopWindow::DesktopWindow(std::string installDir, const std::string& workbook
 DesktopWindow::~DesktopWindow() {
   gtk_widget_destroy(window_);
   g_object_unref(tree_);
+}
+
+// What the last import wrote, beside the plan's tree.
+GtkWidget* DesktopWindow::ResultsPane() {
+  summary_ = gtk_label_new("Choose a workbook and a plan, then Import.");
+  gtk_label_set_xalign(GTK_LABEL(summary_), 0);
+  gtk_label_set_yalign(GTK_LABEL(summary_), 0);
+  gtk_label_set_selectable(GTK_LABEL(summary_), TRUE);
+  gtk_label_set_line_wrap(GTK_LABEL(summary_), TRUE);
+  GtkWidget* summary = gtk_scrolled_window_new(nullptr, nullptr);
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(summary), GTK_POLICY_NEVER,
+                                 GTK_POLICY_AUTOMATIC);
+  gtk_container_add(GTK_CONTAINER(summary), summary_);
+  GtkWidget* tree = TreeView(tree_);
+  treeView_ = gtk_bin_get_child(GTK_BIN(tree));
+  GtkWidget* pane = gtk_paned_new(GTK_ORIENTATION_HORIZONTAL);
+  gtk_paned_pack1(GTK_PANED(pane), summary, FALSE, FALSE);
+  gtk_paned_pack2(GTK_PANED(pane), tree, TRUE, FALSE);
+  gtk_paned_set_position(GTK_PANED(pane), 220);
+  gtk_widget_set_vexpand(pane, TRUE);
+  return pane;
 }
 
 GtkWidget* DesktopWindow::PathRow(GtkWidget* grid, int row, const char* label, GtkWidget*& entry,
@@ -175,8 +189,10 @@ void DesktopWindow::Import() {
     *reports << "the choice could not be remembered: " << e.what() << '\n';
   }
   std::string summary = reports->str();
-  if (outcome.committed)
-    summary += "Imported into the plan:\n" + PlanSummary(*outcome.plan, installDir_);
+  if (outcome.committed) {
+    summary += "Imported into the plan:\n" +
+               host::FormatSummary(host::SummarizeImport(*outcome.plan, installDir_));
+  }
   ShowPlan(plan, summary);
   importing_ = false;
   gtk_widget_set_sensitive(importButton_, TRUE);

@@ -33,6 +33,7 @@ class DesktopWindow {
  private:
   GtkWidget* PathRow(GtkWidget* grid, int row, const char* label, GtkWidget*& entry,
                      GCallback choose);
+  GtkWidget* ResultsPane();
   void ShowPlan(const std::string& plan, const std::string& summary);
   static void OnChooseWorkbook(GtkWidget* button, gpointer self);
   static void OnChoosePlan(GtkWidget* button, gpointer self);

@@ -100,6 +100,7 @@ void SqlitePlan::BeginImport() {
   try {
     Exec("BEGIN IMMEDIATE");
     inImport_ = true;
+    tagsWritten_.clear();
   } catch (const SqliteError& e) {
     if (e.code() == SQLITE_BUSY || (e.code() & 0xFF) == SQLITE_BUSY) {
       throw PlanError("the plan file '" + path_ + "' is in use by another import; try again later");
@@ -150,6 +151,7 @@ void SqlitePlan::WriteAppValue(const std::string& tag, const std::string& sectio
   upsert.Bind(4, value);
   upsert.Run();
   ++writes_;
+  tagsWritten_.insert(tag);
 }
 
 void SqlitePlan::WriteAppData(const std::string& tag, const std::string& text) {
@@ -168,6 +170,7 @@ void SqlitePlan::WriteAppData(const std::string& tag, const std::string& text) {
     update.Run();
   }
   ++writes_;
+  tagsWritten_.insert(tag);
 }
 
 std::vector<TagContents> SqlitePlan::Contents(const std::optional<std::string>& onlyTag) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -51,6 +52,8 @@ class SqlitePlan : public Plan {
 
   std::vector<TagContents> Contents(const std::optional<std::string>& onlyTag = {});
   int writeCount() const { return writes_; }
+  // The tags written since BeginImport, by name.
+  const std::set<std::string>& tagsWritten() const { return tagsWritten_; }
   int saveRequests() const { return saveRequests_; }
 
  private:
@@ -71,6 +74,7 @@ class SqlitePlan : public Plan {
   std::unique_ptr<Statement> upsertValue_;
   bool inImport_ = false;
   int writes_ = 0;
+  std::set<std::string> tagsWritten_;
   int saveRequests_ = 0;
 };
 

@@ -44,6 +44,27 @@ INSTANTIATE_TEST_SUITE_P(
                       Example{"register-2.1.xlsx", "register-2.1.dump.json", "C"},
                       Example{"register-2.1.xlsx", "register-2.1.dump.json", "de_DE.UTF-8"}));
 
+// Without --quiet a successful import says on stdout what it wrote.
+TEST(Examples, ASuccessfulImportSaysWhatItWrote) {
+  test::TempDir dir;
+  const std::string env = "XDG_CONFIG_HOME='" + dir.File("cfg") + "' '" VELLOWAY_CLI "' ";
+  const std::string examples = VELLOWAY_EXAMPLES;
+  for (const auto& [workbook, summary] :
+       {std::pair{"register-2.2.xlsx",
+                  "Details: 3\nRiskOptions: 10\nRiskPID: 16\nQuantData: 2\nScenario1: 2\n"
+                  "Scenario2: 2\nQualitativeRisks: 5\nRiskActions: 4\nRiskHistory: 5\n"
+                  "S1Impacts: 3\nS2Impacts: 1\nS1Mitigations: 2\nS2Mitigations: 2\n"},
+        std::pair{"register-2.1.xlsx",
+                  "Risks: 6\nResponseActions: 6\nTaskImpacts: 8\nQuantitativeEntries: 8\n"
+                  "HistoryEntries: 5\nSchemaCheck: ran\n"}}) {
+    ASSERT_EQ(std::system((env + "import '" + examples + "/" + workbook + "' --plan '" +
+                           dir.File("plan.db") + "' >" + dir.File("out.txt"))
+                              .c_str()),
+              0);
+    EXPECT_EQ(test::ReadFile(dir.File("out.txt")), summary) << workbook;
+  }
+}
+
 TEST(Examples, AFailedImportLeavesThePlansRegisterAsItWas) {
   test::TempDir dir;
   const std::string env = "XDG_CONFIG_HOME='" + dir.File("cfg") + "' '" VELLOWAY_CLI "' ";
