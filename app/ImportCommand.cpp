@@ -5,8 +5,8 @@
 
 #include "app/Commands.h"
 #include "app/ImportLaunch.h"
+#include "app/WindowScreens.h"
 #include "gtk/Display.h"
-#include "gtk/FrontEnd.h"
 #include "host/ImportSummary.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
@@ -53,23 +53,10 @@ int RunInWindows(const ImportOptions& options, const ImportRequest& request) {
     return kExitUsage;
   }
   const gtk::FrontEnd front = gtk::MakeFrontEnd(nullptr, options.answer);
-  ImportScreens screens;
-  screens.ui = front.dialogs;
-  screens.progress = front.progress;
-  screens.logViewer = front.logWindows;
-  screens.monitors = front.monitors;
-  if (const std::int32_t terminal = gtk::TerminalWindow(); terminal != 0)
-    screens.mainWindow = terminal;
-  screens.abandoned = [progress = front.progress] { return progress->ClosedByUser(); };
+  ImportScreens screens = WindowScreens(front, gtk::TerminalWindow());
   screens.report = [](const std::string& line) {
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
-  auto settings = std::make_shared<NumberSettingsSnapshot>();
-  gtk::OnDisplayLost([settings] {
-    settings->Restore();
-    std::fputs("velloway: the display went away during the import; the plan is unchanged\n",
-               stderr);
-  });
   const ImportOutcome outcome = RunLaunch(request, screens);
   front.logWindows->WaitUntilClosed();
   return ExitStatus(options, request, outcome, front.dialogs->criticalCount());

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "app/ImportLaunch.h"
+#include "app/WindowScreens.h"
 #include "app/desktop/PlanTree.h"
 #include "gtk/Display.h"
-#include "gtk/FrontEnd.h"
 #include "host/FileRegistry.h"
 #include "host/ImportSummary.h"
 
@@ -163,24 +163,13 @@ void DesktopWindow::Import() {
   importing_ = true;
   gtk_widget_set_sensitive(importButton_, FALSE);
   const gtk::FrontEnd front = gtk::MakeFrontEnd(Window(), std::nullopt);
-  ImportScreens screens;
-  screens.ui = front.dialogs;
-  screens.progress = front.progress;
+  ImportScreens screens = WindowScreens(front, gtk::XWindowOf(window_));
   screens.logViewer = logWindows_;  // log windows outlive the import
-  screens.monitors = front.monitors;
-  screens.mainWindow = gtk::XWindowOf(window_);
-  screens.abandoned = [progress = front.progress] { return progress->ClosedByUser(); };
   auto reports = std::make_shared<std::ostringstream>();
   screens.report = [reports](const std::string& line) {
     *reports << line << '\n';
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
-  auto settings = std::make_shared<NumberSettingsSnapshot>();
-  gtk::OnDisplayLost([settings] {
-    settings->Restore();
-    std::fputs("velloway: the display went away during the import; the plan is unchanged\n",
-               stderr);
-  });
   const ImportOutcome outcome = RunLaunch({AbsolutePath(workbook), plan, installDir_}, screens);
   try {
     Remember("Workbook", AbsolutePath(workbook));

@@ -15,6 +15,7 @@
 
 #include "XServer.h"
 #include "app/ImportLaunch.h"
+#include "app/WindowScreens.h"
 #include "app/desktop/DesktopWindow.h"
 #include "app/desktop/PlanTree.h"
 #include "gtk/FrontEnd.h"
@@ -70,13 +71,8 @@ class Display : public ::testing::Test {
 
   app::ImportOutcome Import(const std::string& workbook, const gtk::FrontEnd& front,
                             std::shared_ptr<ProgressRenderer> progress, std::int32_t host) {
-    app::ImportScreens screens;
-    screens.ui = front.dialogs;
+    app::ImportScreens screens = app::WindowScreens(front, host);
     screens.progress = std::move(progress);
-    screens.logViewer = front.logWindows;
-    screens.monitors = front.monitors;
-    screens.mainWindow = host;
-    screens.abandoned = [window = front.progress] { return window->ClosedByUser(); };
     screens.report = [this](const std::string& line) { reports_ += line + "\n"; };
     return app::RunLaunch({workbook, dir_.File("plan.db"), VELLOWAY_SOURCE_SHARE}, screens);
   }
