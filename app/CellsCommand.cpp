@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/Commands.h"
-#include "control/LibraryState.h"
-#include "control/modLocale.h"
+#include "core/LibraryState.h"
+#include "core/modLocale.h"
 #include "host/FileRegistry.h"
 #include "workbook/CellListing.h"
 #include "workbook/Workbook.h"

@@ -8,8 +8,8 @@
 #include <map>
 #include <optional>
 
-#include "control/LibraryState.h"
 #include "control/modSubMain.h"
+#include "core/LibraryState.h"
 #include "host/ReferenceHost.h"
 #include "host/SqlitePlan.h"
 #include "velloway/platform.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "ui/TerminalRenderer.h"
 #include "ui/frmImportProgress.h"
 

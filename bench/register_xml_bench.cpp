@@ -5,7 +5,7 @@
 #include <string>
 
 #include "BenchPid.h"
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/clsXmlRisk.h"
 #include "registerxml/modBuildXmlFile.h"

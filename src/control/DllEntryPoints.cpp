@@ -8,7 +8,7 @@
 #include <new>
 
 #include "control/ComponentRuntime.h"
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "velloway/clsVellowayDll.h"
 #include "velloway/platform.h"
 #include "velloway/velloway.h"

@@ -1,14 +1,15 @@
 #include "control/modSubMain.h"
 
-#include "control/HostApp.h"
-#include "control/ImportRoads.h"
-#include "control/LibraryState.h"
-#include "control/Messages.h"
-#include "control/modLocale.h"
-#include "control/modReadIni.h"
-#include "control/modRegistry.h"
-#include "control/modToolBox.h"
-#include "workbook/WorkbookConnection.h"
+#include "control/WorkbookConnection.h"
+#include "core/HostApp.h"
+#include "core/LibraryState.h"
+#include "core/Messages.h"
+#include "core/modLocale.h"
+#include "core/modReadIni.h"
+#include "core/modRegistry.h"
+#include "core/modToolBox.h"
+#include "register/RegisterRoad.h"
+#include "registerxml/RegisterXmlRoad.h"
 
 namespace velloway::modSubMain {
 namespace {

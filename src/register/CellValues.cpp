@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-#include "control/ImportError.h"
-#include "control/LibraryState.h"
-#include "control/modToolBox.h"
+#include "control/WorkbookConnection.h"
+#include "core/ImportError.h"
+#include "core/LibraryState.h"
+#include "core/modToolBox.h"
 #include "workbook/ValueText.h"
-#include "workbook/WorkbookConnection.h"
 
 namespace velloway {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "control/modToolBox.h"
+#include "core/modToolBox.h"
 #include "register/CellValues.h"
 #include "workbook/ValueText.h"
 

@@ -1,7 +1,7 @@
 #include "register/RegisterDriver.h"
 
-#include "control/HostApp.h"
-#include "control/Messages.h"
+#include "core/HostApp.h"
+#include "core/Messages.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
 #include "ui/frmImportProgress.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "control/OrderedCollection.h"
+#include "core/OrderedCollection.h"
 
 namespace velloway {
 

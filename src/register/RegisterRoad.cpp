@@ -1,6 +1,7 @@
 // The current-template road as the launch sequence runs it. A failed load or write releases the
 // model and closes the form, so a later import in the same loaded library starts from nothing.
-#include "control/ImportRoads.h"
+#include "register/RegisterRoad.h"
+
 #include "register/RegisterDriver.h"
 #include "register/RegisterStore.h"
 #include "ui/frmImportProgress.h"

@@ -1,6 +1,6 @@
 #include "register/RegisterStore.h"
 
-#include "control/HostApp.h"
+#include "core/HostApp.h"
 #include "ui/frmImportProgress.h"
 
 namespace velloway {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "register/RegisterModel.h"
 
 namespace velloway {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "control/ImportError.h"
-#include "control/LibraryState.h"
-#include "control/modToolBox.h"
+#include "core/ImportError.h"
+#include "core/LibraryState.h"
+#include "core/modToolBox.h"
 #include "workbook/Worksheet.h"
 
 namespace velloway::registerxml {

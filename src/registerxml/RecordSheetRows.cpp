@@ -1,8 +1,8 @@
 #include "registerxml/RecordSheetRows.h"
 
-#include "control/ImportError.h"
-#include "control/modToolBox.h"
-#include "workbook/WorkbookConnection.h"
+#include "control/WorkbookConnection.h"
+#include "core/ImportError.h"
+#include "core/modToolBox.h"
 #include "workbook/Worksheet.h"
 
 namespace velloway::registerxml {

@@ -1,6 +1,6 @@
 #include "registerxml/RegisterXmlAccess.h"
 
-#include "control/ImportError.h"
+#include "core/ImportError.h"
 #include "ui/frmImportProgress.h"
 
 namespace velloway::registerxml {

@@ -1,7 +1,7 @@
 // The register XML road's module-wide objects, for its steps.
 #pragma once
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "registerxml/RegisterXmlDocument.h"
 
 namespace velloway::registerxml {

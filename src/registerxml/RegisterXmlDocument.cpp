@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "control/ImportError.h"
+#include "core/ImportError.h"
 
 namespace velloway::registerxml {
 namespace {

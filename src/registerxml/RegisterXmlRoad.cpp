@@ -1,6 +1,7 @@
 // The register XML road as the launch sequence runs it.
-#include "control/ImportRoads.h"
-#include "control/LibraryState.h"
+#include "registerxml/RegisterXmlRoad.h"
+
+#include "core/LibraryState.h"
 #include "registerxml/modBuildXmlFile.h"
 
 namespace velloway {

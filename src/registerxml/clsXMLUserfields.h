@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "control/OrderedCollection.h"
+#include "core/OrderedCollection.h"
 #include "registerxml/clsXmlUserfield.h"
 
 namespace velloway {

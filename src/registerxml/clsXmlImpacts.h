@@ -1,7 +1,7 @@
 // The impacts of a risk plan or an action, in the order added.
 #pragma once
 
-#include "control/OrderedCollection.h"
+#include "core/OrderedCollection.h"
 #include "registerxml/clsXmlImpact.h"
 
 namespace velloway {

@@ -1,7 +1,7 @@
 #include "registerxml/modBuildXmlFile.h"
 
-#include "control/ErrorLog.h"
-#include "control/Messages.h"
+#include "core/ErrorLog.h"
+#include "core/Messages.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modXMLToolbox.h"
 #include "ui/frmImportProgress.h"

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "control/HostApp.h"
-#include "control/LibraryState.h"
+#include "core/HostApp.h"
+#include "core/LibraryState.h"
 #include "ui/clsMonitors.h"
 
 namespace velloway {

@@ -2,9 +2,9 @@
 
 #include <strings.h>
 
+#include "control/WorkbookConnection.h"
 #include "workbook/OoxmlText.h"
 #include "workbook/Workbook.h"
-#include "workbook/WorkbookConnection.h"
 
 namespace velloway::workbook {
 namespace {

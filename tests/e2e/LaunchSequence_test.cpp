@@ -3,9 +3,9 @@
 
 #include <stdexcept>
 
-#include "control/LibraryState.h"
-#include "control/modLocale.h"
 #include "control/modSubMain.h"
+#include "core/LibraryState.h"
+#include "core/modLocale.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "ui/MonitorLayout.h"
 #include "ui/RecordingRenderer.h"
 #include "velloway/platform.h"

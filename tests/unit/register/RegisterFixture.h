@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "support/XlsxBuilder.h"

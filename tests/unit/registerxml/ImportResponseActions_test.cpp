@@ -1,5 +1,5 @@
 // The response action sheet into the actions of the risks.
-#include "control/Messages.h"
+#include "core/Messages.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
 namespace velloway {

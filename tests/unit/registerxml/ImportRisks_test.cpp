@@ -1,5 +1,5 @@
 // The risk sheet into the register and the history sheet into the risks' history.
-#include "control/Messages.h"
+#include "core/Messages.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
 namespace velloway {

@@ -2,10 +2,10 @@
 // they load with the expected document element, empty sections otherwise, and the layout values.
 #include <map>
 
-#include "control/Messages.h"
+#include "control/WorkbookConnection.h"
+#include "core/Messages.h"
 #include "support/XlsxBuilder.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
-#include "workbook/WorkbookConnection.h"
 
 namespace velloway {
 namespace {

@@ -1,5 +1,5 @@
 // The task impact and quantitative risk sheets into the plan containers of the risks.
-#include "control/Messages.h"
+#include "core/Messages.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
 namespace velloway {

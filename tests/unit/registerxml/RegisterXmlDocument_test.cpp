@@ -1,7 +1,7 @@
 // Finding risks by ID through the index gives what the record query gives.
 #include <random>
 
-#include "control/ImportError.h"
+#include "core/ImportError.h"
 #include "registerxml/clsXmlRisk.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "control/LibraryState.h"
+#include "core/LibraryState.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modBuildXmlFile.h"
 #include "registerxml/modXMLToolbox.h"

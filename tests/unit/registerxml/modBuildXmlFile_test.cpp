@@ -1,6 +1,6 @@
 // The register XML driver: the step sequence through the modal progress form, validation, the
 // plan's text, the error log and the final calculations.
-#include "control/Messages.h"
+#include "core/Messages.h"
 #include "registerxml/clsXmlMitAction.h"
 #include "registerxml/clsXmlRisk.h"
 #include "ui/frmImportProgress.h"

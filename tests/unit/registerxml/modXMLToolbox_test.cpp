@@ -1,5 +1,5 @@
 // The XML toolbox: document settings, elements, copies, queries and the value formats.
-#include "control/ImportError.h"
+#include "core/ImportError.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 
 namespace velloway {

@@ -1,0 +1,135 @@
+// Quantitative risks ("Quantitative Risks") and their task impacts ("Task Impacts" or
+// "Quantitative Impacts"): keyed by the risk ID in column B, each row in the scenario named in
+// column A or, when that is empty, in the last scenario named above it on the same sheet.
+// Both are written per scenario of the scenario list, numbered from 1.
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+#include "control/WorkbookConnection.h"
+#include "register/CellValues.h"
+#include "register/PlanValues.h"
+#include "register/RecordSheet.h"
+#include "register/RegisterSections.h"
+#include "register/RegisterStore.h"
+
+namespace velloway {
+namespace {
+
+constexpr std::int32_t kKeyColumn = 2;
+
+// The scenario of a row: its own name, which is then carried down, or the carried one.
+std::string ScenarioOfRow(const std::string& cell, std::string& carried) {
+  if (cell.empty()) return carried;
+  carried = cell;
+  return cell;
+}
+
+clsQuantRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
+                         std::string key, std::string& carried) {
+  clsQuantRisk risk;
+  risk.m_strScenarioName = ScenarioOfRow(CellText(sheet, row, 1), carried);
+  risk.m_strRiskID = std::move(key);
+  risk.m_strTitle = CellText(sheet, row, 3);
+  risk.m_strProb = PercentText(state, CellText(sheet, row, 4));
+  risk.m_strMitCost = GetCellText(sheet, row, 5, true);
+  risk.m_strMitActions = CellText(sheet, row, 6);
+  return risk;
+}
+
+void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
+                       clsQuantRiskImpact& impact) {
+  const auto text = [&](std::int32_t column) { return CellText(sheet, row, column); };
+  impact.m_bScenarioLink = ReadTrueFlag(text(4)) ? 1 : 0;
+  impact.m_strDurImpactShape = text(5);
+  impact.m_strMinDur = text(6);
+  impact.m_strLikelyDur = text(7);
+  impact.m_strMaxDur = text(8);
+  impact.m_strCostImpactShape = text(9);
+  impact.m_strMinCost = GetCellText(sheet, row, 10, true);
+  impact.m_strLikelyCost = GetCellText(sheet, row, 11, true);
+  impact.m_strMaxCost = GetCellText(sheet, row, 12, true);
+  impact.m_bCorrelate = ReadTrueFlag(text(13)) ? 1 : 0;
+  impact.m_bLink = ReadTrueFlag(text(14)) ? 1 : 0;
+}
+
+// Writes each record under section "S<n><suffix>" of the scenario it names exactly, numbered
+// from 1 within its scenario; records of other scenarios are not written. The records are
+// grouped once, so the work grows with their number, not with scenarios times records.
+template <typename Record, typename ValueOf>
+void WritePerScenario(LibraryState& state, const OrderedCollection<Record>& records,
+                      const char* suffix, ValueOf valueOf) {
+  std::unordered_map<std::string, std::vector<const Record*>> byScenario;
+  for (const Record& record : records) byScenario[record.m_strScenarioName].push_back(&record);
+  const auto& scenarios = Held(Model(state).scenarios);
+  for (std::int32_t n = 1; n <= scenarios.Count(); ++n) {
+    const auto group = byScenario.find(scenarios.Item(n));
+    if (group == byScenario.end()) continue;
+    const std::string section = "S" + DecimalText(n) + suffix;
+    std::int32_t k = 1;
+    for (const Record* record : group->second) {
+      WriteRegisterValue(state, section, DecimalText(k++), valueOf(*record));
+    }
+  }
+}
+
+}  // namespace
+
+std::string QuantRiskValue(const clsQuantRisk& risk) {
+  return "\t" + risk.m_strRiskID + "\t" + risk.m_strProb + "\t" + risk.m_strMitCost + "\t" +
+         risk.m_strMitActions;
+}
+
+std::string TaskImpactValue(const clsQuantRiskImpact& impact) {
+  std::string value;
+  for (const std::string* text :
+       {&impact.m_strRiskID, &impact.m_strTaskID, &impact.m_strDurImpactShape, &impact.m_strMinDur,
+        &impact.m_strLikelyDur, &impact.m_strMaxDur, &impact.m_strCostImpactShape,
+        &impact.m_strMinCost, &impact.m_strLikelyCost, &impact.m_strMaxCost}) {
+    value += "\t" + *text;
+  }
+  // The flags go out as correlate, link, scenario link.
+  return value + "\t" + FlagText(impact.m_bCorrelate != 0) + "\t" + FlagText(impact.m_bLink != 0) +
+         "\t" + FlagText(impact.m_bScenarioLink != 0);
+}
+
+bool modLoadRisks::LoadQuantitativeRisks(LibraryState& state, const workbook::Worksheet* sheet) {
+  auto& risks = Held(Model(state).quantitativeRisks);
+  std::string carried;  // each sheet carries its own scenario name
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
+        risks.Add(ReadRiskRow(state, sheet, row, std::move(key), carried));
+      },
+      "Loading quantitative risks complete.");
+}
+
+bool modLoadRisks::LoadTaskImpacts(LibraryState& state, const workbook::Worksheet* sheet) {
+  auto& impacts = Held(Model(state).taskImpacts);
+  std::string carried;
+  return LoadRecordSheet(
+      state, sheet, kKeyColumn,
+      [&](std::int32_t row, std::string key) {
+        clsQuantRiskImpact impact;
+        impact.m_strScenarioName = ScenarioOfRow(CellText(sheet, row, 1), carried);
+        impact.m_strRiskID = std::move(key);
+        impact.m_strTaskID = CellText(sheet, row, 3);
+        // A row without a task ID is dropped, yet it does not end the data.
+        if (impact.m_strTaskID.empty()) return;
+        ReadImpactColumns(sheet, row, impact);
+        impacts.Add(std::move(impact));
+      },
+      "Loading quantitative risk impacts complete.");
+}
+
+void modWriteRisks::WriteTaskImpacts(LibraryState& state) {
+  WritePerScenario(state, Held(Model(state).taskImpacts), "Impacts", TaskImpactValue);
+  ReportStep(state, "Writing quantitative risk impacts complete.");
+}
+
+void modWriteRisks::WriteMitigations(LibraryState& state) {
+  WritePerScenario(state, Held(Model(state).quantitativeRisks), "Mitigations", QuantRiskValue);
+  ReportStep(state, "Writing quantitative risks complete.");
+}
+
+}  // namespace velloway

@@ -1,0 +1,174 @@
+#include "control/WorkbookConnection.h"
+
+#include <gtest/gtest.h>
+
+#include "control/modSubMain.h"
+#include "core/LibraryState.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+#include "support/XlsxBuilder.h"
+#include "workbook/Workbook.h"
+
+namespace velloway {
+namespace {
+
+using test::XlsxBuilder;
+
+// A library state over fakes whose user settings are "," and day-first dates, so that a test
+// sees which settings the cell reader took.
+class WorkbookConnectionTest : public ::testing::Test {
+ protected:
+  WorkbookConnectionTest() {
+    const char* key = "Control Panel\\International";
+    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sDecimal", ".");
+    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sThousand", ",");
+    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sShortDate", "dd/MM/yyyy");
+    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sTimeFormat", "HH:mm:ss");
+    fakes.platform.diagnostic = [this](const std::string& line) { diagnostics.push_back(line); };
+    state = std::make_unique<LibraryState>(fakes.platform);
+  }
+  bool Connect(const XlsxBuilder& builder) {
+    state->WorkbookPath = builder.Save(dir.File("book.xlsx"));
+    return ConnectWorkbook(*state);
+  }
+  static std::string Name(const workbook::Worksheet* sheet) {
+    return sheet == nullptr ? "(none)" : sheet->Name();
+  }
+
+  test::TempDir dir;
+  test::FakePlatform fakes;
+  std::vector<std::string> diagnostics;
+  std::unique_ptr<LibraryState> state;
+};
+
+TEST_F(WorkbookConnectionTest, SheetRulesAndTheTemplateVersion) {
+  ASSERT_TRUE(Connect(XlsxBuilder()
+                          .Sheet("Qualitative Risks")
+                          .Sheet("Response Actions")
+                          .Sheet("QUALITATIVE ACTIONS")
+                          .Sheet("quantitative risks")
+                          .Sheet("Quantitative Impacts")
+                          .Sheet("task impacts")
+                          .Sheet("risk HISTORY")
+                          .Sheet("options")
+                          .Number("B4", 2.20)));
+  const WorkbookRefs& refs = state->sheets;
+  EXPECT_EQ(Name(refs.qualitativeRisks), "Qualitative Risks");
+  EXPECT_EQ(Name(refs.actions), "QUALITATIVE ACTIONS");  // the one further right wins
+  EXPECT_EQ(Name(refs.quantitativeRisks), "quantitative risks");
+  EXPECT_EQ(Name(refs.taskImpacts), "task impacts");
+  EXPECT_EQ(Name(refs.riskHistory), "risk HISTORY");
+  EXPECT_EQ(Name(refs.options), "options");
+  EXPECT_EQ(state->TemplateVersion, "2.2");
+  EXPECT_TRUE(refs.workbookOpen);
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+}
+
+TEST_F(WorkbookConnectionTest, OnlyTheExactQualitativeRiskSheetOrOptionsConnects) {
+  EXPECT_TRUE(Connect(XlsxBuilder().Sheet("Qualitative Risks").Text("A1", "x")));
+  EXPECT_EQ(state->TemplateVersion, "");
+  EXPECT_EQ(state->sheets.options, nullptr);
+
+  state = std::make_unique<LibraryState>(fakes.platform);
+  EXPECT_FALSE(Connect(XlsxBuilder().Sheet("qualitative risks").Sheet("Risk History")));
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(
+      diagnostics,
+      (std::vector<std::string>{"workbook '" + state->WorkbookPath +
+                                "' has neither an \"Options\" nor a \"Qualitative Risks\" sheet"}));
+}
+
+TEST_F(WorkbookConnectionTest, AWorkbookThatCannotBeOpenedFailsSilentlyWithADiagnostic) {
+  state->WorkbookPath = dir.Write("notes.xlsx", "plain text");
+  EXPECT_FALSE(ConnectWorkbook(*state));
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(diagnostics,
+            (std::vector<std::string>{"cannot open workbook '" + state->WorkbookPath +
+                                      "': not a workbook (no zip or compound file signature)"}));
+  EXPECT_FALSE(state->sheets.workbookOpen);
+}
+
+TEST_F(WorkbookConnectionTest, NoReaderAtAllTellsTheUserAndCleansUp) {
+  state->sheets.startReaders = [] { return false; };
+  state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("book.xlsx"));
+  EXPECT_FALSE(ConnectWorkbook(*state));
+  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
+  EXPECT_EQ(fakes.ui->boxes[0].text, "You need Microsoft excel to do this.");
+  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Information);
+  EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::OK);
+  EXPECT_EQ(fakes.ui->boxes[0].title, "");
+  EXPECT_FALSE(state->sheets.workbookOpen);
+}
+
+TEST_F(WorkbookConnectionTest, CellTextRules) {
+  ASSERT_TRUE(Connect(XlsxBuilder()
+                          .Sheet("Options")
+                          .Text("A1", "$1,200")
+                          .Text("A2", "first\nsecond\r\nthird")
+                          .Number("A3", 2.5)
+                          .Number("A4", 45306.5, "dd/mm/yyyy hh:mm")
+                          .Number("A5", 1234567890.123456789)));
+  const workbook::Worksheet* options = state->sheets.options;
+  EXPECT_EQ(GetCellText(options, 1, 1, true), "1,200");
+  EXPECT_EQ(GetCellText(options, 1, 1, false), "$1,200");
+  EXPECT_EQ(GetCellText(options, 2, 1, false), "first<CRLF>second\r<CRLF>third");
+  EXPECT_EQ(GetCellText(options, 3, 1, false), "2.5");
+  EXPECT_EQ(GetCellText(options, 4, 1, false), "15/01/2024 12:00:00");
+  EXPECT_EQ(GetCellText(options, 5, 1, false), "1234567890.12346");
+  EXPECT_EQ(GetCellText(options, 0, 1, false), "");
+  EXPECT_EQ(GetCellText(options, 1, 0, false), "");
+  EXPECT_EQ(GetCellText(options, -3, -3, false), "");
+  EXPECT_EQ(GetCellText(options, 2000000, 20000, false), "");
+  EXPECT_EQ(GetCellText(nullptr, 1, 1, false), "");
+}
+
+TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
+  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
+                              ",");
+  ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Number("B4", 2.5)));
+  EXPECT_EQ(state->TemplateVersion, "2,5");
+  // Forcing "." afterwards does not change an open workbook's texts.
+  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
+                              ".");
+  EXPECT_EQ(GetCellText(state->sheets.options, 4, 2, false), "2,5");
+}
+
+TEST_F(WorkbookConnectionTest, ReleaseThenCloseAndCleanupTwice) {
+  ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Qualitative Risks")));
+  ReleaseSheets(*state);
+  EXPECT_EQ(state->sheets.options, nullptr);
+  EXPECT_EQ(state->sheets.qualitativeRisks, nullptr);
+  EXPECT_TRUE(state->sheets.workbookOpen);
+  CloseWorkbook(*state);
+  EXPECT_FALSE(state->sheets.workbookOpen);
+  EXPECT_EQ(state->sheets.workbook, nullptr);
+  modSubMain::Cleanup(*state);
+  modSubMain::Cleanup(*state);
+  EXPECT_EQ(state->sheets.workbook, nullptr);
+}
+
+TEST_F(WorkbookConnectionTest, NamesAreUpperCasedLetterByLetter) {
+  ASSERT_TRUE(Connect(XlsxBuilder()
+                          .Sheet("Qualitative Risks")
+                          .Sheet("r\u0131sk h\u0131story")
+                          .Sheet("Quantitative Ri\u00df")));
+  EXPECT_EQ(Name(state->sheets.riskHistory), "r\u0131sk h\u0131story");
+  EXPECT_EQ(state->sheets.quantitativeRisks, nullptr);
+}
+
+TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirst) {
+  ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Risk History")));
+  state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("second.xlsx"));
+  ASSERT_TRUE(ConnectWorkbook(*state));
+  EXPECT_EQ(state->sheets.riskHistory, nullptr);
+  EXPECT_EQ(Name(state->sheets.options), "Options");
+}
+
+TEST(ReplaceLineFeeds, OnlyLineFeedsAreReplacedInPlace) {
+  std::string text = "a\nb\r\nc\n";
+  EXPECT_EQ(&ReplaceLineFeeds(text), &text);
+  EXPECT_EQ(text, "a<CRLF>b\r<CRLF>c<CRLF>");
+}
+
+}  // namespace
+}  // namespace velloway
