@@ -102,10 +102,10 @@ DesktopWindow::DesktopWindow(std::string installDir, const std::string& workbook
                      workbook.empty() ? Remembered("Workbook").c_str() : workbook.c_str());
   gtk_entry_set_text(GTK_ENTRY(planEntry_),
                      plan.empty() ? Remembered("Plan").c_str() : plan.c_str());
-  importButton_ = gtk_button_new_with_mnemonic("_Import");
-  gtk_widget_set_halign(importButton_, GTK_ALIGN_END);
-  g_signal_connect(importButton_, "clicked", G_CALLBACK(OnImport), this);
-  gtk_grid_attach(GTK_GRID(grid), importButton_, 2, 2, 1, 1);
+  GtkWidget* importButton = gtk_button_new_with_mnemonic("_Import");
+  gtk_widget_set_halign(importButton, GTK_ALIGN_END);
+  g_signal_connect(importButton, "clicked", G_CALLBACK(OnImport), this);
+  gtk_grid_attach(GTK_GRID(grid), importButton, 2, 2, 1, 1);
   gtk_grid_attach(GTK_GRID(grid), ResultsPane(), 0, 3, 3, 1);
   gtk_container_add(GTK_CONTAINER(window_), grid);
   g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
@@ -161,7 +161,8 @@ void DesktopWindow::Import() {
     return;
   }
   importing_ = true;
-  gtk_widget_set_sensitive(importButton_, FALSE);
+  // The window answers no input while the import runs on its thread, only repaints.
+  gtk_widget_set_sensitive(gtk_bin_get_child(GTK_BIN(window_)), FALSE);
   const gtk::FrontEnd front = gtk::MakeFrontEnd(Window(), std::nullopt);
   ImportScreens screens = WindowScreens(front, gtk::XWindowOf(window_));
   screens.logViewer = logWindows_;  // log windows outlive the import
@@ -184,7 +185,7 @@ void DesktopWindow::Import() {
   }
   ShowPlan(plan, summary);
   importing_ = false;
-  gtk_widget_set_sensitive(importButton_, TRUE);
+  gtk_widget_set_sensitive(gtk_bin_get_child(GTK_BIN(window_)), TRUE);
   ++importsDone_;
 }
 

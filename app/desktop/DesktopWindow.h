@@ -45,7 +45,6 @@ class DesktopWindow {
   GtkWidget* window_ = nullptr;
   GtkWidget* workbookEntry_ = nullptr;
   GtkWidget* planEntry_ = nullptr;
-  GtkWidget* importButton_ = nullptr;
   GtkWidget* summary_ = nullptr;
   GtkTreeStore* tree_ = nullptr;
   GtkWidget* treeView_ = nullptr;
