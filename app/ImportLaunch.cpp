@@ -7,24 +7,14 @@
 
 #include "host/ReferenceHost.h"
 #include "host/SystemServices.h"
+#include "velloway/host_contract.h"
 #include "velloway/platform.h"
-#include "velloway/settings.h"
 #include "velloway/velloway.h"
 
 namespace velloway::app {
 namespace {
 
 const char* const kInternationalKey = "Control Panel\\International";
-
-// Writes the workbook path where the import looks for it: under the host's working key.
-void StoreWorkbookPath(host::FileRegistry& registry, const std::string& installDir,
-                       const std::string& workbook) {
-  const std::string key = ReadIniSetting("RegPath", "WorkingKey", installDir + "/Kestrion.ini", "");
-  if (key.empty()) return;  // the import itself tells the user
-  registry.WriteString(RegistryHive::CurrentUser,
-                       "SOFTWARE\\Kestrion Software\\" + key + "\\RiskRegister", "ExcelImportPath",
-                       workbook);
-}
 
 // Creates clsVellowayDll through its class factory and runs one Launch.
 bool LaunchThroughComponentRuntime() {
@@ -61,7 +51,7 @@ std::string DefaultInstallDir() {
     dir = dir.substr(0, dir.find_last_of('/'));
     std::string installed = dir + "/../share/velloway";
     struct stat info {};
-    if (::stat((installed + "/Kestrion.ini").c_str(), &info) == 0) return installed;
+    if (::stat((installed + "/" + kInstallationFileName).c_str(), &info) == 0) return installed;
   }
   return VELLOWAY_SOURCE_SHARE;
 }
@@ -70,7 +60,8 @@ ImportOutcome RunLaunch(const ImportRequest& request, const ImportScreens& scree
   ImportOutcome outcome;
   auto registry = std::make_shared<host::FileRegistry>(host::FileRegistry::DefaultPath());
   try {
-    StoreWorkbookPath(*registry, request.installDir, request.workbook);
+    // Without a working key nothing is stored: the import itself tells the user.
+    StoreImportPath(*registry, request.installDir, request.workbook);
     outcome.plan = host::SqlitePlan::Open(request.plan, host::SqlitePlan::Mode::OpenOrCreate);
     outcome.plan->BeginImport();
   } catch (const std::exception& e) {

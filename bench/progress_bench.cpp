@@ -28,7 +28,7 @@ void ReportRows(benchmark::State& state, std::shared_ptr<ProgressRenderer> rende
   platform.createHostApplication = [] { return std::make_shared<IdleHost>(); };
   platform.progressRenderer = std::move(renderer);
   LibraryState library(platform);
-  frmImportProgress form(library);
+  frmImportProgress form(FormHostOf(library));
   form.SetProgressCounter(11);
   form.Show(FormShowMode::Modeless);
   const std::string label = "Importing Risk - R00042 (42 of 100000)";

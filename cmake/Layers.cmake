@@ -14,6 +14,7 @@ function(velloway_expose target folder scope)
   target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${stage}>)
 endfunction()
 
+# Every symbol is hidden unless include/velloway/ marks it VELLOWAY_API.
 # velloway_layer(NAME [BELOW layer...]): the object library velloway_NAME of src/NAME, linking
 # the layers below it. The sources are added by the folder's own CMakeLists.txt.
 function(velloway_layer name)
@@ -21,11 +22,13 @@ function(velloway_layer name)
   set(target velloway_${name})
   add_library(${target} OBJECT)
   set_target_properties(${target} PROPERTIES
-    POSITION_INDEPENDENT_CODE ON)
+    POSITION_INDEPENDENT_CODE ON
+    C_VISIBILITY_PRESET hidden
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
   velloway_expose(${target} src/${name} PUBLIC)
   target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>)
   target_link_libraries(${target} PRIVATE velloway_build_flags)
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src) # TEMPORARY
   foreach(below IN LISTS arg_BELOW)
     target_link_libraries(${target} PUBLIC velloway_${below})
   endforeach()

@@ -15,7 +15,8 @@ folder_of_include() { # "core/X.h" -> src/core ; "velloway/x.h" -> include ; "ap
   case "$1" in
     velloway/*) echo include;;
     app/*) echo app;;
-    support/*|unit/*|e2e/*) echo "tests/$(echo "$1" | cut -d/ -f1)";;
+    unit/*) echo "tests/$(echo "$1" | cut -d/ -f1-2)";;
+    support/*|e2e/*) echo "tests/$(echo "$1" | cut -d/ -f1)";;
     */*) echo "src/$(echo "$1" | cut -d/ -f1)";;
     *) echo "";;
   esac

@@ -1,6 +1,8 @@
 // The source of "now", injectable so that tests and golden files need no masking.
 #pragma once
 
+#include "velloway/export.h"
+
 namespace velloway {
 
 // A local calendar date and time of day.
@@ -13,7 +15,7 @@ struct CivilTime {
   int second = 0;
 };
 
-class Clock {
+class VELLOWAY_API Clock {
  public:
   virtual ~Clock() = default;
   virtual CivilTime Now() = 0;

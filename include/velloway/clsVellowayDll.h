@@ -1,11 +1,13 @@
 // The entry class: the host creates it and calls Launch once per import.
 #pragma once
 
+#include "velloway/export.h"
+
 namespace velloway {
 
 struct LibraryState;
 
-class clsVellowayDll {
+class VELLOWAY_API clsVellowayDll {
  public:
   // Binds the object to the library-wide state of the loaded library.
   explicit clsVellowayDll(LibraryState& state) : state_(state) {}

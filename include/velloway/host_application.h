@@ -5,10 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "velloway/export.h"
+
 namespace velloway {
 
 // The plan open in the host. Every operation may throw; the library's callers trap it.
-class Plan {
+class VELLOWAY_API Plan {
  public:
   virtual ~Plan() = default;
   // The plan's file path; empty when the plan was never saved.
@@ -23,7 +25,7 @@ class Plan {
 };
 
 // The host application. Created once per loaded library, on first use.
-class HostApplication {
+class VELLOWAY_API HostApplication {
  public:
   virtual ~HostApplication() = default;
   // The open plan, or null when no plan is loaded. Fetched afresh for every plan operation.

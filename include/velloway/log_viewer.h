@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "velloway/export.h"
+
 namespace velloway {
 
-class LogViewer {
+class VELLOWAY_API LogViewer {
  public:
   virtual ~LogViewer() = default;
   // Throws when no viewer can be started.

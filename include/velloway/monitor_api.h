@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "velloway/export.h"
+
 namespace velloway {
 
 // A rectangle: right and bottom lie just outside it.
@@ -44,7 +46,7 @@ inline constexpr int kMetricMonitorCount = 80;  // 0 when the system reports no 
 // Monitor handles are never 0; 0 means "no monitor".
 using MonitorHandle = std::int32_t;
 
-class MonitorApi {
+class VELLOWAY_API MonitorApi {
  public:
   virtual ~MonitorApi() = default;
   // The monitor that holds the larger part of the window; flags say what to answer otherwise.
@@ -64,6 +66,6 @@ class MonitorApi {
 // through RandR; else one monitor, the preferred mode of the first connected display that the
 // kernel lists, else 1920 by 1080 pixels. 96 dots per inch; windows the host names lie on the
 // primary monitor.
-std::shared_ptr<MonitorApi> MakeDefaultMonitorApi();
+VELLOWAY_API std::shared_ptr<MonitorApi> MakeDefaultMonitorApi();
 
 }  // namespace velloway

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "velloway/clock.h"
+#include "velloway/export.h"
 #include "velloway/host_application.h"
 #include "velloway/log_viewer.h"
 #include "velloway/monitor_api.h"
@@ -35,6 +36,6 @@ struct Platform {
 
 // Installs the platform for the library-wide state that objects made through the C entry
 // points use. A host calls it once, before DllGetClassObject.
-void InstallPlatform(Platform platform);
+VELLOWAY_API void InstallPlatform(Platform platform);
 
 }  // namespace velloway

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "velloway/export.h"
 #include "velloway/user_interface.h"
 
 namespace velloway {
@@ -28,7 +29,7 @@ struct ProgressView {
   bool visible = false;
 };
 
-class ProgressRenderer {
+class VELLOWAY_API ProgressRenderer {
  public:
   virtual ~ProgressRenderer() = default;
   // The form appears on screen.
@@ -44,15 +45,15 @@ class ProgressRenderer {
 };
 
 // Draws nothing.
-std::shared_ptr<ProgressRenderer> MakeSilentRenderer();
+VELLOWAY_API std::shared_ptr<ProgressRenderer> MakeSilentRenderer();
 
 // Draws the form in place on err, at most a few times a second, when err is a terminal;
 // otherwise the silent renderer. A host that was asked to be quiet uses the silent one.
-std::shared_ptr<ProgressRenderer> MakeTerminalRenderer(std::FILE* err);
+VELLOWAY_API std::shared_ptr<ProgressRenderer> MakeTerminalRenderer(std::FILE* err);
 
 // Message boxes shown through ui that first take the progress drawing off the screen they share;
 // the drawing comes back at the import's next yield.
-std::shared_ptr<UserInterface> ClearProgressBeforeBoxes(std::shared_ptr<UserInterface> ui,
-                                                        std::shared_ptr<ProgressRenderer> renderer);
+VELLOWAY_API std::shared_ptr<UserInterface> ClearProgressBeforeBoxes(
+    std::shared_ptr<UserInterface> ui, std::shared_ptr<ProgressRenderer> renderer);
 
 }  // namespace velloway

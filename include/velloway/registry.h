@@ -4,13 +4,15 @@
 #include <optional>
 #include <string>
 
+#include "velloway/export.h"
+
 namespace velloway {
 
 enum class RegistryHive { CurrentUser };
 
 // Key paths use "\" between levels. Key paths and value names compare without regard to case.
 // Implementations throw RegistryError when the store itself cannot be read or written.
-class Registry {
+class VELLOWAY_API Registry {
  public:
   virtual ~Registry() = default;
   virtual std::optional<std::string> ReadString(RegistryHive hive, const std::string& keyPath,

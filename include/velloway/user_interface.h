@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "velloway/export.h"
+
 namespace velloway {
 
 enum class MsgIcon { None, Information, Exclamation, Critical };
 enum class MsgButtons { OK, YesNo };
 enum class MsgAnswer { OK, Yes, No };
 
-class UserInterface {
+class VELLOWAY_API UserInterface {
  public:
   virtual ~UserInterface() = default;
   // Shows a modal box and returns the button chosen. An empty title means the box has no

@@ -5,6 +5,8 @@
 
 #include <stdint.h>
 
+#include "velloway/export.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -30,10 +32,10 @@ typedef struct VwGuid {
 } VwGuid;
 
 /* {6E0B7C1A-52D4-4C1E-9A3F-7D2B5E8C4A10} */
-extern const VwGuid CLSID_clsVellowayDll;
-extern const VwGuid IID_IUnknown;
-extern const VwGuid IID_IClassFactory;
-extern const VwGuid IID_clsVellowayDll;
+VELLOWAY_API extern const VwGuid CLSID_clsVellowayDll;
+VELLOWAY_API extern const VwGuid IID_IUnknown;
+VELLOWAY_API extern const VwGuid IID_IClassFactory;
+VELLOWAY_API extern const VwGuid IID_clsVellowayDll;
 /* The programmatic identifier registered for clsVellowayDll. */
 #define VW_PROGID_clsVellowayDll "VellowayDLL.clsVellowayDll"
 
@@ -74,13 +76,13 @@ struct VwVellowayDll {
 
 /* Writes the class's registration (class identifier, server path, programmatic identifier)
  * under the current user's classes in the registry store. */
-VwResult DllRegisterServer(void);
+VELLOWAY_API VwResult DllRegisterServer(void);
 /* Removes what DllRegisterServer wrote. */
-VwResult DllUnregisterServer(void);
+VELLOWAY_API VwResult DllUnregisterServer(void);
 /* Hands out the class factory of clsVellowayDll. */
-VwResult DllGetClassObject(const VwGuid* clsid, const VwGuid* iid, void** object);
+VELLOWAY_API VwResult DllGetClassObject(const VwGuid* clsid, const VwGuid* iid, void** object);
 /* VW_S_OK when no object and no server lock is alive, VW_S_FALSE otherwise. */
-VwResult DllCanUnloadNow(void);
+VELLOWAY_API VwResult DllCanUnloadNow(void);
 
 #ifdef __cplusplus
 }

@@ -1,12 +1,9 @@
 #include "control/WorkbookConnection.h"
 
-#include <libxml/parser.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
-#include <algorithm>
-
-#include "control/modSubMain.h"
+#include "core/HostApp.h"
 #include "core/LibraryState.h"
 #include "core/Messages.h"
 #include "core/modLocale.h"
@@ -55,18 +52,7 @@ workbook::TextFormat FormatInForce(LibraryState& state) {
   return workbook::TextFormat{settings.decimalSeparator, settings.dates};
 }
 
-void Diagnose(LibraryState& state, const std::string& line) {
-  if (state.platform.diagnostic) state.platform.diagnostic(line);
-}
-
 }  // namespace
-
-namespace workbook {
-bool StartReaders() noexcept {
-  xmlInitParser();
-  return true;
-}
-}  // namespace workbook
 
 bool ConnectWorkbook(LibraryState& state) {
   WorkbookRefs& refs = state.sheets;
@@ -76,8 +62,7 @@ bool ConnectWorkbook(LibraryState& state) {
     if (!started) {
       state.platform.ui->MessageBox(msg::kNeedSpreadsheetApp, MsgIcon::Information, MsgButtons::OK,
                                     "");
-      modSubMain::Cleanup(state);
-      return false;
+      return false;  // the launch sequence's cleanup follows
     }
     std::shared_ptr<workbook::Workbook> book;
     try {
@@ -111,33 +96,6 @@ void ReleaseSheets(LibraryState& state) {
 void CloseWorkbook(LibraryState& state) noexcept {
   state.sheets.workbook.reset();
   state.sheets.workbookOpen = false;
-}
-
-std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column,
-                        bool stripDollar) {
-  try {
-    if (row < 1 || column < 1 || sheet == nullptr) return {};
-    std::string text = workbook::CellText(sheet->Cell(row, column), sheet->Owner().Format());
-    if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
-    return ReplaceLineFeeds(text);
-  } catch (...) {
-    return {};
-  }
-}
-
-std::string& ReplaceLineFeeds(std::string& text) {
-  if (text.find('\n') == std::string::npos) return text;
-  std::string out;
-  out.reserve(text.size() + 16);
-  for (const char c : text) {
-    if (c == '\n') {
-      out += "<CRLF>";
-    } else {
-      out += c;
-    }
-  }
-  text = std::move(out);
-  return text;
 }
 
 }  // namespace velloway

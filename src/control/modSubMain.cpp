@@ -5,25 +5,17 @@
 #include "core/LibraryState.h"
 #include "core/Messages.h"
 #include "core/modLocale.h"
-#include "core/modReadIni.h"
 #include "core/modRegistry.h"
 #include "core/modToolBox.h"
 #include "register/RegisterRoad.h"
 #include "registerxml/RegisterXmlRoad.h"
+#include "velloway/host_contract.h"
 
 namespace velloway::modSubMain {
 namespace {
 
 void Tell(LibraryState& state, const char* text, MsgIcon icon) {
   state.platform.ui->MessageBox(text, icon, MsgButtons::OK, "");
-}
-
-void Diagnose(LibraryState& state, const std::string& line) noexcept {
-  try {
-    if (state.platform.diagnostic) state.platform.diagnostic(line);
-  } catch (...) {
-    // A host that cannot take the line loses nothing else.
-  }
 }
 
 void ForceDecimalSeparator(LibraryState& state) {
@@ -51,14 +43,14 @@ bool PlanIsReady(LibraryState& state) {
 void RunSequence(LibraryState& state) {
   ReadWorkingKey(state);
   ForceDecimalSeparator(state);
-  state.ConfiguredWorkbookPath =
-      modRegistry::ReadRegistryString(state, RegistryHive::CurrentUser,
-                                      state.RegistryBase + "\\RiskRegister", "ExcelImportPath", "");
+  state.ConfiguredWorkbookPath = modRegistry::ReadRegistryString(
+      state, RegistryHive::CurrentUser, state.RegistryBase + "\\" + kImportPathKey,
+      kImportPathValue, "");
   if (!CheckWorkbookPath(state) || !PlanIsReady(state)) return;
   state.SchemaPath = HostApp(state).InstallFolder() + "/RiskRegister/RiskRegister.xsd";
   if (!ConnectWorkbook(state)) return;
   if (state.TemplateVersion == kCurrentTemplateVersion) {
-    if (RunCurrentTemplateLoad(state)) RunCurrentTemplateWrite(state);
+    RunCurrentTemplateImport(state);
   } else {
     RunRegisterXmlImport(state);
   }
@@ -67,13 +59,12 @@ void RunSequence(LibraryState& state) {
 }  // namespace
 
 void ReadWorkingKey(LibraryState& state) {
-  const std::string iniPath = HostApp(state).InstallFolder() + "/" + kIniFileName;
-  const std::string key = modReadIni::ReadIniValue("RegPath", "WorkingKey", iniPath, "");
-  if (key.empty()) {
+  const std::string workingKey = WorkingKeyPath(HostApp(state).InstallFolder());
+  if (workingKey.empty()) {
     Tell(state, msg::kNoWorkingKey, MsgIcon::Exclamation);
     return;
   }
-  state.RegistryBase = kRegistryBasePrefix + key;
+  state.RegistryBase = workingKey;
 }
 
 bool CheckWorkbookPath(LibraryState& state) {

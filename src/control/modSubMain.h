@@ -10,8 +10,6 @@ struct LibraryState;
 
 namespace velloway::modSubMain {
 
-inline constexpr const char* kRegistryBasePrefix = "SOFTWARE\\Kestrion Software\\";
-inline constexpr const char* kIniFileName = "Kestrion.ini";
 inline constexpr const char* kCurrentTemplateVersion = "2.2";
 
 // One import, start to end. Never throws.

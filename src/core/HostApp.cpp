@@ -21,4 +21,12 @@ std::shared_ptr<Plan> RequirePlan(LibraryState& state) {
   return plan;
 }
 
+void Diagnose(LibraryState& state, const std::string& line) noexcept {
+  try {
+    if (state.platform.diagnostic) state.platform.diagnostic(line);
+  } catch (...) {
+    // A host that cannot take the line loses nothing else.
+  }
+}
+
 }  // namespace velloway

@@ -1,20 +1,28 @@
 // The state of one loaded library: the platform it was handed, the run-wide values of the
 // launch sequence (they survive from one import to the next), the workbook references and the
-// error log. Tests make their own.
+// error log, and a slot for the per-run state of the road that is running. It knows neither
+// road. Tests make their own.
 #pragma once
 
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "control/WorkbookConnection.h"
 #include "core/ErrorLog.h"
+#include "core/WorkbookRefs.h"
 #include "core/modLocale.h"
-#include "register/RegisterModel.h"
-#include "registerxml/RegisterXmlState.h"
 #include "velloway/platform.h"
 
 namespace velloway {
+
+// What an import road keeps for one run. Each road derives its own; the road's entry creates it
+// and it is dropped when the road ends, so nothing of one run reaches the next.
+struct RoadState {
+  RoadState() = default;
+  RoadState(const RoadState&) = delete;
+  RoadState& operator=(const RoadState&) = delete;
+  virtual ~RoadState() = default;
+};
 
 struct LibraryState {
   explicit LibraryState(Platform p) : platform(std::move(p)) {}
@@ -36,14 +44,13 @@ struct LibraryState {
 
   WorkbookRefs sheets;
   ErrorLog errorLog;
-  // The current-template road's model and progress form, kept from its load to its write.
-  RegisterRoadState registerRoad;
 
   // The separators and patterns in force, read once and kept until a setting is written:
   // conversions run per cell and must not go back to the settings store each time.
   std::optional<modLocale::TextSettings> textSettings;
 
-  RegisterXmlState registerXml;
+  // The running road's state; empty between runs.
+  std::unique_ptr<RoadState> road;
 };
 
 }  // namespace velloway

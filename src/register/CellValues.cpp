@@ -3,17 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "control/WorkbookConnection.h"
 #include "core/ImportError.h"
 #include "core/LibraryState.h"
 #include "core/modToolBox.h"
+#include "workbook/CellText.h"
 #include "workbook/ValueText.h"
 
 namespace velloway {
-
-std::string CellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column) {
-  return GetCellText(sheet, row, column, false);
-}
 
 double Number(LibraryState& state, const std::string& text) {
   if (text.empty()) throw ConversionError("Type mismatch: an empty cell is not a number");

@@ -4,15 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "workbook/CellText.h"
+
 namespace velloway {
 
 struct LibraryState;
 namespace workbook {
 class Worksheet;
 }
-
-// The cell's text with "$" kept.
-std::string CellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column);
 
 // A 32-bit whole number: halves go to the even neighbour; empty text, text that is no number and
 // numbers outside 32 bits throw ConversionError.

@@ -1,55 +1,18 @@
 #include "register/RecordSheet.h"
 
-#include "register/CellValues.h"
+#include "core/RecordSheetWalk.h"
 #include "register/RegisterStore.h"
-#include "workbook/Worksheet.h"
 
 namespace velloway {
-namespace {
-
-constexpr int kBlankRowsEndingData = 3;
-
-std::int32_t LastUsedRow(const workbook::Worksheet* sheet) {
-  const auto& cells = sheet->Cells();
-  return cells.empty() ? 0 : static_cast<std::int32_t>(cells.back().row);
-}
-
-}  // namespace
-
-std::int32_t FindHeaderRow(const workbook::Worksheet* sheet, std::int32_t keyColumn) {
-  const std::int32_t last = LastUsedRow(sheet);
-  for (std::int32_t row = 2; row <= last; ++row) {
-    if (!CellText(sheet, row, keyColumn).empty()) return row;
-  }
-  return 0;
-}
-
-void ForEachDataRow(const workbook::Worksheet* sheet, std::int32_t keyColumn,
-                    std::int32_t headerRow,
-                    const std::function<void(std::int32_t row, std::string key)>& onRow) {
-  std::int32_t row = headerRow;
-  if (row == 0) return;
-  int blanks = 0;
-  while (true) {
-    ++row;
-    if (blanks >= kBlankRowsEndingData) break;
-    std::string key = CellText(sheet, row, keyColumn);
-    if (key.empty()) {
-      ++blanks;
-      continue;
-    }
-    blanks = 0;
-    onRow(row, std::move(key));
-  }
-}
 
 bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t keyColumn,
                      const std::function<void(std::int32_t row, std::string key)>& readRow,
                      const char* completeText) {
   if (sheet != nullptr) {
-    const std::int32_t header = FindHeaderRow(sheet, keyColumn);
+    // A sheet without a key has no records.
+    const std::optional<std::int32_t> header = FindHeaderRow(sheet, keyColumn);
     try {
-      ForEachDataRow(sheet, keyColumn, header, readRow);
+      if (header) ForEachRecordRow(sheet, keyColumn, *header, readRow);
     } catch (...) {
       return false;
     }

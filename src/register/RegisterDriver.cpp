@@ -29,7 +29,7 @@ bool RunLoaders(LibraryState& state) {
 }  // namespace
 
 bool LoadRegisterFromWorkbook(LibraryState& state) {
-  state.registerRoad.form = std::make_unique<frmImportProgress>(state);
+  RegisterRun(state).form = std::make_unique<frmImportProgress>(FormHostOf(state));
   Form(state).SetProgressCounter(kProgressSteps);
   Form(state).Show(FormShowMode::Modeless);
   if (RunLoaders(state)) return true;
@@ -61,7 +61,7 @@ void WriteRegisterToPlan(LibraryState& state) {
   modWriteRisks::WriteMitigations(state);
   Form(state).CompleteProgressBar();
   Form(state).Unload();
-  state.registerRoad.form.reset();
+  RegisterRun(state).form.reset();
   Model(state).scenarios.reset();
   ReleaseRegisterModel(state);
 }

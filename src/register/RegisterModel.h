@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/LibraryState.h"
 #include "core/OrderedCollection.h"
 
 namespace velloway {
@@ -174,12 +175,13 @@ T& Held(std::optional<T>& holder) {
 
 // What the current-template road keeps between its load and its write: the model and the
 // progress form every loader and writer reports to.
-struct RegisterRoadState {
+// The road's per-run state: made by its entry, dropped when the road ends.
+struct RegisterRoadState : RoadState {
   RegisterModel model;
   std::unique_ptr<frmImportProgress> form;
   // Out of line, where the form's type is complete.
   RegisterRoadState();
-  ~RegisterRoadState();
+  ~RegisterRoadState() override;
 };
 
 }  // namespace velloway

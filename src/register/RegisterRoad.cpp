@@ -11,16 +11,14 @@ namespace {
 
 void AbandonRoad(LibraryState& state) noexcept {
   try {
-    if (state.registerRoad.form) state.registerRoad.form->Unload();
+    if (RegisterRun(state).form) RegisterRun(state).form->Unload();
   } catch (...) {
     // Closing the form must not hide why the road ended.
   }
-  state.registerRoad.form.reset();
+  RegisterRun(state).form.reset();
   Model(state).scenarios.reset();
   ReleaseRegisterModel(state);
 }
-
-}  // namespace
 
 bool RunCurrentTemplateLoad(LibraryState& state) {
   if (LoadRegisterFromWorkbook(state)) return true;
@@ -35,6 +33,17 @@ void RunCurrentTemplateWrite(LibraryState& state) {
     AbandonRoad(state);
     throw;  // the launch sequence's trap ends the run
   }
+}
+
+}  // namespace
+
+void RunCurrentTemplateImport(LibraryState& state) {
+  state.road = std::make_unique<RegisterRoadState>();
+  struct EndOfRoad {
+    LibraryState& state;
+    ~EndOfRoad() { state.road.reset(); }
+  } end{state};
+  if (RunCurrentTemplateLoad(state)) RunCurrentTemplateWrite(state);
 }
 
 }  // namespace velloway

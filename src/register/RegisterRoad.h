@@ -4,9 +4,8 @@
 namespace velloway {
 struct LibraryState;
 
-// Loads the register from the workbook; true when every sheet loaded.
-bool RunCurrentTemplateLoad(LibraryState& state);
-// Writes the loaded register into the plan.
-void RunCurrentTemplateWrite(LibraryState& state);
+// Loads the register from the workbook and, when every sheet loaded, writes it into the plan.
+// The road's state lives for this call only.
+void RunCurrentTemplateImport(LibraryState& state);
 
 }  // namespace velloway

@@ -31,9 +31,9 @@ bool modLoadRisks::LoadRegisterDetails(LibraryState& state, const workbook::Work
   try {
     if (sheet != nullptr) {
       clsDetails& details = Held(Model(state).details);
-      details.strCurrency = CellText(sheet, 2, 2);
-      details.strTitle = CellText(sheet, 3, 2);
-      details.strVersion = CellText(sheet, 4, 2);
+      details.strCurrency = workbook::GetCellText(sheet, 2, 2);
+      details.strTitle = workbook::GetCellText(sheet, 3, 2);
+      details.strVersion = workbook::GetCellText(sheet, 4, 2);
     }
     ReportStep(state, "Loading risk register details complete.");
     return true;
@@ -48,7 +48,7 @@ bool modLoadRisks::LoadRegisterOptions(LibraryState& state, const workbook::Work
       clsOptions& options = Held(Model(state).options);
       std::int32_t row = kFirstOptionRow;
       for (const OptionField& option : kOptionFields) {
-        options.*option.field = WholeNumber(state, CellText(sheet, row++, 2));
+        options.*option.field = WholeNumber(state, workbook::GetCellText(sheet, row++, 2));
       }
     }
     ReportStep(state, "Loading risk register options complete.");

@@ -12,11 +12,11 @@ constexpr std::int32_t kColumnZ = 26;
 // A row of five levels from very high in column F down to very low in column B.
 void ReadLevelRow(const workbook::Worksheet* sheet, std::int32_t row, std::string& vHigh,
                   std::string& high, std::string& medium, std::string& low, std::string& vLow) {
-  vHigh = CellText(sheet, row, 6);
-  high = CellText(sheet, row, 5);
-  medium = CellText(sheet, row, 4);
-  low = CellText(sheet, row, 3);
-  vLow = CellText(sheet, row, 2);
+  vHigh = workbook::GetCellText(sheet, row, 6);
+  high = workbook::GetCellText(sheet, row, 5);
+  medium = workbook::GetCellText(sheet, row, 4);
+  low = workbook::GetCellText(sheet, row, 3);
+  vLow = workbook::GetCellText(sheet, row, 2);
 }
 
 // Five levels from very low to very high, one TAB between neighbours.
@@ -33,11 +33,11 @@ std::string ScoreList(const OrderedCollection<std::string>& scores) {
 }
 
 void ReadPid(LibraryState& state, const workbook::Worksheet* sheet, clsPid& pid) {
-  pid.strPerfVHigh = CellText(sheet, 11, kColumnB);
-  pid.strPerfHigh = CellText(sheet, 12, kColumnB);
-  pid.strPerfMedium = CellText(sheet, 13, kColumnB);
-  pid.strPerfLow = CellText(sheet, 14, kColumnB);
-  pid.strPerfVLow = CellText(sheet, 15, kColumnB);
+  pid.strPerfVHigh = workbook::GetCellText(sheet, 11, kColumnB);
+  pid.strPerfHigh = workbook::GetCellText(sheet, 12, kColumnB);
+  pid.strPerfMedium = workbook::GetCellText(sheet, 13, kColumnB);
+  pid.strPerfLow = workbook::GetCellText(sheet, 14, kColumnB);
+  pid.strPerfVLow = workbook::GetCellText(sheet, 15, kColumnB);
   ReadLevelRow(sheet, 16, pid.strSchVHigh, pid.strSchHigh, pid.strSchMedium, pid.strSchLow,
                pid.strSchVLow);
   ReadLevelRow(sheet, 17, pid.strProbVHigh, pid.strProbHigh, pid.strProbMedium, pid.strProbLow,
@@ -46,16 +46,16 @@ void ReadPid(LibraryState& state, const workbook::Worksheet* sheet, clsPid& pid)
                pid.strCostVLow);
   // Appended to what the collection holds: it is not emptied first.
   for (std::int32_t column = kColumnB; column <= kColumnZ; ++column) {
-    pid.colPIDScores.Add(CellText(sheet, 18, column));
+    pid.colPIDScores.Add(workbook::GetCellText(sheet, 18, column));
   }
-  pid.nScoreImpactPerf = WholeNumber(state, CellText(sheet, 19, kColumnB));
-  pid.nScoreImpactTime = WholeNumber(state, CellText(sheet, 20, kColumnB));
-  pid.nScoreImpactCost = WholeNumber(state, CellText(sheet, 21, kColumnB));
-  pid.nGreenScore = Number(state, CellText(sheet, 22, kColumnB));
-  pid.nRedScore = Number(state, CellText(sheet, 22, 3));
-  pid.nImpacts = WholeNumber(state, CellText(sheet, 23, kColumnB));
-  pid.nProbs = WholeNumber(state, CellText(sheet, 24, kColumnB));
-  pid.nRiskScoring = WholeNumber(state, CellText(sheet, 25, kColumnB));
+  pid.nScoreImpactPerf = WholeNumber(state, workbook::GetCellText(sheet, 19, kColumnB));
+  pid.nScoreImpactTime = WholeNumber(state, workbook::GetCellText(sheet, 20, kColumnB));
+  pid.nScoreImpactCost = WholeNumber(state, workbook::GetCellText(sheet, 21, kColumnB));
+  pid.nGreenScore = Number(state, workbook::GetCellText(sheet, 22, kColumnB));
+  pid.nRedScore = Number(state, workbook::GetCellText(sheet, 22, 3));
+  pid.nImpacts = WholeNumber(state, workbook::GetCellText(sheet, 23, kColumnB));
+  pid.nProbs = WholeNumber(state, workbook::GetCellText(sheet, 24, kColumnB));
+  pid.nRiskScoring = WholeNumber(state, workbook::GetCellText(sheet, 25, kColumnB));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ constexpr std::int32_t kKeyColumn = 1;
 // gives empty text, 0 or a true flag, never a class default.
 clsQualRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
                         std::string key, bool withAuditDate) {
-  const auto text = [&](std::int32_t column) { return CellText(sheet, row, column); };
+  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   clsQualRisk risk;
   risk.strRiskID = std::move(key);
   risk.strType = text(2);

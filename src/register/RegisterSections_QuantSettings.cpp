@@ -15,19 +15,22 @@ constexpr std::int32_t kColumnB = 2;
 constexpr std::int32_t kSheetRows = 1048576;
 
 void ReadScenarios(LibraryState& state, const workbook::Worksheet* sheet) {
-  const std::int32_t count = WholeNumber(state, CellText(sheet, kCountRow, kColumnB));
+  const std::int32_t count = WholeNumber(state, workbook::GetCellText(sheet, kCountRow, kColumnB));
   if (count > (kSheetRows - kCountRow) / 4) {
     throw ImportError("more scenarios than the sheet has rows", "Options!B56");
   }
   auto& names = Held(Model(state).scenarioNames);
-  for (std::int32_t k = 1; k <= count; ++k) names.Add(CellText(sheet, kCountRow + k, kColumnB));
+  for (std::int32_t k = 1; k <= count; ++k)
+    names.Add(workbook::GetCellText(sheet, kCountRow + k, kColumnB));
   auto& settings = Held(Model(state).scenarioSettings);
   // The settings start two rows below the last name: one separator row between.
   std::int64_t row = static_cast<std::int64_t>(count) + kCountRow + 2;
   for (std::int32_t k = 1; k <= count; ++k, row += 3) {
     clsScenario scenario;
-    scenario.m_nImpactsLinked = CellText(sheet, static_cast<std::int32_t>(row), kColumnB);
-    scenario.m_strLinkedTo = CellText(sheet, static_cast<std::int32_t>(row + 1), kColumnB);
+    scenario.m_nImpactsLinked =
+        workbook::GetCellText(sheet, static_cast<std::int32_t>(row), kColumnB);
+    scenario.m_strLinkedTo =
+        workbook::GetCellText(sheet, static_cast<std::int32_t>(row + 1), kColumnB);
     settings.Add(std::move(scenario));
   }
 }

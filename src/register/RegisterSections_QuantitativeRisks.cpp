@@ -6,12 +6,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "control/WorkbookConnection.h"
 #include "register/CellValues.h"
 #include "register/PlanValues.h"
 #include "register/RecordSheet.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
+#include "workbook/CellText.h"
 
 namespace velloway {
 namespace {
@@ -28,27 +28,27 @@ std::string ScenarioOfRow(const std::string& cell, std::string& carried) {
 clsQuantRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
                          std::string key, std::string& carried) {
   clsQuantRisk risk;
-  risk.m_strScenarioName = ScenarioOfRow(CellText(sheet, row, 1), carried);
+  risk.m_strScenarioName = ScenarioOfRow(workbook::GetCellText(sheet, row, 1), carried);
   risk.m_strRiskID = std::move(key);
-  risk.m_strTitle = CellText(sheet, row, 3);
-  risk.m_strProb = PercentText(state, CellText(sheet, row, 4));
-  risk.m_strMitCost = GetCellText(sheet, row, 5, true);
-  risk.m_strMitActions = CellText(sheet, row, 6);
+  risk.m_strTitle = workbook::GetCellText(sheet, row, 3);
+  risk.m_strProb = PercentText(state, workbook::GetCellText(sheet, row, 4));
+  risk.m_strMitCost = workbook::GetCellText(sheet, row, 5, true);
+  risk.m_strMitActions = workbook::GetCellText(sheet, row, 6);
   return risk;
 }
 
 void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
                        clsQuantRiskImpact& impact) {
-  const auto text = [&](std::int32_t column) { return CellText(sheet, row, column); };
+  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   impact.m_bScenarioLink = ReadTrueFlag(text(4)) ? 1 : 0;
   impact.m_strDurImpactShape = text(5);
   impact.m_strMinDur = text(6);
   impact.m_strLikelyDur = text(7);
   impact.m_strMaxDur = text(8);
   impact.m_strCostImpactShape = text(9);
-  impact.m_strMinCost = GetCellText(sheet, row, 10, true);
-  impact.m_strLikelyCost = GetCellText(sheet, row, 11, true);
-  impact.m_strMaxCost = GetCellText(sheet, row, 12, true);
+  impact.m_strMinCost = workbook::GetCellText(sheet, row, 10, true);
+  impact.m_strLikelyCost = workbook::GetCellText(sheet, row, 11, true);
+  impact.m_strMaxCost = workbook::GetCellText(sheet, row, 12, true);
   impact.m_bCorrelate = ReadTrueFlag(text(13)) ? 1 : 0;
   impact.m_bLink = ReadTrueFlag(text(14)) ? 1 : 0;
 }
@@ -111,9 +111,9 @@ bool modLoadRisks::LoadTaskImpacts(LibraryState& state, const workbook::Workshee
       state, sheet, kKeyColumn,
       [&](std::int32_t row, std::string key) {
         clsQuantRiskImpact impact;
-        impact.m_strScenarioName = ScenarioOfRow(CellText(sheet, row, 1), carried);
+        impact.m_strScenarioName = ScenarioOfRow(workbook::GetCellText(sheet, row, 1), carried);
         impact.m_strRiskID = std::move(key);
-        impact.m_strTaskID = CellText(sheet, row, 3);
+        impact.m_strTaskID = workbook::GetCellText(sheet, row, 3);
         // A row without a task ID is dropped, yet it does not end the data.
         if (impact.m_strTaskID.empty()) return;
         ReadImpactColumns(sheet, row, impact);

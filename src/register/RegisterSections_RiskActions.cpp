@@ -1,11 +1,11 @@
 // Response actions ("Response Actions" or "Qualitative Actions"): one action per row, keyed by
 // the ID of its risk in column B; column A holds the action's name.
-#include "control/WorkbookConnection.h"
 #include "register/CellValues.h"
 #include "register/PlanValues.h"
 #include "register/RecordSheet.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
+#include "workbook/CellText.h"
 
 namespace velloway {
 namespace {
@@ -14,10 +14,10 @@ constexpr std::int32_t kKeyColumn = 2;
 
 clsQualRiskAction ReadActionRow(LibraryState& state, const workbook::Worksheet* sheet,
                                 std::int32_t row, std::string key) {
-  const auto text = [&](std::int32_t column) { return CellText(sheet, row, column); };
+  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   // The cost columns lose every "$" before use.
   const auto withoutDollar = [&](std::int32_t column) {
-    return GetCellText(sheet, row, column, true);
+    return workbook::GetCellText(sheet, row, column, true);
   };
   clsQualRiskAction action;
   action.m_strMitName = text(1);

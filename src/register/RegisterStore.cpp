@@ -5,12 +5,22 @@
 
 namespace velloway {
 
+RegisterRoadState& RegisterRun(LibraryState& state) {
+  auto* run = dynamic_cast<RegisterRoadState*>(state.road.get());
+  if (run == nullptr) {
+    auto made = std::make_unique<RegisterRoadState>();
+    run = made.get();
+    state.road = std::move(made);
+  }
+  return *run;
+}
+
 RegisterRoadState::RegisterRoadState() = default;
 RegisterRoadState::~RegisterRoadState() = default;
 
 frmImportProgress& Form(LibraryState& state) {
-  auto& form = state.registerRoad.form;
-  if (!form) form = std::make_unique<frmImportProgress>(state);
+  auto& form = RegisterRun(state).form;
+  if (!form) form = std::make_unique<frmImportProgress>(FormHostOf(state));
   return *form;
 }
 

@@ -11,7 +11,11 @@ namespace velloway {
 
 inline constexpr const char* kRegisterTag = "RR2";
 
-inline RegisterModel& Model(LibraryState& state) { return state.registerRoad.model; }
+// The running road's state. The road's entry makes it; a loader or writer run on its own makes
+// one on first use.
+RegisterRoadState& RegisterRun(LibraryState& state);
+
+inline RegisterModel& Model(LibraryState& state) { return RegisterRun(state).model; }
 
 // The road's progress form; one is created when a loader or writer runs on its own.
 frmImportProgress& Form(LibraryState& state);

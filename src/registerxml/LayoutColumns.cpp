@@ -6,13 +6,14 @@
 #include "core/ImportError.h"
 #include "core/LibraryState.h"
 #include "core/modToolBox.h"
+#include "registerxml/RegisterXmlAccess.h"
 #include "workbook/Worksheet.h"
 
 namespace velloway::registerxml {
 
 std::int32_t LayoutColumn(LibraryState& state, Layout which) {
   const auto index = static_cast<std::size_t>(which);
-  const std::string& text = state.registerXml.layoutValues.at(index);
+  const std::string& text = registerxml::RegisterXmlRun(state).layoutValues.at(index);
   const std::string cell = "Options!B" + std::to_string(16 + index);
   if (text.empty()) throw ConversionError("Type mismatch: the layout value is empty", cell);
   const double column = std::nearbyint(modToolBox::TextToNumber(state, text));

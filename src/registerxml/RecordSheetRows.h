@@ -1,10 +1,11 @@
-// How the record sheets of an older template are walked: the header is the first row from row 2
-// down with a key, the data follow it, and three empty key cells in a row end the data.
+// How the older templates' steps read their record sheets, on the walk both roads share.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "core/RecordSheetWalk.h"
+#include "workbook/CellText.h"
 
 namespace velloway {
 struct LibraryState;
@@ -15,12 +16,6 @@ class Worksheet;
 
 namespace velloway::registerxml {
 
-// What makes a key cell count when the header is searched.
-enum class KeyTest {
-  CellText,    // the cell reader gives a non-empty text (a number counts)
-  StoredText,  // the cell holds a text value (a number does not count)
-};
-
 // The data rows of a record sheet, as the count found them.
 struct RecordRows {
   std::int32_t firstDataRow = 0;  // the row below the header
@@ -30,11 +25,7 @@ struct RecordRows {
   std::int32_t keyCount = 0;  // rows with a key, for the progress bar
 };
 
-// The header row. No row below the sheet's last used one holds a key, so the search ends there:
-// none for a missing sheet or a sheet without a key.
-std::optional<std::int32_t> FindHeaderRow(const workbook::Worksheet* sheet, std::int32_t keyColumn,
-                                          KeyTest test);
-// The same for the steps that fail when there is no header: throws ImportError, as a read
+// The header row for the steps that fail when there is none: throws ImportError, as a read
 // beyond the end of the sheet does.
 std::int32_t HeaderRowOrThrow(const workbook::Worksheet* sheet, std::int32_t keyColumn,
                               KeyTest test);
@@ -43,8 +34,6 @@ std::int32_t HeaderRowOrThrow(const workbook::Worksheet* sheet, std::int32_t key
 RecordRows CountRecordRows(const workbook::Worksheet* sheet, std::int32_t keyColumn,
                            std::int32_t headerRow);
 
-// A cell as text, "$" kept, line feeds as "<CRLF>".
-std::string CellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column);
 // A cell as a number under the locale in force: empty gives 0; throws ConversionError.
 double CellNumber(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
                   std::int32_t column);

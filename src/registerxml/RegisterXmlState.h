@@ -1,10 +1,12 @@
-// What the register XML road keeps while the library is loaded: the document being built, the
-// progress form of the running import, and the values the options step reads for later steps.
+// What the register XML road keeps for one run: the document being built, the progress form, and
+// the values the options step reads for later steps. Made by the road's entry, dropped at its end.
 #pragma once
 
 #include <array>
 #include <memory>
 #include <string>
+
+#include "core/LibraryState.h"
 
 namespace velloway {
 
@@ -14,7 +16,7 @@ namespace registerxml {
 class RegisterXmlDocument;
 }
 
-struct RegisterXmlState {
+struct RegisterXmlState : RoadState {
   // The one document of the import; made anew by the skeleton step.
   std::shared_ptr<registerxml::RegisterXmlDocument> document;
   // The progress form of the import in progress.

@@ -21,7 +21,7 @@ RiskSheetReader::RiskSheetReader(LibraryState& state, const workbook::Worksheet*
       lastUserField_(LayoutColumn(state, Layout::LastUserField)) {}
 
 void RiskSheetReader::Fill(clsXmlRisk& risk, std::int32_t row) {
-  const auto text = [&](std::int32_t column) { return CellText(sheet_, row, column); };
+  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet_, row, column); };
   const auto number = [&](std::int32_t column) { return CellNumber(state_, sheet_, row, column); };
   const std::int32_t response = preScore_ + 1;
   const std::int32_t details = postScore_ + 1;
@@ -64,7 +64,8 @@ void RiskSheetReader::Fill(clsXmlRisk& risk, std::int32_t row) {
 void RiskSheetReader::FillImpacts(clsXmlImpacts& impacts, std::int32_t row, std::int32_t after,
                                   std::int32_t before) const {
   for (std::int32_t column = after + 1; column < before; ++column) {
-    impacts.Add({CellText(sheet_, kNameRow, column), CellText(sheet_, row, column)});
+    impacts.Add({workbook::GetCellText(sheet_, kNameRow, column),
+                 workbook::GetCellText(sheet_, row, column)});
   }
 }
 
@@ -72,12 +73,12 @@ void RiskSheetReader::FillUserFields(clsXMLUserfields& userfields, std::int32_t 
   const std::int32_t first = LayoutColumn(state_, Layout::FirstUserField);
   for (std::int32_t column = first; column <= lastUserField_; ++column) {
     clsXmlUserfield field;
-    field.m_strName = CellText(sheet_, kNameRow, column);
+    field.m_strName = workbook::GetCellText(sheet_, kNameRow, column);
     if (const auto found = Definitions().find(field.m_strName); found != Definitions().end()) {
       field.m_strID = found->second.first;
       field.m_strType = found->second.second;
     }
-    field.m_strValue = CellText(sheet_, row, column);
+    field.m_strValue = workbook::GetCellText(sheet_, row, column);
     userfields.Add(std::move(field));
   }
 }

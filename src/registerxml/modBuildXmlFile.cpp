@@ -1,6 +1,7 @@
 #include "registerxml/modBuildXmlFile.h"
 
 #include "core/ErrorLog.h"
+#include "core/HostApp.h"
 #include "core/Messages.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modXMLToolbox.h"
@@ -22,14 +23,6 @@ void RunTolerantStep(LibraryState& state, const char* progressText, bool (*step)
   if (!step(state)) Tell(state, failure);
 }
 
-void Diagnose(LibraryState& state, const std::string& line) {
-  try {
-    if (state.platform.diagnostic) state.platform.diagnostic(line);
-  } catch (...) {
-    // A host that cannot take the line loses nothing else.
-  }
-}
-
 bool ImportHistory(LibraryState& state) {
   return ImportRisks(state, state.sheets.riskHistory, true);
 }
@@ -37,8 +30,9 @@ bool ImportHistory(LibraryState& state) {
 }  // namespace
 
 bool ImportRegisterXml(LibraryState& state) {
-  state.registerXml.progress = std::make_shared<frmImportProgress>(state);
-  frmImportProgress& form = *state.registerXml.progress;
+  registerxml::RegisterXmlRun(state).progress =
+      std::make_shared<frmImportProgress>(FormHostOf(state));
+  frmImportProgress& form = *registerxml::RegisterXmlRun(state).progress;
   // The steps run once, inside the modal display; their result is the import's.
   bool result = false;
   try {

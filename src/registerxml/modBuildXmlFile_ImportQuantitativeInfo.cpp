@@ -13,8 +13,6 @@
 namespace velloway::modBuildXmlFile {
 namespace {
 
-using registerxml::CellText;
-
 constexpr std::int32_t kRiskIdColumn = 2;
 
 // A number as text under the locale in force.
@@ -29,8 +27,7 @@ bool ImportQuantitativeInfo(LibraryState& state) {
   try {
     const workbook::Worksheet* sheet = state.sheets.quantitativeRisks;
     // No sheet, or no risk ID in column B: there is nothing to add.
-    const auto header =
-        registerxml::FindHeaderRow(sheet, kRiskIdColumn, registerxml::KeyTest::CellText);
+    const auto header = FindHeaderRow(sheet, kRiskIdColumn, KeyTest::CellText);
     if (!header) return true;
     const registerxml::RecordRows rows =
         registerxml::CountRecordRows(sheet, kRiskIdColumn, *header);
@@ -38,9 +35,9 @@ bool ImportQuantitativeInfo(LibraryState& state) {
     std::string container;
     std::int32_t number = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
-      const std::string named = CellText(sheet, row, 1);
+      const std::string named = workbook::GetCellText(sheet, row, 1);
       registerxml::CarryDown(container, named);
-      const std::string riskId = CellText(sheet, row, kRiskIdColumn);
+      const std::string riskId = workbook::GetCellText(sheet, row, kRiskIdColumn);
       if (named.empty() && riskId.empty()) continue;
       const double probability = registerxml::CellNumber(state, sheet, row, 4);
       const double cost = registerxml::CellNumber(state, sheet, row, 5);

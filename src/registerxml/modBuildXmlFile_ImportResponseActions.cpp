@@ -14,8 +14,6 @@
 namespace velloway::modBuildXmlFile {
 namespace {
 
-using registerxml::CellText;
-
 constexpr std::int32_t kRiskIdColumn = 2;
 constexpr std::int32_t kNameRow = 2;  // the names of the impact columns
 
@@ -27,7 +25,7 @@ struct LastRead {
 
 void FillAction(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
                 clsXmlMitAction& action, LastRead& last) {
-  const auto text = [&](std::int32_t column) { return CellText(sheet, row, column); };
+  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   const auto number = [&](std::int32_t column) {
     return registerxml::CellNumber(state, sheet, row, column);
   };
@@ -48,7 +46,7 @@ void FillAction(LibraryState& state, const workbook::Worksheet* sheet, std::int3
   action.m_strPostProb = text(probability);
   action.m_dblPostScore = number(score);
   for (std::int32_t column = probability + 1; column < score; ++column) {
-    action.m_colPostImpacts.Add({CellText(sheet, kNameRow, column), text(column)});
+    action.m_colPostImpacts.Add({workbook::GetCellText(sheet, kNameRow, column), text(column)});
   }
   action.m_strFieldText1 = text(score + 1);
   action.m_strFieldText2 = text(score + 2);
@@ -70,12 +68,12 @@ bool ImportResponseActions(LibraryState& state) {
     frmImportProgress& form = registerxml::TheProgressForm(state);
     const registerxml::RecordRows rows = registerxml::CountRecordRows(
         sheet, kRiskIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, registerxml::KeyTest::StoredText));
+        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, KeyTest::StoredText));
     form.SetMaxValue(rows.keyCount);
     std::int32_t number = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
       clsXmlMitAction action;
-      action.m_strRiskID = last.riskId = CellText(sheet, row, kRiskIdColumn);
+      action.m_strRiskID = last.riskId = workbook::GetCellText(sheet, row, kRiskIdColumn);
       if (action.m_strRiskID.empty()) continue;
       form.UpdateProgress(
           number, modToolBox::FormatMessage(state, msg::kImportingAction,

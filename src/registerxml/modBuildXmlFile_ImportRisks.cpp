@@ -25,13 +25,12 @@ bool ImportRisks(LibraryState& state, const workbook::Worksheet* sheet, bool bHi
     registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     frmImportProgress& form = registerxml::TheProgressForm(state);
     const registerxml::RecordRows rows = registerxml::CountRecordRows(
-        sheet, kIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kIdColumn, registerxml::KeyTest::CellText));
+        sheet, kIdColumn, registerxml::HeaderRowOrThrow(sheet, kIdColumn, KeyTest::CellText));
     form.SetMaxValue(rows.keyCount);
     std::int32_t index = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
       clsXmlRisk risk;
-      risk.m_strID = id = registerxml::CellText(sheet, row, kIdColumn);
+      risk.m_strID = id = workbook::GetCellText(sheet, row, kIdColumn);
       if (id.empty()) continue;
       form.UpdateProgress(index, modToolBox::FormatMessage(state, msg::kImportingRisk,
                                                            {id, static_cast<double>(index),

@@ -14,8 +14,6 @@
 namespace velloway::modBuildXmlFile {
 namespace {
 
-using registerxml::CellText;
-
 constexpr std::int32_t kRiskIdColumn = 2;
 // Only options of this version have the correlate-existence column before the link column.
 constexpr const char* kVersionWithExistence = "2.1";
@@ -28,16 +26,16 @@ void FillTaskImpact(LibraryState& state, const workbook::Worksheet* sheet, std::
   const auto flag = [&](std::int32_t column) {
     return registerxml::CellFlag(state, sheet, row, column, false);
   };
-  impact.m_strDurShape = CellText(sheet, row, 4);
+  impact.m_strDurShape = workbook::GetCellText(sheet, row, 4);
   impact.m_dblDurMin = number(5);
   impact.m_dblDurLikely = number(6);
   impact.m_dblDurMax = number(7);
-  impact.m_strCostShape = CellText(sheet, row, 8);
+  impact.m_strCostShape = workbook::GetCellText(sheet, row, 8);
   impact.m_dblCostMin = number(9);
   impact.m_dblCostLikely = number(10);
   impact.m_dblCostMax = number(11);
   impact.m_bCorrelate = flag(12);
-  if (state.registerXml.optionsVersion == kVersionWithExistence) {
+  if (registerxml::RegisterXmlRun(state).optionsVersion == kVersionWithExistence) {
     impact.m_bCorrelateEveExist = flag(13);
     impact.m_bLink = flag(14);
   } else {
@@ -65,15 +63,16 @@ bool ImportTaskImpacts(LibraryState& state) {
     frmImportProgress& form = registerxml::TheProgressForm(state);
     const registerxml::RecordRows rows = registerxml::CountRecordRows(
         sheet, kRiskIdColumn,
-        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, registerxml::KeyTest::StoredText));
+        registerxml::HeaderRowOrThrow(sheet, kRiskIdColumn, KeyTest::StoredText));
     form.SetMaxValue(rows.keyCount);
     std::string container;
     std::int32_t number = 1;
     for (std::int32_t row = rows.firstDataRow; row <= rows.lastKeyRow; ++row) {
       clsXmlTaskImpact impact;
-      impact.m_strScenarioName = registerxml::CarryDown(container, CellText(sheet, row, 1));
-      impact.m_strRiskID = CellText(sheet, row, kRiskIdColumn);
-      impact.m_strTaskID = CellText(sheet, row, 3);
+      impact.m_strScenarioName =
+          registerxml::CarryDown(container, workbook::GetCellText(sheet, row, 1));
+      impact.m_strRiskID = workbook::GetCellText(sheet, row, kRiskIdColumn);
+      impact.m_strTaskID = workbook::GetCellText(sheet, row, 3);
       if (impact.m_strRiskID.empty() || impact.m_strTaskID.empty()) continue;
       form.UpdateProgress(
           number, modToolBox::FormatMessage(state, msg::kImportingTaskImpact,

@@ -1,11 +1,11 @@
 // The Options sheet of an older template: ready-made XML fragments, one a cell, taken over into
 // the register document, and the plain values that tell later steps where their columns are.
-#include "control/WorkbookConnection.h"
 #include "core/ErrorLog.h"
 #include "core/Messages.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modBuildXmlFile.h"
 #include "registerxml/modXMLToolbox.h"
+#include "workbook/CellText.h"
 
 namespace velloway::modBuildXmlFile {
 namespace {
@@ -22,7 +22,7 @@ constexpr std::int32_t kVersionRow = 14;
 constexpr std::int32_t kFirstLayoutRow = 16;
 
 std::string OptionsCell(LibraryState& state, std::int32_t row, std::int32_t column) {
-  return GetCellText(state.sheets.options, row, column, false);
+  return workbook::GetCellText(state.sheets.options, row, column, false);
 }
 
 // Loads the fragment of a cell in column A and appends a copy of its document element when that
@@ -53,12 +53,12 @@ bool AddOptionsToXml(LibraryState& state) {
       AddError(state, "");
       return false;
     }
-    state.registerXml.optionsVersion = OptionsCell(state, kVersionRow, 1);
+    registerxml::RegisterXmlRun(state).optionsVersion = OptionsCell(state, kVersionRow, 1);
     const registerxml::RegisterXmlDocument& doc = registerxml::TheDocument(state);
     AppendClone(SelectSingleNode(doc.node(), kRiskRegisterPath),
                 SelectSingleNode(DocumentNode(options.get()), "Options"));
-    for (std::size_t i = 0; i < state.registerXml.layoutValues.size(); ++i) {
-      state.registerXml.layoutValues[i] =
+    for (std::size_t i = 0; i < registerxml::RegisterXmlRun(state).layoutValues.size(); ++i) {
+      registerxml::RegisterXmlRun(state).layoutValues[i] =
           OptionsCell(state, kFirstLayoutRow + static_cast<std::int32_t>(i), 2);
     }
     return true;

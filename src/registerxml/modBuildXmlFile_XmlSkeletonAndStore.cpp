@@ -19,7 +19,8 @@ bool CreateXmlSkeleton(LibraryState& state) {
       AppendClone(riskRegister.get(), risks.get());
       AppendCloneToRoot(doc.get(), riskRegister.get());
     }
-    state.registerXml.document = std::make_shared<registerxml::RegisterXmlDocument>(std::move(doc));
+    registerxml::RegisterXmlRun(state).document =
+        std::make_shared<registerxml::RegisterXmlDocument>(std::move(doc));
     return true;
   } catch (...) {
     return false;
@@ -27,8 +28,8 @@ bool CreateXmlSkeleton(LibraryState& state) {
 }
 
 void StoreXmlInPlan(LibraryState& state) {
-  if (!state.registerXml.document || !HostApp(state).ActivePlan()) return;
-  const std::string text = XmlText(state.registerXml.document->get());
+  if (!registerxml::RegisterXmlRun(state).document || !HostApp(state).ActivePlan()) return;
+  const std::string text = XmlText(registerxml::RegisterXmlRun(state).document->get());
   if (text.empty()) return;
   // The plan is fetched afresh for each write, as every plan operation does.
   RequirePlan(state)->WriteAppData(kRegisterXmlTag, "");

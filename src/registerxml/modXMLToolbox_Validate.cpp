@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "control/modSubMain.h"
 #include "core/HostApp.h"
 #include "core/ImportError.h"
 #include "core/LibraryState.h"
@@ -13,6 +12,7 @@
 #include "core/modToolBox.h"
 #include "registerxml/XmlErrorCapture.h"
 #include "registerxml/modXMLToolbox.h"
+#include "velloway/host_contract.h"
 
 namespace velloway::modXMLToolbox {
 namespace {
@@ -29,7 +29,7 @@ struct SchemaValidDeleter {
 
 // Only the exact text "FALSE" switches validation off; a missing key reads as "FALSE".
 bool ValidationSwitchedOff(LibraryState& state) {
-  const std::string ini = HostApp(state).InstallFolder() + "/" + modSubMain::kIniFileName;
+  const std::string ini = HostApp(state).InstallFolder() + "/" + kInstallationFileName;
   return modReadIni::ReadIniValue("XML", "SchemaValidationOn", ini, "FALSE") == "FALSE";
 }
 

@@ -8,11 +8,17 @@
 
 namespace velloway {
 
-frmImportProgress::frmImportProgress(LibraryState& state)
-    : state_(state),
-      renderer_(state.platform.progressRenderer ? state.platform.progressRenderer
-                                                : MakeSilentRenderer()) {
-  HostApp(state_).SetFormActive(true);
+FormHost FormHostOf(LibraryState& state) {
+  HostApp(state);  // made on first use
+  return FormHost{state.hostApplication, state.platform.progressRenderer, state.platform.monitors};
+}
+
+frmImportProgress::frmImportProgress(FormHost host)
+    : host_(std::move(host.host)),
+      renderer_(host.renderer ? std::move(host.renderer) : MakeSilentRenderer()),
+      monitors_(std::move(host.monitors)) {
+  if (!host_) throw std::invalid_argument("the progress form needs the host application");
+  host_->SetFormActive(true);
 }
 
 frmImportProgress::~frmImportProgress() {
@@ -41,7 +47,7 @@ void frmImportProgress::Unload() {
   loaded_ = false;
   visible_ = false;
   if (wasVisible) renderer_->Hide(View());
-  HostApp(state_).SetFormActive(false);
+  host_->SetFormActive(false);
 }
 
 void frmImportProgress::UpdateLabel(const std::string& str) {
@@ -122,10 +128,9 @@ void frmImportProgress::Load() {
 // failing an import for.
 void frmImportProgress::CenterOnHostMonitor() {
   try {
-    const std::shared_ptr<MonitorApi> api =
-        state_.platform.monitors ? state_.platform.monitors : MakeDefaultMonitorApi();
+    const std::shared_ptr<MonitorApi> api = monitors_ ? monitors_ : MakeDefaultMonitorApi();
     const clsMonitors monitors(*api);
-    monitors.CenterFormOnMonitor(rect_, HostApp(state_).MainWindowHandle());
+    monitors.CenterFormOnMonitor(rect_, host_->MainWindowHandle());
   } catch (const std::exception&) {
   }
 }

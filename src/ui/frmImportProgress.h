@@ -17,6 +17,8 @@
 
 #include "ui/FormRect.h"
 #include "ui/ProgressBar.h"
+#include "velloway/host_application.h"
+#include "velloway/monitor_api.h"
 #include "velloway/progress_renderer.h"
 
 namespace velloway {
@@ -24,6 +26,20 @@ namespace velloway {
 struct LibraryState;
 
 enum class FormShowMode { Modeless, Modal };
+
+// What the form uses of the outside world.
+struct FormHost {
+  // Told when the form is active; the form is centred on the monitor of its main window.
+  std::shared_ptr<HostApplication> host;
+  // Draws the form; null draws nothing.
+  std::shared_ptr<ProgressRenderer> renderer;
+  // The monitors to centre on; null means those the environment describes.
+  std::shared_ptr<MonitorApi> monitors;
+};
+
+// The host object, renderer and monitors of a loaded library's platform; throws when the host
+// cannot provide its application object.
+FormHost FormHostOf(LibraryState& state);
 
 class frmImportProgress {
  public:
@@ -33,7 +49,7 @@ class frmImportProgress {
   static constexpr double kHeight = 2265;
 
   // Creating the form tells the host that a form is active.
-  explicit frmImportProgress(LibraryState& state);
+  explicit frmImportProgress(FormHost host);
   // A form still loaded when dropped is unloaded, so the host hears that it is gone.
   ~frmImportProgress();
   frmImportProgress(const frmImportProgress&) = delete;
@@ -76,8 +92,9 @@ class frmImportProgress {
   void Activate();
   void Yield();
 
-  LibraryState& state_;
+  std::shared_ptr<HostApplication> host_;
   std::shared_ptr<ProgressRenderer> renderer_;
+  std::shared_ptr<MonitorApi> monitors_;
   std::function<void()> activateSteps_;
   bool loaded_ = false;
   bool visible_ = false;

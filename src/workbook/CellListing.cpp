@@ -2,7 +2,7 @@
 
 #include <strings.h>
 
-#include "control/WorkbookConnection.h"
+#include "workbook/CellText.h"
 #include "workbook/OoxmlText.h"
 #include "workbook/Workbook.h"
 
@@ -11,8 +11,8 @@ namespace {
 
 void ListSheet(const Worksheet& sheet, std::FILE* out) {
   for (const StoredCell& cell : sheet.Cells()) {
-    const std::string text = GetCellText(&sheet, static_cast<std::int32_t>(cell.row),
-                                         static_cast<std::int32_t>(cell.column), false);
+    const std::string text = workbook::GetCellText(&sheet, static_cast<std::int32_t>(cell.row),
+                                                   static_cast<std::int32_t>(cell.column), false);
     if (text.empty()) continue;
     const std::string line = sheet.Name() + "!" + ColumnLetters(cell.column) +
                              std::to_string(cell.row) + "\t" + text + "\n";

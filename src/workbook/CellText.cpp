@@ -1,9 +1,11 @@
 #include "workbook/CellText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "workbook/ValueText.h"
+#include "workbook/Worksheet.h"
 
 namespace velloway::workbook {
 namespace {
@@ -38,6 +40,33 @@ std::string CellText(const CellValue& value, const TextFormat& format) {
       return {};
   }
   return {};
+}
+
+std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std::int32_t column,
+                        bool stripDollar) {
+  try {
+    if (row < 1 || column < 1 || sheet == nullptr) return {};
+    std::string text = workbook::CellText(sheet->Cell(row, column), sheet->Owner().Format());
+    if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
+    return ReplaceLineFeeds(text);
+  } catch (...) {
+    return {};
+  }
+}
+
+std::string& ReplaceLineFeeds(std::string& text) {
+  if (text.find('\n') == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size() + 16);
+  for (const char c : text) {
+    if (c == '\n') {
+      out += "<CRLF>";
+    } else {
+      out += c;
+    }
+  }
+  text = std::move(out);
+  return text;
 }
 
 }  // namespace velloway::workbook

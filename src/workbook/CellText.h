@@ -1,6 +1,7 @@
 // A cell's value as text, converted the way the automation layer converts a value to text.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "workbook/CellValue.h"
@@ -12,5 +13,15 @@ namespace velloway::workbook {
 // unchanged; numbers in general form with the separator in force; dates and times in the
 // user's patterns; booleans "True" or "False".
 std::string CellText(const CellValue& value, const TextFormat& format);
+
+class Worksheet;
+
+// The text of one cell as the import reads it: the sheet's format, "$" removed when asked, line
+// feeds as "<CRLF>"; empty text for a missing sheet, a row or column below 1, or any failure.
+std::string GetCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
+                        bool stripDollar = false);
+
+// Replaces every line feed with "<CRLF>" in place and returns the result.
+std::string& ReplaceLineFeeds(std::string& text);
 
 }  // namespace velloway::workbook

@@ -1,5 +1,6 @@
 #include "workbook/Workbook.h"
 
+#include <libxml/parser.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -85,6 +86,11 @@ std::unique_ptr<Workbook> OpenWorkbookBytes(std::span<const unsigned char> bytes
     ReadXlsBytes(bytes, *workbook);
   }
   return workbook;
+}
+
+bool StartReaders() noexcept {
+  xmlInitParser();
+  return true;
 }
 
 }  // namespace velloway::workbook

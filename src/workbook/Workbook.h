@@ -43,6 +43,9 @@ class Workbook {
   TextFormat format_;
 };
 
+// Makes the readers' libraries ready; false when that fails.
+bool StartReaders() noexcept;
+
 // Opens a workbook file of either format, told apart by its first bytes, not its name.
 // Throws WorkbookError when it cannot be opened.
 std::unique_ptr<Workbook> OpenWorkbook(const std::string& path);

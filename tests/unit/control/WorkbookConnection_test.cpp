@@ -7,6 +7,7 @@
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "support/XlsxBuilder.h"
+#include "workbook/CellText.h"
 #include "workbook/Workbook.h"
 
 namespace velloway {
@@ -109,17 +110,17 @@ TEST_F(WorkbookConnectionTest, CellTextRules) {
                           .Number("A4", 45306.5, "dd/mm/yyyy hh:mm")
                           .Number("A5", 1234567890.123456789)));
   const workbook::Worksheet* options = state->sheets.options;
-  EXPECT_EQ(GetCellText(options, 1, 1, true), "1,200");
-  EXPECT_EQ(GetCellText(options, 1, 1, false), "$1,200");
-  EXPECT_EQ(GetCellText(options, 2, 1, false), "first<CRLF>second\r<CRLF>third");
-  EXPECT_EQ(GetCellText(options, 3, 1, false), "2.5");
-  EXPECT_EQ(GetCellText(options, 4, 1, false), "15/01/2024 12:00:00");
-  EXPECT_EQ(GetCellText(options, 5, 1, false), "1234567890.12346");
-  EXPECT_EQ(GetCellText(options, 0, 1, false), "");
-  EXPECT_EQ(GetCellText(options, 1, 0, false), "");
-  EXPECT_EQ(GetCellText(options, -3, -3, false), "");
-  EXPECT_EQ(GetCellText(options, 2000000, 20000, false), "");
-  EXPECT_EQ(GetCellText(nullptr, 1, 1, false), "");
+  EXPECT_EQ(workbook::GetCellText(options, 1, 1, true), "1,200");
+  EXPECT_EQ(workbook::GetCellText(options, 1, 1, false), "$1,200");
+  EXPECT_EQ(workbook::GetCellText(options, 2, 1, false), "first<CRLF>second\r<CRLF>third");
+  EXPECT_EQ(workbook::GetCellText(options, 3, 1, false), "2.5");
+  EXPECT_EQ(workbook::GetCellText(options, 4, 1, false), "15/01/2024 12:00:00");
+  EXPECT_EQ(workbook::GetCellText(options, 5, 1, false), "1234567890.12346");
+  EXPECT_EQ(workbook::GetCellText(options, 0, 1, false), "");
+  EXPECT_EQ(workbook::GetCellText(options, 1, 0, false), "");
+  EXPECT_EQ(workbook::GetCellText(options, -3, -3, false), "");
+  EXPECT_EQ(workbook::GetCellText(options, 2000000, 20000, false), "");
+  EXPECT_EQ(workbook::GetCellText(nullptr, 1, 1, false), "");
 }
 
 TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
@@ -130,7 +131,7 @@ TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
   // Forcing "." afterwards does not change an open workbook's texts.
   fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
                               ".");
-  EXPECT_EQ(GetCellText(state->sheets.options, 4, 2, false), "2,5");
+  EXPECT_EQ(workbook::GetCellText(state->sheets.options, 4, 2, false), "2,5");
 }
 
 TEST_F(WorkbookConnectionTest, ReleaseThenCloseAndCleanupTwice) {
@@ -166,7 +167,7 @@ TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirst) {
 
 TEST(ReplaceLineFeeds, OnlyLineFeedsAreReplacedInPlace) {
   std::string text = "a\nb\r\nc\n";
-  EXPECT_EQ(&ReplaceLineFeeds(text), &text);
+  EXPECT_EQ(&workbook::ReplaceLineFeeds(text), &text);
   EXPECT_EQ(text, "a<CRLF>b\r<CRLF>c<CRLF>");
 }
 

@@ -57,8 +57,8 @@ TEST_F(OptionsImport, WritesEveryOptionsSectionInOrder) {
                                         "sDecimal"),
             ",");
   // The road completed: the model is released and the form is gone.
-  EXPECT_FALSE(state.registerRoad.model.pid.has_value());
-  EXPECT_EQ(state.registerRoad.form, nullptr);
+  EXPECT_FALSE(RegisterRun(state).model.pid.has_value());
+  EXPECT_EQ(RegisterRun(state).form, nullptr);
   EXPECT_EQ(fakes.host->formActive.back(), false);
 }
 
@@ -99,9 +99,9 @@ TEST_P(FailingOptionsCell, StopsTheImportWithOneMessageAndWritesNothing) {
   EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Critical);
   EXPECT_EQ(WriteCount(), 0);
   // The failed road leaves nothing behind for a later import.
-  EXPECT_FALSE(state.registerRoad.model.options.has_value());
-  EXPECT_FALSE(state.registerRoad.model.scenarioNames.has_value());
-  EXPECT_EQ(state.registerRoad.form, nullptr);
+  EXPECT_FALSE(RegisterRun(state).model.options.has_value());
+  EXPECT_FALSE(RegisterRun(state).model.scenarioNames.has_value());
+  EXPECT_EQ(RegisterRun(state).form, nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, FailingOptionsCell,

@@ -163,7 +163,7 @@ TEST_F(RecordSheets, DatesAsDateCellsAndAsDayMonthText) {
   EXPECT_EQ(Fields(risks[0].second)[14], "200703150");
   EXPECT_EQ(Fields(risks[0].second)[24], "200703150");
   // The write phase went on to its end.
-  EXPECT_FALSE(state.registerRoad.model.qualitativeRisks.has_value());
+  EXPECT_FALSE(RegisterRun(state).model.qualitativeRisks.has_value());
   EXPECT_TRUE(fakes.ui->boxes.empty());
 }
 
@@ -227,8 +227,8 @@ TEST_F(RecordSheets, AnActionDateThatIsNoDateEndsTheWritePhase) {
       fakes.diagnostics,
       std::vector<std::string>{"the import stopped: Type mismatch: '31/02/2007' is not a date"});
   // The road was abandoned: nothing of it is left for a later import.
-  EXPECT_FALSE(state.registerRoad.model.qualitativeRisks.has_value());
-  EXPECT_EQ(state.registerRoad.form, nullptr);
+  EXPECT_FALSE(RegisterRun(state).model.qualitativeRisks.has_value());
+  EXPECT_EQ(RegisterRun(state).form, nullptr);
   EXPECT_EQ(fakes.host->formActive.back(), false);
 }
 

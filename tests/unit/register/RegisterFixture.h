@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/LibraryState.h"
+#include "register/RegisterStore.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "support/XlsxBuilder.h"

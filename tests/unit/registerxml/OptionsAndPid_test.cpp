@@ -44,8 +44,8 @@ TEST_F(OptionsAndPid, AValidA1IsEnoughForTheVersionAndTheLayout) {
   EXPECT_TRUE(modBuildXmlFile::AddOptionsToXml(state));
   EXPECT_TRUE(modBuildXmlFile::AddPidToXml(state));
 
-  EXPECT_EQ(state.registerXml.optionsVersion, "2.1");
-  EXPECT_EQ(state.registerXml.layoutValues,
+  EXPECT_EQ(registerxml::RegisterXmlRun(state).optionsVersion, "2.1");
+  EXPECT_EQ(registerxml::RegisterXmlRun(state).layoutValues,
             (std::array<std::string, 8>{"32", "34", "36", "38", "40", "42", "44", "46"}));
   EXPECT_EQ(ChildNames(RiskRegister()), "Risks Options UserFieldDefinitions RBS SourceProjectID");
   EXPECT_EQ(test::Text(RiskRegister(), "Options/Currency"), "\xE2\x82\xAC");
@@ -76,10 +76,10 @@ TEST_F(OptionsAndPid, EveryFragmentInItsPlace) {
 }
 
 TEST_F(OptionsAndPid, ALineBreakInA1KeepsItFromLoading) {
-  state.registerXml.layoutValues.fill("before");
+  registerxml::RegisterXmlRun(state).layoutValues.fill("before");
   Connect({{"A1", "<Options>\n<Currency>EUR</Currency>\n</Options>"}, {"B16", "4"}});
   EXPECT_FALSE(modBuildXmlFile::AddOptionsToXml(state));
-  EXPECT_EQ(state.registerXml.layoutValues[0], "before");
+  EXPECT_EQ(registerxml::RegisterXmlRun(state).layoutValues[0], "before");
   EXPECT_EQ(state.errorLog.text, Heading("Options") + "\r\n");
   EXPECT_TRUE(state.errorLog.hasErrors);
   EXPECT_EQ(ChildNames(RiskRegister()), "Risks");

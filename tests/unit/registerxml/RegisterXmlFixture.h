@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "control/WorkbookConnection.h"
 #include "core/LibraryState.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modBuildXmlFile.h"

@@ -89,8 +89,8 @@ TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhetherValidationFailsOrIsOff) {
   EXPECT_NE(PlanCalls()[1].value.find("<RiskRegister>"), std::string::npos);
   ASSERT_EQ(fakes.ui->boxes.size(), 1u);
   EXPECT_EQ(fakes.ui->boxes[0].title, "MSXMLParser");
-  EXPECT_FALSE(state.registerXml.progress->Loaded());
-  EXPECT_EQ(state.registerXml.progress->pbProgress().Value(), 100);
+  EXPECT_FALSE(registerxml::RegisterXmlRun(state).progress->Loaded());
+  EXPECT_EQ(registerxml::RegisterXmlRun(state).progress->pbProgress().Value(), 100);
 
   // Validation switched off: stored and a success, whatever the schema file holds.
   fakes.host->plan->calls.clear();
@@ -114,7 +114,7 @@ TEST_F(RegisterXmlDriver, NoPlanStoresNothing) {
   NewDocument();
   fakes.host->plan.reset();
   modBuildXmlFile::StoreXmlInPlan(state);
-  state.registerXml.document.reset();
+  registerxml::RegisterXmlRun(state).document.reset();
   fakes.host->plan = std::make_shared<test::RecordingPlan>("p");
   modBuildXmlFile::StoreXmlInPlan(state);
   EXPECT_TRUE(PlanCalls().empty());

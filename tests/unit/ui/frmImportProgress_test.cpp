@@ -24,7 +24,7 @@ class FormTest : public ::testing::Test {
 
   test::FakePlatform fake;
   LibraryState state{fake.platform};
-  frmImportProgress form{state};
+  frmImportProgress form{FormHostOf(state)};
 };
 
 TEST_F(FormTest, StepsAddInSinglePrecisionAndTheLastIsRefusedAbove100) {
@@ -94,7 +94,7 @@ TEST_F(FormTest, UpdateProgressOutsideTheItemRangeFailsInTheCaller) {
 
 TEST_F(FormTest, TheHostHearsOfCreationAndOfEveryUnload) {
   {
-    frmImportProgress other(state);
+    frmImportProgress other(FormHostOf(state));
     EXPECT_EQ(fake.host->formActive, (Flags{true, true}));
     other.SetProgressCounter(18);
     other.Show(FormShowMode::Modeless);
@@ -115,7 +115,7 @@ TEST_F(FormTest, AFailingHostWindowQueryLeavesTheFormUnplaced) {
   };
   fake.platform.createHostApplication = [] { return std::make_shared<NoWindowHost>(); };
   LibraryState other(fake.platform);
-  frmImportProgress unplaced(other);
+  frmImportProgress unplaced(FormHostOf(other));
   unplaced.SetProgressCounter(11);
   EXPECT_TRUE(unplaced.Loaded());
   EXPECT_EQ(unplaced.Rect().Left, 0);
