@@ -17,6 +17,7 @@ struct ImportOptions {
   std::string installDir;  // empty: the folder shipped with the program
   std::optional<bool> answer;
   bool quiet = false;
+  bool gui = false;  // windows instead of the terminal
 };
 
 struct DumpOptions {

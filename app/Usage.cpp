@@ -15,7 +15,7 @@ struct CommandText {
 
 // In the order the help lists them.
 constexpr CommandText kCommands[] = {
-    {"import", "import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet]",
+    {"import", "import WORKBOOK --plan PLAN [--install-dir DIR] [--yes | --no] [--quiet] [--gui]",
      "Import a workbook's risk register into a plan"},
     {"check", "check WORKBOOK [--format text|json]",
      "Report what an import of a workbook would do, and every problem by cell"},

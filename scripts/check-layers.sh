@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails when an #include points up the layers, across the two roads, or by a relative path.
 # Layers from the bottom: workbook, core, ui, register and registerxml (side by side), control.
-# src/host and app/ sit beside the library and see only its public headers (velloway/...) and
-# their own folder (the command also the reference host).
+# src/host, src/gtk and app/ sit beside the library and see only its public headers (velloway/...)
+# and their own folder (the programs also the reference host and the desktop front end).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 declare -A allowed=(
@@ -13,7 +13,8 @@ declare -A allowed=(
   [registerxml]="workbook core ui registerxml velloway"
   [control]="workbook core ui register registerxml control velloway"
   [host]="host velloway"
-  [app]="app host velloway"
+  [gtk]="gtk velloway"
+  [app]="app host gtk velloway"
   [velloway]="velloway"
 )
 status=0

@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libxlsxwriter-dev
   sqlite3 clang clang-format clang-tidy libclang-rt-14-dev
   libxrandr-dev valgrind libcli11-dev nlohmann-json3-dev help2man
+  libxrandr-dev libgtk-3-dev libx11-dev adwaita-icon-theme
+  xvfb xdotool x11-utils x11-xserver-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -18,13 +18,23 @@ class ReferenceHost : public HostApplication {
   std::shared_ptr<Plan> ActivePlan() override { return plan_; }
   void SetFormActive(bool active) override { formActive_ = active; }
   std::string InstallFolder() override { return installFolder_; }
-  std::int32_t MainWindowHandle() override { return 1; }
+  std::int32_t MainWindowHandle() override { return mainWindow_; }
+
+  // The library keeps the application object it created first while it is loaded; a host that
+  // imports more than once opens each plan in it, and names the window the form is centred by
+  // (a desktop host's X window).
+  void Open(std::shared_ptr<SqlitePlan> plan, std::string installFolder, std::int32_t mainWindow) {
+    plan_ = std::move(plan);
+    installFolder_ = std::move(installFolder);
+    mainWindow_ = mainWindow;
+  }
 
   bool formActive() const { return formActive_; }
 
  private:
   std::shared_ptr<SqlitePlan> plan_;
   std::string installFolder_;
+  std::int32_t mainWindow_ = 1;
   bool formActive_ = false;
 };
 
