@@ -1,13 +1,18 @@
 // The velloway command: parses the arguments, runs one subcommand, returns its exit status.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <string>
 
 #include "app/CellsCommand.h"
 #include "app/Commands.h"
+#include "app/TemplateWorkbook.h"
+#include "app/Usage.h"
 
 namespace velloway::app {
 namespace {
 
+const char* const kDescription =
+    "Imports a project risk register from a spreadsheet workbook into a project plan.\n";
 
 const char* const kFooter =
     "Start here:\n"
@@ -64,6 +69,50 @@ void AddCheck(CLI::App& app, Invocation& in) {
       ->check(CLI::IsMember({"text", "json"}));
 }
 
+void AddTemplate(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("template", Summary("template"));
+  cmd->add_option("--version", in.blank.version, "The template version")
+      ->required()
+      ->check(CLI::IsMember(kTemplateVersions));
+  cmd->add_option("FILE", in.blank.file, "The workbook to write (.xlsx)")
+      ->required()
+      ->check(kNotEmpty);
+  cmd->add_flag("--force", in.blank.force, "Write over an existing file");
+}
+
+void AddDump(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("dump", Summary("dump"));
+  cmd->add_option("--plan", in.dump.plan, "The plan file")->required()->check(kNotEmpty);
+  CLI::Option* tag = cmd->add_option("--tag", in.dump.tag, "Only this tag")->check(kNotEmpty);
+  cmd->add_flag("--raw", in.dump.raw, "The tag's text alone, as stored")->needs(tag);
+}
+
+void AddCells(CLI::App& app, Invocation& in) {
+  CLI::App* cmd = app.add_subcommand("cells", Summary("cells"));
+  cmd->add_option("WORKBOOK", in.cellsWorkbook, "The workbook")->required()->check(kNotEmpty);
+  cmd->add_option("--sheet", in.cellsSheet, "Only the sheet of this name")->check(kNotEmpty);
+}
+
+void AddCommands(CLI::App& app, Invocation& in) {
+  AddImport(app, in);
+  AddCheck(app, in);
+  AddTemplate(app, in);
+  AddDump(app, in);
+  AddCells(app, in);
+  app.add_subcommand("register", Summary("register"));
+  app.add_subcommand("unregister", Summary("unregister"));
+  app.add_subcommand("repair-settings", Summary("repair-settings"));
+  app.add_subcommand("help", Summary("help"))
+      ->add_option("COMMAND", in.helpTopic, "The command to explain");
+}
+
+// "velloway help [COMMAND]": the help of the command, or of one subcommand.
+int RunHelp(CLI::App& app, const std::string& topic) {
+  if (topic.empty()) {
+    // Not app.help(): that would show the help of the chosen subcommand, "help" itself.
+    std::fputs(app.get_formatter()->make_help(&app, "velloway", CLI::AppFormatMode::Normal).c_str(),
+               stdout);
+    return kExitOk;
   }
   CLI::App* command = nullptr;
   try {
