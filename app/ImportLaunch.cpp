@@ -4,7 +4,6 @@
 
 #include <climits>
 
-#include "app/ImportSetup.h"
 #include "host/ReferenceHost.h"
 #include "host/SystemServices.h"
 #include "velloway/host_contract.h"

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/ImportSetup.h"  // AbsolutePath
 #include "host/FileRegistry.h"
 #include "host/SqlitePlan.h"
 #include "velloway/log_viewer.h"
