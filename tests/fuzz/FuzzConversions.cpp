@@ -21,15 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace velloway::modToolBox;
   try {
     TextToNumber(settings, text);
-  } catch (const velloway::ConversionError&) {
+  } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
   }
   try {
     TextToFlag(settings, text);
-  } catch (const velloway::ConversionError&) {
+  } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
   }
   try {
     TextToDate(settings, text, 2026);
-  } catch (const velloway::ConversionError&) {
+  } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
   }
   return 0;
 }
