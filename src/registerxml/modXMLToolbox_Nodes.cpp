@@ -21,6 +21,9 @@ xmlNodePtr CopyFor(xmlNodePtr node, xmlDocPtr target) {
 
 XmlDocument CreateXmlDocument(const std::string& rootName, const std::string& namespaceUri) {
   XmlDocument doc(xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0")));
+  // A register repeats a few dozen element names hundreds of thousands of times: with a
+  // dictionary every node shares its name instead of holding a copy.
+  doc->dict = xmlDictCreate();
   doc->encoding = xmlStrdup(reinterpret_cast<const xmlChar*>("UTF-8"));
   XmlNode root = CreateXmlElement(doc.get(), rootName, {}, {}, {}, namespaceUri);
   xmlDocSetRootElement(doc.get(), root.release());
