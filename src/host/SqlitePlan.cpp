@@ -223,7 +223,8 @@ void SqlitePlan::ReplaceData(const std::string& tag, const std::string& text) {
     EnsureTag(tag);
     Statement update(db_.get(), "UPDATE app_tag SET data = ?2 WHERE tag = ?1");
     update.Bind(1, tag);
-    update.Bind(2, text);
+    // A whole-tag text may be a document of many megabytes: SQLite reads it where it is.
+    update.BindUncopied(2, text);
     update.Run();
   }
   tagsWritten_.insert(tag);

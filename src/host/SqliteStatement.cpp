@@ -19,6 +19,13 @@ void Statement::Bind(int index, const std::string& text) {
   }
 }
 
+void Statement::BindUncopied(int index, const std::string& text) {
+  if (sqlite3_bind_text64(statement_, index, text.data(), text.size(), SQLITE_STATIC,
+                          SQLITE_UTF8) != SQLITE_OK) {
+    Fail();
+  }
+}
+
 bool Statement::Step() {
   const int rc = sqlite3_step(statement_);
   if (rc == SQLITE_ROW) return true;

@@ -25,6 +25,8 @@ class Statement {
   Statement& operator=(const Statement&) = delete;
 
   void Bind(int index, const std::string& text);
+  // Binds text without a copy: text must stay unchanged until the statement has run.
+  void BindUncopied(int index, const std::string& text);
   // True while a row is there; throws on errors.
   bool Step();
   // Steps to the end.

@@ -17,7 +17,8 @@ class RegisterXmlDocument;
 }
 
 struct RegisterXmlState : RoadState {
-  // The one document of the import; made anew by the skeleton step.
+  // The one document of the import; made anew by the skeleton step, freed by the store step
+  // once its text is written.
   std::shared_ptr<registerxml::RegisterXmlDocument> document;
   // The progress form of the import in progress.
   std::shared_ptr<frmImportProgress> progress;

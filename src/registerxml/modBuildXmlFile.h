@@ -33,7 +33,8 @@ bool RunRegisterXmlSteps(LibraryState& state);
 bool CreateXmlSkeleton(LibraryState& state);
 // Sets ResponseTotalCost of each risk that has actions to the sum of their mitigation costs.
 bool DoFinalCalculations(LibraryState& state);
-// Hands the document's text to the open plan under "RR2-XML", after an empty text.
+// Hands the document's text to the open plan under "RR2-XML", after an empty text, and frees
+// the document.
 void StoreXmlInPlan(LibraryState& state);
 
 // Copies the Options fragment of Options!A1 and reads the version text (A14) and the layout

@@ -28,8 +28,13 @@ bool CreateXmlSkeleton(LibraryState& state) {
 }
 
 void StoreXmlInPlan(LibraryState& state) {
-  if (!registerxml::RegisterXmlRun(state).document || !HostApp(state).ActivePlan()) return;
-  const std::string text = XmlText(registerxml::RegisterXmlRun(state).document->get());
+  auto& run = registerxml::RegisterXmlRun(state);
+  if (!run.document || !HostApp(state).ActivePlan()) return;
+  XmlTextBlocks blocks = WriteXmlBlocks(run.document->get());
+  // Nothing needs the tree once it is written: freed before its text is joined and copied into
+  // the plan, that memory takes the text instead of the text adding to it.
+  run.document.reset();
+  const std::string text = blocks.Join();
   if (text.empty()) return;
   // The plan is fetched afresh for each write, as every plan operation does.
   RequirePlan(state)->WriteAppData(kRegisterXmlTag, "");

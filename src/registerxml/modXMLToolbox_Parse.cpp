@@ -1,7 +1,9 @@
 // Loading text into a document and writing a document out as text.
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
+#include <libxml/xmlsave.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "registerxml/XmlErrorCapture.h"
@@ -80,15 +82,46 @@ XmlDocument LoadXml(const std::string& text, XmlParseError* error) {
   return nullptr;
 }
 
-std::string XmlText(xmlDocPtr doc) {
-  if (doc == nullptr) return {};
-  xmlChar* buffer = nullptr;
-  int size = 0;
-  xmlDocDumpFormatMemoryEnc(doc, &buffer, &size, "UTF-8", 0);
-  std::string text(buffer != nullptr ? reinterpret_cast<const char*>(buffer) : "",
-                   static_cast<std::size_t>(size > 0 ? size : 0));
-  xmlFree(buffer);
+void XmlTextBlocks::Append(const char* piece, std::size_t size) {
+  while (size > 0) {
+    if (blocks_.empty() || blocks_.back().size() == kBlockSize) {
+      blocks_.emplace_back().reserve(kBlockSize);
+    }
+    const std::size_t part = std::min(size, kBlockSize - blocks_.back().size());
+    blocks_.back().append(piece, part);
+    piece += part;
+    size -= part;
+    size_ += part;
+  }
+}
+
+std::string XmlTextBlocks::Join() {
+  std::string text;
+  text.reserve(size_);
+  for (std::string& block : blocks_) {
+    text += block;
+    std::string().swap(block);
+  }
+  blocks_.clear();
+  size_ = 0;
   return text;
 }
+
+XmlTextBlocks WriteXmlBlocks(xmlDocPtr doc, bool indented) {
+  XmlTextBlocks blocks;
+  if (doc == nullptr) return blocks;
+  auto append = [](void* context, const char* piece, int size) {
+    static_cast<XmlTextBlocks*>(context)->Append(piece, static_cast<std::size_t>(size));
+    return size;
+  };
+  xmlSaveCtxtPtr save =
+      xmlSaveToIO(append, nullptr, &blocks, "UTF-8", indented ? XML_SAVE_FORMAT : 0);
+  if (save == nullptr) return {};
+  const bool written = xmlSaveDoc(save, doc) >= 0;
+  if (xmlSaveClose(save) < 0 || !written) return {};
+  return blocks;
+}
+
+std::string XmlText(xmlDocPtr doc, bool indented) { return WriteXmlBlocks(doc, indented).Join(); }
 
 }  // namespace velloway::modXMLToolbox

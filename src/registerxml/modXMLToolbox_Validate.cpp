@@ -41,17 +41,6 @@ std::string ReadSchemaFile(const std::string& path) {
   return text.str();
 }
 
-// A copy with one element a line, so that a validation error names a line worth showing.
-std::string IndentedText(xmlDocPtr doc) {
-  xmlChar* buffer = nullptr;
-  int size = 0;
-  xmlDocDumpFormatMemoryEnc(doc, &buffer, &size, "UTF-8", 1);
-  std::string text(buffer != nullptr ? reinterpret_cast<const char*>(buffer) : "",
-                   static_cast<std::size_t>(size > 0 ? size : 0));
-  xmlFree(buffer);
-  return text;
-}
-
 // A compiled schema with the document it was read from, which must outlive it.
 struct LoadedSchema {
   XmlDocument doc;
@@ -128,7 +117,7 @@ bool ValidateXmlWithSchema(LibraryState& state, xmlDocPtr doc, const std::string
     if (inTree.errorCode == 0) return true;
     // An invalid one is checked again as indented text, so that the message can point at the
     // line and the element where it goes wrong.
-    const std::string text = IndentedText(doc);
+    const std::string text = XmlText(doc, true);
     const XmlDocument copy = LoadXml(text);
     const XmlParseError located =
         copy ? Validate(loaded.schema.get(), copy.get(), text) : XmlParseError{};

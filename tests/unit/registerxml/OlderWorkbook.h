@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "registerxml/XmlSelectionNamespaces.h"
 #include "support/XlsxBuilder.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 
@@ -93,7 +94,15 @@ class SheetStepsTest : public RegisterXmlTest {
     fakes.host->plan->calls.clear();
     state.WorkbookPath = workbook.Save(dir.File("book.xlsx"));
     EXPECT_TRUE(ConnectWorkbook(state));
-    return modBuildXmlFile::ImportRegisterXml(state);
+    const bool imported = modBuildXmlFile::ImportRegisterXml(state);
+    // The road frees its document once the text is stored: the checks read what was stored.
+    if (Stored()) {
+      auto stored = modXMLToolbox::LoadXml(fakes.host->plan->calls.back().value);
+      modXMLToolbox::BindRegisterPrefix(stored.get());
+      registerxml::RegisterXmlRun(state).document =
+          std::make_shared<registerxml::RegisterXmlDocument>(std::move(stored));
+    }
+    return imported;
   }
   xmlNodePtr Risk(const std::string& id) { return registerxml::TheDocument(state).FindRisk(id); }
   std::vector<std::string> RiskIds() {
