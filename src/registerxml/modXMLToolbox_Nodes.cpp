@@ -17,6 +17,27 @@ xmlNodePtr CopyFor(xmlNodePtr node, xmlDocPtr target) {
   return xmlDocCopyNode(node, target, 1);
 }
 
+// Texts up to this length ("0", "true", dates, level positions, IDs) recur across thousands of
+// risks: kept in the document's dictionary, as the parser keeps short texts, each is stored once.
+constexpr std::size_t kSharedTextLength = 15;
+
+// A text node made here is raw text: "&" and "<" are characters, not markup.
+xmlNodePtr NewText(xmlDocPtr doc, const std::string& text) {
+  const int length = static_cast<int>(text.size());
+  if (doc == nullptr || doc->dict == nullptr || text.size() > kSharedTextLength) {
+    return xmlNewDocTextLen(doc, Xml(text), length);
+  }
+  xmlNodePtr node = xmlNewDocText(doc, nullptr);
+  const xmlChar* shared = xmlDictLookup(doc->dict, Xml(text), length);
+  if (node == nullptr || shared == nullptr) {
+    xmlFreeNode(node);
+    return nullptr;
+  }
+  // libxml2 never frees nor changes in place a text that its document's dictionary owns.
+  node->content = const_cast<xmlChar*>(shared);
+  return node;
+}
+
 }  // namespace
 
 XmlDocument CreateXmlDocument(const std::string& rootName, const std::string& namespaceUri) {
@@ -49,10 +70,7 @@ XmlNode CreateXmlElement(xmlDocPtr doc, const std::string& name, const std::stri
   if (!attributeName.empty() && !attributeValue.empty()) {
     AddXmlAttribute(doc, element.get(), attributeName, attributeValue);
   }
-  // A text node made here is raw text: "&" and "<" are characters, not markup.
-  if (!text.empty()) {
-    xmlAddChild(element.get(), xmlNewDocTextLen(doc, Xml(text), static_cast<int>(text.size())));
-  }
+  if (!text.empty()) xmlAddChild(element.get(), NewText(doc, text));
   return element;
 }
 
