@@ -10,6 +10,7 @@
 namespace velloway::modXMLToolbox {
 
 void BindRegisterPrefix(xmlDocPtr doc);
+bool BindsRegisterPrefix(xmlDocPtr doc);
 // The document's query context, made when first asked for; null when it cannot be made.
 xmlXPathContextPtr QueryContextOf(xmlDocPtr doc);
 // Frees what the document keeps for its queries; called as the document is freed.

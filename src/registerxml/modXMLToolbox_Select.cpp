@@ -96,6 +96,11 @@ std::string Invalid(const std::string& xpath) { return "the query \"" + xpath + 
 
 void BindRegisterPrefix(xmlDocPtr doc) { QueryStateOf(doc).bindsRegisterPrefix = true; }
 
+bool BindsRegisterPrefix(xmlDocPtr doc) {
+  const auto* queries = static_cast<const QueryState*>(doc->_private);
+  return queries != nullptr && queries->bindsRegisterPrefix;
+}
+
 xmlXPathContextPtr QueryContextOf(xmlDocPtr doc) {
   QueryState& queries = QueryStateOf(doc);
   if (queries.context == nullptr) {
