@@ -67,8 +67,7 @@ class XmlScanner {
   const char* Resolve(std::size_t name, std::size_t colon) const;
   void CloseElement(const char* localName);
   void EmitText(std::size_t begin, std::size_t end, bool references);
-  std::size_t DecodeInPlace(std::size_t begin, std::size_t end, bool attribute,
-                            bool references = true);
+  std::size_t DecodeInPlace(std::size_t begin, std::size_t end, bool attribute);
   void CheckUnique() const;
   std::size_t Reference(std::size_t at, std::size_t end, std::string& out) const;
   std::size_t NameEnd(std::size_t at) const;
@@ -83,9 +82,9 @@ class XmlScanner {
   const std::string& partName_;
   XmlHandler& handler_;
   std::string buffer_;
-  std::size_t pos_ = 0;             // first byte not yet consumed
-  std::size_t searchedTo_ = 0;      // an unfinished token was searched up to here
-  std::size_t linesBefore_ = 1;     // line number of buffer_[0]
+  std::size_t pos_ = 0;          // first byte not yet consumed
+  std::size_t searchedTo_ = 0;   // an unfinished token was searched up to here
+  std::size_t linesBefore_ = 1;  // line number of buffer_[0]
   Utf8Check utf8_;
   bool prologDone_ = false;
   bool rootDone_ = false;

@@ -19,7 +19,7 @@ constexpr std::size_t npos = std::string::npos;
 
 enum : unsigned char { kStart = 1, kName = 2 };
 
-constexpr std::array<unsigned char, 128> AsciiNameTable() {
+std::array<unsigned char, 128> AsciiNameTable() {
   std::array<unsigned char, 128> table{};
   for (unsigned c = 0; c < 128; ++c) {
     if (IsNameStart(c)) table[c] |= kStart | kName;
@@ -134,10 +134,10 @@ void XmlScanner::OpenElement(std::size_t name, std::size_t nameEnd, std::size_t 
     attribute.local = colon == npos ? attribute.name : colon + 1;
     attribute.uri = colon == npos ? nullptr : Resolve(attribute.name, colon);
     const std::size_t valueEnd = DecodeInPlace(attribute.value, attribute.valueEnd, true);
-    fields_.insert(fields_.end(), {base + attribute.local,
-                                   colon == npos ? nullptr : base + attribute.name,
-                                   reinterpret_cast<const unsigned char*>(attribute.uri),
-                                   base + attribute.value, base + valueEnd});
+    fields_.insert(fields_.end(),
+                   {base + attribute.local, colon == npos ? nullptr : base + attribute.name,
+                    reinterpret_cast<const unsigned char*>(attribute.uri), base + attribute.value,
+                    base + valueEnd});
   }
   CheckUnique();
   const std::size_t colon = Colon(name, nameEnd);
@@ -182,7 +182,8 @@ void XmlScanner::Bind(const Attribute& attribute) {
   }
   const std::size_t depth = openStarts_.size();
   for (auto it = bindings_.rbegin(); it != bindings_.rend() && it->depth == depth; ++it) {
-    if (it->prefix == prefix) Fail(attribute.name, "Attribute " + std::string(qname) + " redefined");
+    if (it->prefix == prefix)
+      Fail(attribute.name, "Attribute " + std::string(qname) + " redefined");
   }
   bindings_.push_back({prefix, uri, depth});
 }
@@ -227,17 +228,21 @@ XmlScanner::Step XmlScanner::EndTag() {
 
 void XmlScanner::EmitText(std::size_t begin, std::size_t end, bool references) {
   if (begin == end) return;
+  // A CDATA section goes out as it stands, its line ends too: libxml2's push parser, which
+  // read these parts before, keeps a carriage return there, and cells must read as they did.
+  if (!references) {
+    handler_.Characters(Slice(begin, end));
+    return;
+  }
   bool plain = true;
   for (std::size_t i = begin; i < end && plain; ++i) {
     const char c = buffer_[i];
     plain = c != '&' && c != '\r' && c != ']';
   }
   if (!plain) {
-    if (references) {
-      const std::size_t brackets = Slice(begin, end).find("]]>");
-      if (brackets != npos) Fail(begin + brackets, "Sequence ']]>' not allowed in content");
-    }
-    end = DecodeInPlace(begin, end, false, references);
+    const std::size_t brackets = Slice(begin, end).find("]]>");
+    if (brackets != npos) Fail(begin + brackets, "Sequence ']]>' not allowed in content");
+    end = DecodeInPlace(begin, end, false);
   }
   handler_.Characters(Slice(begin, end));
 }
@@ -245,12 +250,11 @@ void XmlScanner::EmitText(std::size_t begin, std::size_t end, bool references) {
 // Decodes references and line ends in place (a decoded text is never longer than its source)
 // and returns the new end. An attribute value also turns white space into spaces and may not
 // hold a '<'.
-std::size_t XmlScanner::DecodeInPlace(std::size_t begin, std::size_t end, bool attribute,
-                                      bool references) {
+std::size_t XmlScanner::DecodeInPlace(std::size_t begin, std::size_t end, bool attribute) {
   std::size_t out = begin;
   for (std::size_t at = begin; at < end;) {
     char c = buffer_[at];
-    if (c == '&' && references) {
+    if (c == '&') {
       scratch_.clear();
       at = Reference(at, end, scratch_);
       buffer_.replace(out, scratch_.size(), scratch_);
