@@ -2,6 +2,8 @@
 // only finds where its names and values lie (the tag may be unfinished, and then waits for the
 // next piece untouched); the second, once it is whole, decodes its values and ends its names
 // with a NUL in place, so the handler gets them without a copy.
+#include <libxml/uri.h>
+
 #include <array>
 #include <cstring>
 
@@ -29,6 +31,13 @@ std::array<unsigned char, 128> AsciiNameTable() {
 }
 
 const std::array<unsigned char, 128> kAscii = AsciiNameTable();
+
+// libxml2 refuses a namespace that its own URI parser cannot read.
+bool IsUri(const std::string& text) {
+  xmlURIPtr uri = xmlParseURI(text.c_str());
+  xmlFreeURI(uri);
+  return uri != nullptr;
+}
 
 }  // namespace
 
@@ -62,13 +71,15 @@ std::size_t XmlScanner::SkipSpace(std::size_t at) const {
 // The colon of a prefixed name, npos for a name without prefix; a name with an empty part or
 // a second colon is no qualified name.
 std::size_t XmlScanner::Colon(std::size_t name, std::size_t nameEnd) const {
-  const std::string_view qname = Slice(name, nameEnd);
-  const std::size_t colon = qname.find(':');
-  if (colon == npos) return npos;
-  if (colon == 0 || colon + 1 == qname.size() || qname.find(':', colon + 1) != npos) {
-    Fail(name, "Failed to parse QName '" + std::string(qname) + "'");
+  std::size_t colon = npos;
+  for (std::size_t at = name; at < nameEnd; ++at) {
+    if (buffer_[at] != ':') continue;
+    if (colon != npos || at == name || at + 1 == nameEnd) {
+      Fail(name, "Failed to parse QName '" + std::string(Slice(name, nameEnd)) + "'");
+    }
+    colon = at;
   }
-  return name + colon;
+  return colon;
 }
 
 XmlScanner::Step XmlScanner::StartTag() {
@@ -145,8 +156,7 @@ void XmlScanner::OpenElement(std::size_t name, std::size_t nameEnd, std::size_t 
   // The names are whole and checked: end each with a NUL where its delimiter was.
   for (const Attribute& attribute : attributes_) {
     buffer_[attribute.nameEnd] = '\0';
-    const std::size_t attributeColon = Colon(attribute.name, attribute.nameEnd);
-    if (attributeColon != npos) buffer_[attributeColon] = '\0';
+    if (attribute.local != attribute.name) buffer_[attribute.local - 1] = '\0';
   }
   buffer_[nameEnd] = '\0';
   const char* localName = buffer_.data() + (colon == npos ? name : colon + 1);
@@ -177,7 +187,8 @@ void XmlScanner::Bind(const Attribute& attribute) {
   const std::size_t valueEnd = DecodeInPlace(attribute.value, attribute.valueEnd, true);
   const std::string uri(Slice(attribute.value, valueEnd));
   if (prefix == "xmlns" || (prefix == "xml") != (uri == kXmlNamespace) ||
-      (!prefix.empty() && uri.empty()) || prefix.find(':') != npos) {
+      uri == "http://www.w3.org/2000/xmlns/" || (!prefix.empty() && uri.empty()) ||
+      prefix.find(':') != npos || !IsUri(uri)) {
     Fail(attribute.name, "xmlns: the prefix " + prefix + " cannot be bound to '" + uri + "'");
   }
   const std::size_t depth = openStarts_.size();

@@ -320,6 +320,7 @@ TEST(XlsxReader, SheetTokenizerAgreesWithLibxml2) {
       "<a><b></a></b>",
       "<a>\xE2\x82</a>",
       "<a xmlns:p=''/>",
+      "<a xmlns='urn:}a b'/>",
   };
   auto agree = [](const std::string& xml) {
     const std::string general = ThroughLibxml2(Zip({{"x.xml", xml}}));
