@@ -120,7 +120,7 @@ std::vector<SummaryLine> SummarizeImport(SqlitePlan& plan, const std::string& in
 
 std::string FormatSummary(const std::vector<SummaryLine>& lines) {
   std::string text;
-  for (const auto& [name, value] : lines) text += name + ": " + value + "\n";
+  for (const auto& [name, value] : lines) text.append(name).append(": ").append(value).append("\n");
   return text;
 }
 
