@@ -337,6 +337,15 @@ TEST(XlsxReader, SheetTokenizerAgreesWithLibxml2) {
   std::string deep;
   for (int i = 0; i < 300; ++i) deep += "<a>";
   EXPECT_EQ(agree(deep), "refused");
+  // One element with thousands of attributes and declarations: read whole, a repeated name found.
+  std::string wide = "<a";
+  for (int i = 0; i < 5000; ++i) {
+    wide += " a" + std::to_string(i) + "='' xmlns:p" + std::to_string(i) + "='u'";
+  }
+  EXPECT_EQ(ThroughScanner(wide + " p7:b='1'/>", 4096),
+            ThroughLibxml2(Zip({{"x.xml", wide + " p7:b='1'/>"}})));
+  EXPECT_EQ(ThroughScanner(wide + " a7=''/>", 4096), "refused");
+  EXPECT_EQ(ThroughScanner(wide + " xmlns:p7='v'/>", 4096), "refused");
 }
 
 }  // namespace
