@@ -77,7 +77,7 @@ const std::string& LargeWorkbook() {
   static const test::TempDir folder;
   static const std::string path = folder.File("large.xlsx");
   static const int made =
-      std::system(("'" VELLOWAY_MAKE_LARGE_REGISTER "' 2.2 2000 '" + path + "'").c_str());
+      std::system(("'" VELLOWAY_MAKE_REGISTER_WORKBOOK "' 2.2 2000 '" + path + "'").c_str());
   EXPECT_EQ(made, 0);
   return path;
 }

@@ -134,7 +134,7 @@ TEST(Examples, AFailedPlanWriteLeavesThePlanAsItWasAndSaysSo) {
   const std::string before = dir.File("before.json");
   ASSERT_EQ(Shell(env + cli + "dump --plan '" + baseline + "' >'" + before + "'"), 0);
   for (const char* version : {"2.2", "2.1"}) {
-    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_LARGE_REGISTER "' " + std::string(version) + " 600 '" +
+    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_REGISTER_WORKBOOK "' " + std::string(version) + " 600 '" +
                     dir.File(std::string("large-") + version + ".xlsx") + "'"),
               0);
   }
@@ -181,7 +181,7 @@ TEST(Examples, TenThousandRisksOfEachRoad) {
   test::TempDir dir;
   for (const std::string version : {"2.2", "2.1"}) {
     const std::string workbook = dir.File("large-" + version + ".xlsx");
-    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_LARGE_REGISTER "' " + version + " 10000 '" + workbook + "'"),
+    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_REGISTER_WORKBOOK "' " + version + " 10000 '" + workbook + "'"),
               0);
     EXPECT_EQ(Shell("XDG_CONFIG_HOME='" + dir.File("cfg") + "' '" VELLOWAY_CLI "' import '" +
                     workbook + "' --plan '" + dir.File(version + ".db") + "' --quiet"),

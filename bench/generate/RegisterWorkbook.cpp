@@ -3,6 +3,7 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <cstdio>
 #include <random>
 #include <stdexcept>
 #include <vector>
