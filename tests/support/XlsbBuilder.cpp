@@ -87,22 +87,10 @@ std::string XlsbFormulaError(int column, int code) {
 
 Parts XlsbWorkbook::Build() const {
   Parts parts;
+  // The reader finds the parts through the relationships; the content types are not read.
   parts["[Content_Types].xml"] =
       "<?xml version=\"1.0\"?><Types "
-      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-      "<Default Extension=\"rels\" "
-      "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-      "<Override PartName=\"/xl/workbook.bin\" "
-      "ContentType=\"application/vnd.ms-excel.sheet.binary.macroEnabled.main\"/>"
-      "<Override PartName=\"/xl/sharedStrings.bin\" "
-      "ContentType=\"application/vnd.ms-excel.sharedStrings\"/>"
-      "<Override PartName=\"/xl/styles.bin\" ContentType=\"application/vnd.ms-excel.styles\"/>";
-  for (std::size_t i = 1; i <= sheets.size(); ++i) {
-    parts["[Content_Types].xml"] += "<Override PartName=\"/xl/worksheets/sheet" +
-                                    std::to_string(i) +
-                                    ".bin\" ContentType=\"application/vnd.ms-excel.worksheet\"/>";
-  }
-  parts["[Content_Types].xml"] += "</Types>";
+      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
   parts["_rels/.rels"] =
       RelationshipsPart(Relationship("rId1", "officeDocument", "xl/workbook.bin"));
 
