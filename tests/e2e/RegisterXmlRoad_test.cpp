@@ -27,34 +27,27 @@ TEST(RegisterXmlRoad, TheStoredDocumentPassesXmllint) {
       << test::ReadFile(dir.File("lint.txt"));
 }
 
-// Every question and error-log line of the sheet steps, from one workbook through the command.
+// The sheet steps' questions reach the terminal and take the command's answer, and their error
+// log is written to the temporary folder with the platform's line ends; which steps ask and log
+// what, the road's own tests check.
 TEST(RegisterXmlRoad, TheStepsAskAndLogThroughTheCommand) {
   test::TempDir dir;
   using test::OlderWorkbook;
   OlderWorkbook()
       .Records("Qualitative Risks", {OlderWorkbook::Risk("R1"), OlderWorkbook::Risk("R1")})
       .Records("Response Actions", {{"Survey", "R9"}})
-      .Records("Task Impacts", {{"Pre-mitigation", "R1", "T1"}, {"", "R1", "T1"}, {"", "R9", "T2"}})
-      .Records("Quantitative Risks", {{"Pre-mitigation", "R9"}})
-      .Records("Risk History", {OlderWorkbook::Risk("R7")})
       .Save(dir.File("book.xlsx"));
   const test::CommandResult r =
       RunVelloway(dir, "import book.xlsx --plan p.db --yes --quiet", "TMPDIR=. VISUAL=true");
   ASSERT_EQ(r.exitCode, 0);
   for (const char* question :
        {"R1 already exists.  Would you like to replace this risk?",
-        "T1 already exists.  Would you like to replace this task impact?",
         "There were errors during your import.  Do you wish to view these errors?"}) {
-    EXPECT_NE(r.err.find(question), std::string::npos) << question;
+    EXPECT_NE(r.err.find(question + std::string("\nAnswer: Yes\n")), std::string::npos) << r.err;
   }
-  const std::string log = test::ReadFile(dir.File("ExcelToRRErrorLog.txt"));
-  for (const char* line :
-       {"Could not add Mitiagtion Action as Risk (ID -R9) does not exist\r\n",
-        "Could not add Impact (TaskID - T2) as Risk (ID -R9) does not exist\r\n",
-        "Could not add additional Quantitative info to Risk as Risk (ID -R9) does not exist\r\n",
-        "Could not add Risk History (ID - R7) as Risk (ID -R7) does not exist\r\n"}) {
-    EXPECT_NE(log.find(line), std::string::npos) << line;
-  }
+  EXPECT_NE(test::ReadFile(dir.File("ExcelToRRErrorLog.txt"))
+                .find("Could not add Mitiagtion Action as Risk (ID -R9) does not exist\r\n"),
+            std::string::npos);
 }
 
 }  // namespace
