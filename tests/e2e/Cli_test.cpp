@@ -25,8 +25,7 @@ class Cli : public ::testing::Test {
   Result Run(const std::string& args) { return test::RunVelloway(dir, args); }
   // Starts the command in the background; its process id.
   pid_t Start(const std::string& args) {
-    const std::string command = "cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") +
-                                "' exec '" VELLOWAY_CLI "' " + args + " >/dev/null 2>&1 </dev/null";
+    const std::string command = test::VellowayLine(dir, args) + " >/dev/null 2>&1";
     const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
     pid_t pid = 0;
     posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ);

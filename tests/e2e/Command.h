@@ -21,13 +21,18 @@ struct CommandResult {
   std::string out, err;
 };
 
-// Runs `velloway ARGS` in the folder, with its own config folder "cfg" and the environment
-// assignments given (e.g. "LC_ALL=C"); stdin is not a terminal.
+// The shell line that runs `velloway ARGS` in the folder, with its own config folder "cfg" and
+// the environment assignments given (e.g. "LC_ALL=C"); stdin is not a terminal.
+inline std::string VellowayLine(const TempDir& dir, const std::string& args,
+                                const std::string& environment = "") {
+  return "cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") + "' " + environment +
+         " exec '" VELLOWAY_CLI "' " + args + " </dev/null";
+}
+
+// Runs that line and gives what the command said.
 inline CommandResult RunVelloway(const TempDir& dir, const std::string& args,
                                  const std::string& environment = "") {
-  const int exitCode =
-      Shell("cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") + "' " + environment +
-            " '" VELLOWAY_CLI "' " + args + " >out.txt 2>err.txt </dev/null");
+  const int exitCode = Shell(VellowayLine(dir, args, environment) + " >out.txt 2>err.txt");
   return {exitCode, ReadFile(dir.File("out.txt")), ReadFile(dir.File("err.txt"))};
 }
 
