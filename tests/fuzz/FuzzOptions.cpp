@@ -15,15 +15,7 @@ namespace {
 std::string Escaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
-    if (c == '<') {
-      out += "&lt;";
-    } else if (c == '&') {
-      out += "&amp;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else {
-      out += c;
-    }
+    out += c == '<' ? "&lt;" : c == '&' ? "&amp;" : c == '>' ? "&gt;" : std::string(1, c);
   }
   return out;
 }

@@ -44,12 +44,11 @@ class RecordingHost : public HostApplication {
   std::shared_ptr<Plan> ActivePlan() override { return plan; }
   void SetFormActive(bool active) override { formActive.push_back(active); }
   std::string InstallFolder() override { return installFolder; }
-  std::int32_t MainWindowHandle() override { return mainWindow; }
+  std::int32_t MainWindowHandle() override { return 1; }
 
   std::shared_ptr<RecordingPlan> plan;
   std::string installFolder;
   std::vector<bool> formActive;
-  std::int32_t mainWindow = 1;
 };
 
 struct ShownBox {
