@@ -131,7 +131,7 @@ void XmlScanner::OpenElement(std::size_t name, std::size_t nameEnd, std::size_t 
   std::size_t kept = 0;
   for (const Attribute& attribute : attributes_) {
     const std::string_view qname = Slice(attribute.name, attribute.nameEnd);
-    if (qname == "xmlns" || qname.substr(0, 6) == "xmlns:") {
+    if (qname[0] == 'x' && (qname == "xmlns" || qname.substr(0, 6) == "xmlns:")) {
       Bind(attribute);
     } else {
       attributes_[kept++] = attribute;
@@ -262,8 +262,14 @@ void XmlScanner::EmitText(std::size_t begin, std::size_t end, bool references) {
 // and returns the new end. An attribute value also turns white space into spaces and may not
 // hold a '<'.
 std::size_t XmlScanner::DecodeInPlace(std::size_t begin, std::size_t end, bool attribute) {
-  std::size_t out = begin;
-  for (std::size_t at = begin; at < end;) {
+  // Most texts and values need nothing: find the first byte that may, before writing any.
+  const auto untouched = [attribute](char c) {
+    return c != '&' && c != '\r' && (!attribute || (c != '<' && c != '\n' && c != '\t'));
+  };
+  std::size_t at = begin;
+  while (at < end && untouched(buffer_[at])) ++at;
+  std::size_t out = at;
+  while (at < end) {
     char c = buffer_[at];
     if (c == '&') {
       scratch_.clear();
