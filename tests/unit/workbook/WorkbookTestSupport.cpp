@@ -27,6 +27,24 @@ std::string Read(const workbook::Workbook& book, const std::string& sheet,
   return Read(*found, reference);
 }
 
+void ExpectCells(const workbook::Worksheet& sheet, const std::vector<std::string>& entries) {
+  for (const std::string& entry : entries) {
+    const std::size_t eq = entry.find('=');
+    EXPECT_EQ(Read(sheet, entry.substr(0, eq)), entry.substr(eq + 1))
+        << sheet.Name() << " " << entry;
+  }
+}
+
+void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
+                 const std::vector<std::string>& entries) {
+  const workbook::Worksheet* found = book.FindSheet(sheet);
+  if (found == nullptr) {
+    ADD_FAILURE() << "no sheet " << sheet;
+    return;
+  }
+  ExpectCells(*found, entries);
+}
+
 std::unique_ptr<workbook::Workbook> Open(const std::string& path) {
   try {
     auto book = workbook::OpenWorkbook(path);
