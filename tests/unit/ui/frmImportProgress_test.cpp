@@ -144,7 +144,7 @@ TEST_F(FormTest, LoadingCentresAndAMethodAfterUnloadReloadsHiddenWithFreshContro
   EXPECT_FALSE(fake.progress->frames.back().visible);
 }
 
-TEST_F(FormTest, ModalDisplayYieldsRunsTheStepsAndUnloadsEvenWhenTheyThrow) {
+TEST_F(FormTest, ModalDisplayRunsTheStepsAndUnloadsEvenWhenTheyThrow) {
   std::vector<std::string> seen;
   form.SetActivateSteps([&] {
     seen.emplace_back(form.Visible() ? "visible" : "hidden");
@@ -162,9 +162,8 @@ TEST_F(FormTest, ModalDisplayYieldsRunsTheStepsAndUnloadsEvenWhenTheyThrow) {
   EXPECT_THROW(form.Show(FormShowMode::Modal), std::runtime_error);
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(fake.host->formActive, (Flags{true, false, false}));
-}
 
-TEST_F(FormTest, ModelessDisplayLeavesTheStepsToTheCaller) {
+  // Modeless, the steps are the caller's to run.
   bool ran = false;
   form.SetActivateSteps([&] { ran = true; });
   form.Show(FormShowMode::Modeless);
