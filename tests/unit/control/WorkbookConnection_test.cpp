@@ -165,11 +165,5 @@ TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirst) {
   EXPECT_EQ(Name(state->sheets.options), "Options");
 }
 
-TEST(ReplaceLineFeeds, OnlyLineFeedsAreReplacedInPlace) {
-  std::string text = "a\nb\r\nc\n";
-  EXPECT_EQ(&workbook::ReplaceLineFeeds(text), &text);
-  EXPECT_EQ(text, "a<CRLF>b\r<CRLF>c<CRLF>");
-}
-
 }  // namespace
 }  // namespace velloway
