@@ -43,16 +43,12 @@ class WorkbookConnectionTest : public ::testing::Test {
 };
 
 TEST_F(WorkbookConnectionTest, SheetRulesAndTheTemplateVersion) {
-  ASSERT_TRUE(Connect(XlsxBuilder()
-                          .Sheet("Qualitative Risks")
-                          .Sheet("Response Actions")
-                          .Sheet("QUALITATIVE ACTIONS")
-                          .Sheet("quantitative risks")
-                          .Sheet("Quantitative Impacts")
-                          .Sheet("task impacts")
-                          .Sheet("risk HISTORY")
-                          .Sheet("options")
-                          .Number("B4", 2.20)));
+  XlsxBuilder book;
+  for (const char* name :
+       {"Qualitative Risks", "Response Actions", "QUALITATIVE ACTIONS", "quantitative risks",
+        "Quantitative Impacts", "task impacts", "risk HISTORY", "options"})
+    book.Sheet(name);
+  ASSERT_TRUE(Connect(book.Number("B4", 2.20)));
   const WorkbookRefs& refs = state->sheets;
   EXPECT_EQ(Name(refs.qualitativeRisks), "Qualitative Risks");
   EXPECT_EQ(Name(refs.actions), "QUALITATIVE ACTIONS");  // the one further right wins

@@ -42,15 +42,13 @@ TEST_F(FormTest, StepsAddInSinglePrecisionAndTheLastIsRefusedAbove100) {
   EXPECT_FALSE(form.Loaded());
 }
 
-TEST_F(FormTest, ZeroStepsFailInTheCallerBeforeAnythingChanges) {
+TEST_F(FormTest, UpdateProgressBarYieldsItsTextAndUpdateLabelNeitherMovesNorYields) {
+  // Zero steps fail in the caller before anything changes.
   form.UpdateLabel("before");
   EXPECT_THROW(form.UpdateProgressBar("after"), std::domain_error);
   EXPECT_EQ(form.lblProgress(), "before");
   EXPECT_EQ(form.pbProgress().Value(), 0.0f);
   EXPECT_EQ(Yields(), 0);
-}
-
-TEST_F(FormTest, UpdateProgressBarYieldsItsTextAndUpdateLabelNeitherMovesNorYields) {
   form.SetProgressCounter(4);
   form.Show(FormShowMode::Modeless);
   form.UpdateProgressBar("Writing options to xml file.");
