@@ -1,6 +1,7 @@
 // Shared helpers of the workbook tests: the text a cell reads as, under fixed patterns.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,7 @@ std::unique_ptr<workbook::Workbook> Open(const std::string& path);
 std::string FirstBadlyRefusedCopy(const std::vector<unsigned char>& bytes);
 
 // The reason a workbook cannot be opened, or "opened" when it can.
+std::string FailureOf(const std::function<void()>& open);
 std::string OpenFailure(const std::string& path);
 std::string OpenFailure(const std::vector<unsigned char>& bytes);
 

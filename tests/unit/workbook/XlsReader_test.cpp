@@ -5,7 +5,6 @@
 #include "WorkbookTestSupport.h"
 #include "support/BiffBuilder.h"
 #include "support/TempDir.h"
-#include "workbook/WorkbookError.h"
 
 namespace velloway::test {
 namespace {
@@ -18,12 +17,7 @@ std::unique_ptr<workbook::Workbook> ReadStream(const ByteVector& stream) {
 }
 
 std::string StreamFailure(const ByteVector& stream) {
-  try {
-    ReadStream(stream);
-    return "opened";
-  } catch (const workbook::WorkbookError& e) {
-    return e.what();
-  }
+  return FailureOf([&] { ReadStream(stream); });
 }
 
 // A shared-string table of three strings whose second and third cross into CONTINUE records:
