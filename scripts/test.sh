@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: an ordinary build, then one under
-# AddressSanitizer and UndefinedBehaviorSanitizer; then every fuzz target for a few seconds.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then every fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -15,4 +15,4 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 # Each fuzz target briefly, from its seeds: a crash, a leak or a sanitizer report fails the run.
-bash scripts/fuzz.sh "${VELLOWAY_FUZZ_SECONDS:-10}"
+bash scripts/fuzz.sh "${VELLOWAY_FUZZ_SECONDS:-30}"

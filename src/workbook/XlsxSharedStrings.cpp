@@ -3,7 +3,7 @@
 #include "workbook/OoxmlText.h"
 #include "workbook/StringPool.h"
 #include "workbook/XlsxStringItem.h"
-#include "workbook/XmlStream.h"
+#include "workbook/XmlScanner.h"
 
 namespace velloway::workbook {
 namespace {
@@ -39,7 +39,7 @@ class SharedStringsHandler : public XmlHandler {
 
 std::size_t ReadSharedStrings(ZipPackage& package, const std::string& partName, StringPool& pool) {
   SharedStringsHandler handler(pool);
-  ParseXmlPart(package, partName, handler);
+  ScanXmlPart(package, partName, handler);
   return handler.Count();
 }
 

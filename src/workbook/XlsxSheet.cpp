@@ -9,7 +9,7 @@
 #include "workbook/WorkbookError.h"
 #include "workbook/Worksheet.h"
 #include "workbook/XlsxStringItem.h"
-#include "workbook/XmlStream.h"
+#include "workbook/XmlScanner.h"
 
 namespace velloway::workbook {
 namespace {
@@ -250,7 +250,7 @@ class SheetHandler : public XmlHandler {
 void ReadSheet(ZipPackage& package, const std::string& partName, const SheetContext& context,
                Worksheet& sheet) {
   SheetHandler handler(partName, context, sheet);
-  ParseXmlPart(package, partName, handler);
+  ScanXmlPart(package, partName, handler);
   sheet.Seal();
 }
 

@@ -9,6 +9,7 @@
 #include "support/TempDir.h"
 #include "support/XlsbBuilder.h"
 #include "support/XlsxBuilder.h"
+#include "support/XmlEventLog.h"
 
 namespace velloway::test {
 namespace {
@@ -271,6 +272,74 @@ TEST(XlsxReader, DamagedBinaryWorkbooksAreRefused) {
   EXPECT_EQ(failure(XlsbReal(0, 1)), part + "a cell comes before its row");
   EXPECT_EQ(failure(XlsbRow(1048576)), part + "row 1048577 is outside the sheet");
   EXPECT_EQ(failure(XlsbRow(0) + XlsbReal(16384, 1)), part + "a cell lies beyond the last column");
+}
+
+// The sheet tokenizer against libxml2 on the texts where a hand-written tokenizer goes wrong,
+// each cut into pieces of every size so that every token is also split between two pieces.
+TEST(XlsxReader, SheetTokenizerAgreesWithLibxml2) {
+  const char* const kAccepted[] = {
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<a/>",
+      "\xEF\xBB\xBF<a xmlns='urn:m' xmlns:p=\"urn:p\" p:x=' 1\t2\r\n3 ' y=\"&lt;&#65;&#x42;\"/>",
+      "<p:a xmlns:p='urn:p'><p:b xml:space='preserve'>x</p:b></p:a>",
+      "<a>l1\r\nl2\rl3&#13;&amp;&apos;&quot;&gt; ]] ] &#x10FFFF;\xC3\xA9\xE2\x82\xAC</a>",
+      "<!-- c --><?pi data?><a><![CDATA[<&\r\n]]]]>x<!---->\n</a >\n<?q?><!-- d -->\n",
+      "<\xC3\xA9l \xC3\xA9t='1'>\xF0\x9F\x98\x80</\xC3\xA9l>",
+      "<a b = \"1\" c='\"'><b/></a>",
+  };
+  const char* const kRefused[] = {
+      "",
+      "<a>",
+      "<a></b>",
+      "<a/><b/>",
+      "x<a/>",
+      "<a/>x",
+      "<a b='1' b='2'/>",
+      "<a b='<'/>",
+      "<a>&nbsp;</a>",
+      "<a>&#0;</a>",
+      "<a>&#xD800;</a>",
+      "<a>&#12a;</a>",
+      "<a>&amp</a>",
+      "<a>]]></a>",
+      "<a>\x01</a>",
+      "<a>\xC0\xAF</a>",
+      "<a>\xED\xA0\x80</a>",
+      "<a>\xEF\xBF\xBE</a>",
+      "<p:a/>",
+      "<a xmlns:p='urn:p' p:b='1' xmlns:q='urn:p' q:b='2'/>",
+      "<a b='1'c='2'/>",
+      "<a b/>",
+      "<1a/>",
+      "<a:/>",
+      "<a:b:c xmlns:a='u'/>",
+      "<a><!-- x -- y --></a>",
+      "<a><?xml version='1.0'?></a>",
+      "<a><!DOCTYPE a></a>",
+      "<![CDATA[x]]><a/>",
+      "<a",
+      "<a><b></a></b>",
+      "<a>\xE2\x82</a>",
+      "<a xmlns:p=''/>",
+      "<a xmlns='urn:}a b'/>",
+  };
+  auto agree = [](const std::string& xml) {
+    const std::string general = ThroughLibxml2(Zip({{"x.xml", xml}}));
+    for (std::size_t piece = 1; piece <= xml.size() + 1; ++piece) {
+      const std::string scanned = ThroughScanner(xml, piece);
+      if (!scanned.empty() && scanned != general) {
+        ADD_FAILURE() << ::testing::PrintToString(xml) << " in pieces of " << piece
+                      << "\ntokenizer: " << ::testing::PrintToString(scanned)
+                      << "\nlibxml2:   " << ::testing::PrintToString(general);
+        break;
+      }
+    }
+    return general;
+  };
+  for (const char* xml : kAccepted) EXPECT_NE(agree(xml), "refused") << xml;
+  for (const char* xml : kRefused) EXPECT_EQ(agree(xml), "refused") << xml;
+  std::string deep;
+  for (int i = 0; i < 300; ++i) deep += "<a>";
+  EXPECT_EQ(agree(deep), "refused");
 }
 
 }  // namespace
