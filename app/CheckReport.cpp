@@ -70,7 +70,9 @@ std::string CheckReportText(const CheckReport& report) {
   Section(out, "Message boxes", report.messages);
   Section(out, "Error log", report.errorLog);
   std::vector<std::string> written;
-  for (const auto& [name, value] : report.wouldWrite) written.push_back(name + ": " + value);
+  for (const auto& [name, value] : report.wouldWrite) {
+    written.push_back(std::string(name).append(": ").append(value));
+  }
   Section(out, "An import would write", written);
   out += report.wouldImport ? "Result: an import would write the register\n"
                             : "Result: an import would not write the register\n";

@@ -73,6 +73,7 @@ void AddList(lxw_worksheet* sheet, lxw_col_t col, const char* values) {
     start = comma != nullptr ? comma + 1 : start + std::strlen(start);
   }
   std::vector<char*> list;
+  list.reserve(items.size() + 1);
   for (std::string& item : items) list.push_back(item.data());
   list.push_back(nullptr);
   lxw_data_validation validation{};
@@ -87,8 +88,9 @@ void WriteRecordSheet(lxw_workbook* book, const RecordSheet& layout,
                       const std::vector<std::vector<std::string>>& rows, const Formats& formats) {
   lxw_worksheet* sheet = workbook_add_worksheet(book, layout.name);
   worksheet_write_string(sheet, 0, 0, layout.name, formats.title);
-  for (lxw_col_t col = 0; col < layout.columns.size(); ++col) {
-    const Column& column = layout.columns[col];
+  for (std::size_t index = 0; index < layout.columns.size(); ++index) {
+    const Column& column = layout.columns[index];
+    const auto col = static_cast<lxw_col_t>(index);
     worksheet_write_string(sheet, kHeaderRow - 1, col, column.header, formats.header);
     worksheet_set_column(sheet, col, col, column.width,
                          column.kind == ColumnKind::Date ? formats.date : nullptr);
@@ -96,8 +98,9 @@ void WriteRecordSheet(lxw_workbook* book, const RecordSheet& layout,
   }
   worksheet_freeze_panes(sheet, kHeaderRow, 1);
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (lxw_col_t col = 0; col < rows[r].size(); ++col) {
-      WriteValue(sheet, static_cast<lxw_row_t>(kFirstDataRow - 1 + r), col, rows[r][col], formats);
+    for (std::size_t col = 0; col < rows[r].size(); ++col) {
+      WriteValue(sheet, static_cast<lxw_row_t>(kFirstDataRow - 1 + r), static_cast<lxw_col_t>(col),
+                 rows[r][col], formats);
     }
   }
 }

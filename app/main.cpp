@@ -144,7 +144,7 @@ int Run(CLI::App& app, Invocation& in) {
 }  // namespace
 }  // namespace velloway::app
 
-int main(int argc, char** argv) {
+static int Main(int argc, char** argv) {
   using namespace velloway::app;
   CLI::App app(kDescription, "velloway");
   app.formatter(MakeUsageFormatter());
@@ -160,4 +160,17 @@ int main(int argc, char** argv) {
     return UsageError(argc > 1 ? argv[1] : "", e.what());
   }
   return Run(app, in);
+}
+
+// What a command does not catch itself (no memory left, say) still ends in one line and a
+// failure status, not in an abort.
+int main(int argc, char** argv) {
+  try {
+    return Main(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "velloway: %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "velloway: an unexpected failure\n");
+  }
+  return 1;
 }

@@ -1,9 +1,10 @@
 #include "host/ImportSummary.h"
 
-#include <libxml/parser.h>
-#include <libxml/xpath.h>
+#include <libxml/xmlreader.h>
 
+#include <array>
 #include <memory>
+#include <string_view>
 
 #include "velloway/settings.h"
 
@@ -14,40 +15,85 @@ constexpr const char* kRegisterTag = "RR2";
 constexpr const char* kRegisterXmlTag = "RR2-XML";
 
 // What the register XML document holds, each counted by the path of its elements.
-constexpr std::pair<const char*, const char*> kDocumentCounts[] = {
-    {"Risks", "/*/RiskRegister/Risks/Risk"},
-    {"ResponseActions", "/*/RiskRegister/Risks/Risk/ResponseActions/ResponseAction"},
-    {"TaskImpacts", "/*/RiskRegister/Risks/Risk/*/Quantitative/TaskImpacts/TaskImpact"},
-    // The quantitative sheet sets a container's probability; one left at "0" had no entry.
-    {"QuantitativeEntries", "/*/RiskRegister/Risks/Risk/*/Quantitative[Probability != '0']"},
-    {"HistoryEntries", "/*/RiskRegister/Risks/Risk/Historys/History"},
+// What the register XML document holds: risks, their response actions, task impacts,
+// quantitative entries (a quantitative container whose probability is not "0"; the sheet sets it,
+// one left at "0" had no entry) and history entries, counted in one streaming pass, so that a
+// document of any size is counted without building its tree.
+struct XmlFree {
+  void operator()(xmlChar* text) const noexcept { xmlFree(text); }
 };
 
-void CountRegisterSections(const TagContents& contents, std::vector<SummaryLine>& lines) {
-  for (const auto& [section, values] : contents.sections) {
-    lines.emplace_back(section, std::to_string(values.size()));
+class DocumentCounter {
+ public:
+  void Start(xmlTextReaderPtr reader) {
+    const int depth = xmlTextReaderDepth(reader);
+    path_.resize(static_cast<std::size_t>(depth));
+    const auto* uri = xmlTextReaderConstNamespaceUri(reader);
+    path_.emplace_back(
+        uri == nullptr ? reinterpret_cast<const char*>(xmlTextReaderConstName(reader)) : "");
+    if (!InRisk()) return;
+    if (depth == 3 && Is(3, "Risk")) ++counts_[0];
+    if (depth == 5 && Is(4, "ResponseActions") && Is(5, "ResponseAction")) ++counts_[1];
+    if (depth == 7 && Is(5, "Quantitative") && Is(6, "TaskImpacts") && Is(7, "TaskImpact")) {
+      ++counts_[2];
+    }
+    if (Is(5, "Quantitative") && depth == 5) quantitativeCounted_ = false;
+    if (Is(5, "Quantitative") && Is(6, "Probability") && depth == 6 && !quantitativeCounted_) {
+      std::unique_ptr<xmlChar, XmlFree> text(xmlTextReaderReadString(reader));
+      const char* value = text ? reinterpret_cast<const char*>(text.get()) : "";
+      if (std::string_view(value) != "0") {
+        ++counts_[3];
+        quantitativeCounted_ = true;
+      }
+    }
+    if (depth == 5 && Is(4, "Historys") && Is(5, "History")) ++counts_[4];
+  }
+  void Report(std::vector<SummaryLine>& lines) const {
+    static constexpr const char* kNames[] = {"Risks", "ResponseActions", "TaskImpacts",
+                                             "QuantitativeEntries", "HistoryEntries"};
+    for (std::size_t i = 0; i < counts_.size(); ++i) {
+      lines.emplace_back(kNames[i], std::to_string(counts_[i]));
+    }
+  }
+
+ private:
+  bool Is(std::size_t depth, std::string_view name) const {
+    return path_.size() > depth && path_[depth] == name;
+  }
+  bool InRisk() const { return Is(1, "RiskRegister") && Is(2, "Risks") && Is(3, "Risk"); }
+
+  std::vector<std::string> path_;
+  std::array<std::size_t, 5> counts_{};
+  bool quantitativeCounted_ = false;
+};
+
+void CountRegisterSections(SqlitePlan& plan, const std::string& tag,
+                           std::vector<SummaryLine>& lines) {
+  for (const auto& [section, count] : plan.SectionCounts(tag)) {
+    lines.emplace_back(section, std::to_string(count));
   }
 }
 
 void CountDocument(const std::string& text, std::vector<SummaryLine>& lines) {
   // The document was made by the import; still, nothing outside it is ever loaded.
-  std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> doc(
-      xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, nullptr,
-                    XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE),
-      &xmlFreeDoc);
-  if (!doc) {
+  std::unique_ptr<xmlTextReader, decltype(&xmlFreeTextReader)> reader(
+      xmlReaderForMemory(
+          text.data(), static_cast<int>(text.size()), nullptr, nullptr,
+          XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE),
+      &xmlFreeTextReader);
+  DocumentCounter counter;
+  int status = reader ? 1 : -1;
+  while (status == 1) {
+    status = xmlTextReaderRead(reader.get());
+    if (status == 1 && xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ELEMENT) {
+      counter.Start(reader.get());
+    }
+  }
+  if (status != 0) {
     lines.emplace_back("Document", "not readable");
     return;
   }
-  std::unique_ptr<xmlXPathContext, decltype(&xmlXPathFreeContext)> context(
-      xmlXPathNewContext(doc.get()), &xmlXPathFreeContext);
-  for (const auto& [name, path] : kDocumentCounts) {
-    std::unique_ptr<xmlXPathObject, decltype(&xmlXPathFreeObject)> found(
-        xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(path), context.get()),
-        &xmlXPathFreeObject);
-    const int count = found && found->nodesetval ? found->nodesetval->nodeNr : 0;
-    lines.emplace_back(name, std::to_string(count));
-  }
+  counter.Report(lines);
 }
 
 // The import reads the same switch: anything but "FALSE" validates.
@@ -60,11 +106,12 @@ bool SchemaCheckOn(const std::string& installDir) {
 
 std::vector<SummaryLine> SummarizeImport(SqlitePlan& plan, const std::string& installDir) {
   std::vector<SummaryLine> lines;
-  for (const TagContents& contents : plan.Contents()) {
-    if (plan.tagsWritten().count(contents.tag) == 0) continue;
-    if (contents.tag == kRegisterTag) CountRegisterSections(contents, lines);
-    if (contents.tag == kRegisterXmlTag && contents.data) {
-      CountDocument(*contents.data, lines);
+  for (const std::string& tag : plan.Tags()) {
+    if (plan.tagsWritten().count(tag) == 0) continue;
+    if (tag == kRegisterTag) CountRegisterSections(plan, tag, lines);
+    if (tag != kRegisterXmlTag) continue;
+    if (const auto document = plan.Data(tag)) {
+      CountDocument(*document, lines);
       lines.emplace_back("SchemaCheck", SchemaCheckOn(installDir) ? "ran" : "switched off");
     }
   }
@@ -73,7 +120,7 @@ std::vector<SummaryLine> SummarizeImport(SqlitePlan& plan, const std::string& in
 
 std::string FormatSummary(const std::vector<SummaryLine>& lines) {
   std::string text;
-  for (const auto& [name, value] : lines) text += name + ": " + value + "\n";
+  for (const auto& [name, value] : lines) text.append(name).append(": ").append(value).append("\n");
   return text;
 }
 

@@ -84,6 +84,10 @@ std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
     throw PlanError("the plan file '" + path + "' does not exist");
   }
   if (mode == Mode::OpenOrCreate && !path.empty()) RequireWritable(path, kind);
+  // SQLite's memory statistics take a global mutex on every allocation, and nothing here reads
+  // them. Too late (SQLITE_MISUSE) when the process has used SQLite before: then they stay on.
+  static const int statistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+  static_cast<void>(statistics);
   sqlite3* raw = nullptr;
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
   const int rc = sqlite3_open_v2(path.empty() ? ":memory:" : path.c_str(), &raw, flags, nullptr);
@@ -258,6 +262,32 @@ std::vector<TagContents> SqlitePlan::Contents(const std::optional<std::string>& 
     }
   }
   return result;
+}
+
+std::vector<std::pair<std::string, std::size_t>> SqlitePlan::SectionCounts(const std::string& tag) {
+  Statement counts(db_.get(),
+                   "SELECT section, count(*) FROM app_value WHERE tag = ?1 GROUP BY section "
+                   "ORDER BY min(position)");
+  counts.Bind(1, tag);
+  std::vector<std::pair<std::string, std::size_t>> result;
+  while (counts.Step()) {
+    result.emplace_back(counts.ColumnText(0), static_cast<std::size_t>(counts.ColumnInt(1)));
+  }
+  return result;
+}
+
+std::vector<std::string> SqlitePlan::Tags() {
+  Statement tags(db_.get(), "SELECT tag FROM app_tag ORDER BY position");
+  std::vector<std::string> result;
+  while (tags.Step()) result.push_back(tags.ColumnText(0));
+  return result;
+}
+
+std::optional<std::string> SqlitePlan::Data(const std::string& tag) {
+  Statement data(db_.get(), "SELECT data FROM app_tag WHERE tag = ?1");
+  data.Bind(1, tag);
+  if (!data.Step() || data.ColumnIsNull(0)) return std::nullopt;
+  return data.ColumnText(0);
 }
 
 }  // namespace velloway::host

@@ -52,6 +52,11 @@ class SqlitePlan : public Plan {
   void RollbackImport();
 
   std::vector<TagContents> Contents(const std::optional<std::string>& onlyTag = {});
+  // The same, counted instead of read: a tag's sections in the order of their first value,
+  // each with its number of values; the tags in plan order; one tag's document.
+  std::vector<std::pair<std::string, std::size_t>> SectionCounts(const std::string& tag);
+  std::vector<std::string> Tags();
+  std::optional<std::string> Data(const std::string& tag);
   int writeCount() const { return writes_; }
   // Why a write failed, once one has: every later write fails too and nothing is committed.
   const std::optional<std::string>& writeFailure() const { return writeFailure_; }

@@ -35,4 +35,18 @@ bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std:
   return true;
 }
 
+bool LoadFixedSheet(LibraryState& state, const workbook::Worksheet* sheet,
+                    const std::function<void()>& read, const char* completeText) {
+  try {
+    if (sheet != nullptr) read();
+    ReportStep(state, completeText);
+    return true;
+  } catch (const std::exception& e) {
+    ReportProblem(state, sheet, e);
+    return false;
+  } catch (...) {
+    return false;
+  }
+}
+
 }  // namespace velloway

@@ -19,4 +19,10 @@ bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std:
                      const std::function<void(std::int32_t row, std::string key)>& readRow,
                      const char* completeText);
 
+// A loader's run over a sheet of fixed cells (details, options, PID, scenarios): read runs when
+// the sheet is there, then the step is reported with completeText. False, without the step, when
+// the read fails; the failure is reported against the sheet.
+bool LoadFixedSheet(LibraryState& state, const workbook::Worksheet* sheet,
+                    const std::function<void()>& read, const char* completeText);
+
 }  // namespace velloway

@@ -1,6 +1,6 @@
 // Register details (Options!B2:B4) and options (Options!B36:B45).
-#include "core/Findings.h"
 #include "register/CellValues.h"
+#include "register/RecordSheet.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
 
@@ -29,40 +29,28 @@ constexpr std::int32_t kFirstOptionRow = 36;
 }  // namespace
 
 bool modLoadRisks::LoadRegisterDetails(LibraryState& state, const workbook::Worksheet* sheet) {
-  try {
-    if (sheet != nullptr) {
-      clsDetails& details = Held(Model(state).details);
-      details.strCurrency = workbook::GetCellText(sheet, 2, 2);
-      details.strTitle = workbook::GetCellText(sheet, 3, 2);
-      details.strVersion = workbook::GetCellText(sheet, 4, 2);
-    }
-    ReportStep(state, "Loading risk register details complete.");
-    return true;
-  } catch (const std::exception& e) {
-    ReportProblem(state, sheet, e);
-    return false;
-  } catch (...) {
-    return false;
-  }
+  return LoadFixedSheet(
+      state, sheet,
+      [&] {
+        clsDetails& details = Held(Model(state).details);
+        details.strCurrency = workbook::GetCellText(sheet, 2, 2);
+        details.strTitle = workbook::GetCellText(sheet, 3, 2);
+        details.strVersion = workbook::GetCellText(sheet, 4, 2);
+      },
+      "Loading risk register details complete.");
 }
 
 bool modLoadRisks::LoadRegisterOptions(LibraryState& state, const workbook::Worksheet* sheet) {
-  try {
-    if (sheet != nullptr) {
-      clsOptions& options = Held(Model(state).options);
-      std::int32_t row = kFirstOptionRow;
-      for (const OptionField& option : kOptionFields) {
-        options.*option.field = WholeNumber(state, workbook::GetCellText(sheet, row++, 2));
-      }
-    }
-    ReportStep(state, "Loading risk register options complete.");
-    return true;
-  } catch (const std::exception& e) {
-    ReportProblem(state, sheet, e);
-    return false;
-  } catch (...) {
-    return false;
-  }
+  return LoadFixedSheet(
+      state, sheet,
+      [&] {
+        clsOptions& options = Held(Model(state).options);
+        std::int32_t row = kFirstOptionRow;
+        for (const OptionField& option : kOptionFields) {
+          options.*option.field = WholeNumber(state, workbook::GetCellText(sheet, row++, 2));
+        }
+      },
+      "Loading risk register options complete.");
 }
 
 void modWriteRisks::WriteRegisterDetails(LibraryState& state) {

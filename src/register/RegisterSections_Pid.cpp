@@ -1,6 +1,6 @@
 // The probability-impact definition: Options rows 11 to 26.
-#include "core/Findings.h"
 #include "register/CellValues.h"
+#include "register/RecordSheet.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
 
@@ -62,16 +62,9 @@ void ReadPid(LibraryState& state, const workbook::Worksheet* sheet, clsPid& pid)
 }  // namespace
 
 bool modLoadRisks::LoadPid(LibraryState& state, const workbook::Worksheet* sheet) {
-  try {
-    if (sheet != nullptr) ReadPid(state, sheet, Held(Model(state).pid));
-    ReportStep(state, "Loading risk register pid data complete.");
-    return true;
-  } catch (const std::exception& e) {
-    ReportProblem(state, sheet, e);
-    return false;
-  } catch (...) {
-    return false;
-  }
+  return LoadFixedSheet(
+      state, sheet, [&] { ReadPid(state, sheet, Held(Model(state).pid)); },
+      "Loading risk register pid data complete.");
 }
 
 void modWriteRisks::WritePid(LibraryState& state) {

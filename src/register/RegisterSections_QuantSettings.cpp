@@ -1,8 +1,8 @@
 // The register's scenarios: their count in Options!B56, the names below it, then one block of
 // three rows per scenario (impacts linked, linked to, a separator).
-#include "core/Findings.h"
 #include "core/ImportError.h"
 #include "register/CellValues.h"
+#include "register/RecordSheet.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
 
@@ -39,16 +39,9 @@ void ReadScenarios(LibraryState& state, const workbook::Worksheet* sheet) {
 }  // namespace
 
 bool modLoadRisks::LoadQuantSettings(LibraryState& state, const workbook::Worksheet* sheet) {
-  try {
-    if (sheet != nullptr) ReadScenarios(state, sheet);
-    ReportStep(state, "Loading risk register quantitative settings complete.");
-    return true;
-  } catch (const std::exception& e) {
-    ReportProblem(state, sheet, e);
-    return false;
-  } catch (...) {
-    return false;
-  }
+  return LoadFixedSheet(
+      state, sheet, [&] { ReadScenarios(state, sheet); },
+      "Loading risk register quantitative settings complete.");
 }
 
 void modWriteRisks::WriteQuantSettings(LibraryState& state) {

@@ -284,44 +284,41 @@ TEST(XlsxReader, SheetTokenizerAgreesWithLibxml2) {
       "<a>l1\r\nl2\rl3&#13;&amp;&apos;&quot;&gt; ]] ] &#x10FFFF;\xC3\xA9\xE2\x82\xAC</a>",
       "<!-- c --><?pi data?><a><![CDATA[<&\r\n]]]]>x<!---->\n</a >\n<?q?><!-- d -->\n",
       "<\xC3\xA9l \xC3\xA9t='1'>\xF0\x9F\x98\x80</\xC3\xA9l>",
-      "<a b = \"1\" c='\"'><b/></a>",
-  };
-  const char* const kRefused[] = {
-      "",
-      "<a>",
-      "<a></b>",
-      "<a/><b/>",
-      "x<a/>",
-      "<a/>x",
-      "<a b='1' b='2'/>",
-      "<a b='<'/>",
-      "<a>&nbsp;</a>",
-      "<a>&#0;</a>",
-      "<a>&#xD800;</a>",
-      "<a>&#12a;</a>",
-      "<a>&amp</a>",
-      "<a>]]></a>",
-      "<a>\x01</a>",
-      "<a>\xC0\xAF</a>",
-      "<a>\xED\xA0\x80</a>",
-      "<a>\xEF\xBF\xBE</a>",
-      "<p:a/>",
-      "<a xmlns:p='urn:p' p:b='1' xmlns:q='urn:p' q:b='2'/>",
-      "<a b='1'c='2'/>",
-      "<a b/>",
-      "<1a/>",
-      "<a:/>",
-      "<a:b:c xmlns:a='u'/>",
-      "<a><!-- x -- y --></a>",
-      "<a><?xml version='1.0'?></a>",
-      "<a><!DOCTYPE a></a>",
-      "<![CDATA[x]]><a/>",
-      "<a",
-      "<a><b></a></b>",
-      "<a>\xE2\x82</a>",
-      "<a xmlns:p=''/>",
-      "<a xmlns='urn:}a b'/>",
-  };
+      "<a b = \"1\" c='\"'><b/></a>"};
+  const char* const kRefused[] = {"",
+                                  "<a>",
+                                  "<a></b>",
+                                  "<a/><b/>",
+                                  "x<a/>",
+                                  "<a/>x",
+                                  "<a b='1' b='2'/>",
+                                  "<a b='<'/>",
+                                  "<a>&nbsp;</a>",
+                                  "<a>&#0;</a>",
+                                  "<a>&#xD800;</a>",
+                                  "<a>&#12a;</a>",
+                                  "<a>&amp</a>",
+                                  "<a>]]></a>",
+                                  "<a>\x01</a>",
+                                  "<a>\xC0\xAF</a>",
+                                  "<a>\xED\xA0\x80</a>",
+                                  "<a>\xEF\xBF\xBE</a>",
+                                  "<p:a/>",
+                                  "<a xmlns:p='urn:p' p:b='1' xmlns:q='urn:p' q:b='2'/>",
+                                  "<a b='1'c='2'/>",
+                                  "<a b/>",
+                                  "<1a/>",
+                                  "<a:/>",
+                                  "<a:b:c xmlns:a='u'/>",
+                                  "<a><!-- x -- y --></a>",
+                                  "<a><?xml version='1.0'?></a>",
+                                  "<a><!DOCTYPE a></a>",
+                                  "<![CDATA[x]]><a/>",
+                                  "<a",
+                                  "<a><b></a></b>",
+                                  "<a>\xE2\x82</a>",
+                                  "<a xmlns:p=''/>",
+                                  "<a xmlns='urn:}a b'/>"};
   auto agree = [](const std::string& xml) {
     const std::string general = ThroughLibxml2(Zip({{"x.xml", xml}}));
     for (std::size_t piece = 1; piece <= xml.size() + 1; ++piece) {
@@ -340,6 +337,15 @@ TEST(XlsxReader, SheetTokenizerAgreesWithLibxml2) {
   std::string deep;
   for (int i = 0; i < 300; ++i) deep += "<a>";
   EXPECT_EQ(agree(deep), "refused");
+  // One element with thousands of attributes and declarations: read whole, a repeated name found.
+  std::string wide = "<a";
+  for (int i = 0; i < 5000; ++i) {
+    wide += " a" + std::to_string(i) + "='' xmlns:p" + std::to_string(i) + "='u'";
+  }
+  EXPECT_EQ(ThroughScanner(wide + " p7:b='1'/>", 4096),
+            ThroughLibxml2(Zip({{"x.xml", wide + " p7:b='1'/>"}})));
+  EXPECT_EQ(ThroughScanner(wide + " a7=''/>", 4096), "refused");
+  EXPECT_EQ(ThroughScanner(wide + " xmlns:p7='v'/>", 4096), "refused");
 }
 
 }  // namespace
