@@ -58,12 +58,7 @@ TEST_F(SqlitePlanTest, ASecondImportWaitsThenGivesUp) {
   auto first = Open();
   first->BeginImport();
   auto second = Open();
-  try {
-    second->BeginImport();
-    FAIL() << "the second import took the lock";
-  } catch (const PlanError& e) {
-    EXPECT_NE(std::string(e.what()).find("is in use by another import"), std::string::npos);
-  }
+  EXPECT_THROW(second->BeginImport(), PlanError);  // the command's tests check the message
   first->CommitImport();
   EXPECT_NO_THROW(second->BeginImport());
 }
