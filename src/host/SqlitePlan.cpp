@@ -75,7 +75,10 @@ void RequireWritable(const std::string& path, FileKind kind) {
 
 std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
                                              int lockWaitMilliseconds) {
-  const FileKind kind = path.empty() ? FileKind::Empty : Inspect(path);
+  // SQLite's own name for a database in memory: no file is looked at, none is made; "./:memory:"
+  // names a file.
+  const bool inMemory = path.empty() || path == ":memory:";
+  const FileKind kind = inMemory ? FileKind::Empty : Inspect(path);
   if (kind == FileKind::Other) {
     throw PlanError("'" + path +
                     "' is not a plan file (it is not a SQLite database); left as it is");
@@ -83,7 +86,7 @@ std::shared_ptr<SqlitePlan> SqlitePlan::Open(const std::string& path, Mode mode,
   if (kind == FileKind::Missing && mode == Mode::OpenExisting) {
     throw PlanError("the plan file '" + path + "' does not exist");
   }
-  if (mode == Mode::OpenOrCreate && !path.empty()) RequireWritable(path, kind);
+  if (mode == Mode::OpenOrCreate && !inMemory) RequireWritable(path, kind);
   // SQLite's memory statistics take a global mutex on every allocation, and nothing here reads
   // them. Too late (SQLITE_MISUSE) when the process has used SQLite before: then they stay on.
   static const int statistics = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);

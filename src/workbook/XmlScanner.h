@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "workbook/XmlChars.h"
@@ -45,8 +47,8 @@ class XmlScanner {
     const char* uri = nullptr;  // the prefix's namespace; null without prefix
   };
   struct Binding {
-    std::string prefix, uri;
-    std::size_t depth;
+    std::size_t depth;  // of the element that declared it
+    std::string uri;
   };
 
   void Parse(bool last);
@@ -68,7 +70,7 @@ class XmlScanner {
   void CloseElement(const char* localName);
   void EmitText(std::size_t begin, std::size_t end, bool references);
   std::size_t DecodeInPlace(std::size_t begin, std::size_t end, bool attribute);
-  void CheckUnique() const;
+  void CheckUnique();
   std::size_t Reference(std::size_t at, std::size_t end, std::string& out) const;
   std::size_t NameEnd(std::size_t at) const;
   std::size_t SkipSpace(std::size_t at) const;
@@ -90,9 +92,14 @@ class XmlScanner {
   bool rootDone_ = false;
   std::string openNames_;                // the qualified names of the open elements, end to end
   std::vector<std::size_t> openStarts_;  // where each open element's name starts in openNames_
-  std::vector<Binding> bindings_;
+  // Each prefix's declarations in scope, innermost last, and the prefixes in the order they were
+  // declared, so that closing an element ends its own; looked up by hash, so that no number of
+  // declarations makes a name slow to resolve.
+  std::unordered_map<std::string, std::vector<Binding>> scopes_;
+  std::vector<std::pair<std::size_t, std::string>> declared_;
   std::vector<Attribute> attributes_;
   std::vector<const unsigned char*> fields_;
+  std::vector<std::pair<std::pair<std::string_view, std::string_view>, std::size_t>> sortedNames_;
   std::string scratch_;
 };
 

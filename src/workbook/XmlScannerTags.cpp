@@ -4,6 +4,7 @@
 // with a NUL in place, so the handler gets them without a copy.
 #include <libxml/uri.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -167,16 +168,32 @@ void XmlScanner::OpenElement(std::size_t name, std::size_t nameEnd, std::size_t 
 
 // Two attributes of one element may not share a name: the same unprefixed name, or the same
 // local name in the same namespace.
-void XmlScanner::CheckUnique() const {
-  for (std::size_t i = 1; i < attributes_.size(); ++i) {
-    const Attribute& attribute = attributes_[i];
-    const std::string_view local = Slice(attribute.local, attribute.nameEnd);
-    for (std::size_t j = 0; j < i; ++j) {
-      const Attribute& other = attributes_[j];
-      if ((attribute.uri == nullptr) != (other.uri == nullptr)) continue;
-      if (local != Slice(other.local, other.nameEnd)) continue;
-      if (attribute.uri != nullptr && std::strcmp(attribute.uri, other.uri) != 0) continue;
-      Fail(attribute.name, "Attribute " + std::string(local) + " redefined");
+void XmlScanner::CheckUnique() {
+  const auto name = [this](const Attribute& attribute) {
+    return std::make_pair(std::string_view(attribute.uri == nullptr ? "" : attribute.uri),
+                          Slice(attribute.local, attribute.nameEnd));
+  };
+  const auto redefined = [&](const Attribute& attribute) {
+    Fail(attribute.name, "Attribute " + std::string(name(attribute).second) + " redefined");
+  };
+  // A few attributes are compared pair by pair; many are sorted, so that no number of them
+  // makes a tag slow.
+  if (attributes_.size() <= 8) {
+    for (std::size_t i = 1; i < attributes_.size(); ++i) {
+      for (std::size_t j = 0; j < i; ++j) {
+        if (name(attributes_[i]) == name(attributes_[j])) redefined(attributes_[i]);
+      }
+    }
+    return;
+  }
+  sortedNames_.clear();
+  for (std::size_t i = 0; i < attributes_.size(); ++i) {
+    sortedNames_.emplace_back(name(attributes_[i]), i);
+  }
+  std::sort(sortedNames_.begin(), sortedNames_.end());
+  for (std::size_t i = 1; i < sortedNames_.size(); ++i) {
+    if (sortedNames_[i].first == sortedNames_[i - 1].first) {
+      redefined(attributes_[sortedNames_[i].second]);
     }
   }
 }
@@ -192,26 +209,29 @@ void XmlScanner::Bind(const Attribute& attribute) {
     Fail(attribute.name, "xmlns: the prefix " + prefix + " cannot be bound to '" + uri + "'");
   }
   const std::size_t depth = openStarts_.size();
-  for (auto it = bindings_.rbegin(); it != bindings_.rend() && it->depth == depth; ++it) {
-    if (it->prefix == prefix)
-      Fail(attribute.name, "Attribute " + std::string(qname) + " redefined");
+  std::vector<Binding>& scope = scopes_[prefix];
+  if (!scope.empty() && scope.back().depth == depth) {
+    Fail(attribute.name, "Attribute " + std::string(qname) + " redefined");
   }
-  bindings_.push_back({prefix, uri, depth});
+  scope.push_back({depth, uri});
+  declared_.emplace_back(depth, prefix);
 }
 
 const char* XmlScanner::Resolve(std::size_t name, std::size_t colon) const {
   const std::string_view prefix = Slice(name, colon);
   if (prefix == "xml") return kXmlNamespace;
-  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it) {
-    if (it->prefix == prefix) return it->uri.c_str();
-  }
+  const auto scope = scopes_.find(std::string(prefix));
+  if (scope != scopes_.end() && !scope->second.empty()) return scope->second.back().uri.c_str();
   Fail(name, "Namespace prefix " + std::string(prefix) + " is not defined");
 }
 
 void XmlScanner::CloseElement(const char* localName) {
   handler_.EndElement(localName);
   const std::size_t depth = openStarts_.size();
-  while (!bindings_.empty() && bindings_.back().depth == depth) bindings_.pop_back();
+  while (!declared_.empty() && declared_.back().first == depth) {
+    scopes_[declared_.back().second].pop_back();
+    declared_.pop_back();
+  }
   openNames_.resize(openStarts_.back());
   openStarts_.pop_back();
   if (openStarts_.empty()) rootDone_ = true;

@@ -95,32 +95,32 @@ std::string Shell(const std::string& command) {
   return out;
 }
 
-ScreenRect WindowRect(std::uint32_t window) {
+ScreenRect WindowRect(std::int32_t window) {
   const std::string info = Shell("xwininfo -id " + std::to_string(window));
   return {Field(info, "Absolute upper-left X:"), Field(info, "Absolute upper-left Y:"),
           Field(info, "Width:"), Field(info, "Height:")};
 }
 
-std::string WindowTitle(std::uint32_t window) {
+std::string WindowTitle(std::int32_t window) {
   return Shell("xdotool getwindowname " + std::to_string(window));
 }
 
-std::uint32_t WaitForWindow(const std::string& title) {
+std::int32_t WaitForWindow(const std::string& title) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::istringstream found(Shell("xdotool search --onlyvisible --name '^" + title + "$'"));
-    std::uint32_t window = 0;
+    std::int32_t window = 0;
     if (found >> window) return window;
     ::usleep(50000);
   }
   return 0;
 }
 
-void PressKeys(std::uint32_t window, const std::string& keys) {
+void PressKeys(std::int32_t window, const std::string& keys) {
   const std::string id = std::to_string(window);
   Shell("xdotool windowfocus --sync " + id + " key --clearmodifiers " + keys);
 }
 
-void Screenshot(std::uint32_t window, const std::string& name) {
+void Screenshot(std::int32_t window, const std::string& name) {
   std::filesystem::create_directories(VELLOWAY_SCREENSHOTS);
   Shell("import -window " + std::to_string(window) + " '" VELLOWAY_SCREENSHOTS "/" + name +
         ".png'");

@@ -40,14 +40,14 @@ struct ScreenRect {
 };
 
 // The window's outer rectangle on the screen, as xwininfo reads it.
-ScreenRect WindowRect(std::uint32_t window);
+ScreenRect WindowRect(std::int32_t window);
 // The window's title, as xdotool reads it.
-std::string WindowTitle(std::uint32_t window);
+std::string WindowTitle(std::int32_t window);
 // The first visible window with exactly this title, waiting for it a few seconds; 0 when none.
-std::uint32_t WaitForWindow(const std::string& title);
+std::int32_t WaitForWindow(const std::string& title);
 // Presses keys in the window, as a user does, e.g. "Return" or "alt+n".
-void PressKeys(std::uint32_t window, const std::string& keys);
+void PressKeys(std::int32_t window, const std::string& keys);
 // Saves a picture of the window as NAME.png in the build's screenshots folder.
-void Screenshot(std::uint32_t window, const std::string& name);
+void Screenshot(std::int32_t window, const std::string& name);
 
 }  // namespace velloway::test

@@ -1,45 +1,31 @@
 // The velloway command as users run it: exit codes, messages and the plan dump.
 #include <gtest/gtest.h>
 #include <spawn.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <thread>
 
+#include "e2e/Command.h"
 #include "host/FileRegistry.h"
 #include "host/SqlitePlan.h"
-#include "support/TempDir.h"
 
 extern char** environ;
 
 namespace velloway {
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out, err;
-};
+using Result = test::CommandResult;
 
 class Cli : public ::testing::Test {
  protected:
-  // Runs the command in the test's folder with its own config folder; stdin is not a terminal.
-  Result Run(const std::string& args) {
-    const std::string command = "cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") +
-                                "' '" VELLOWAY_CLI "' " + args + " >out.txt 2>err.txt </dev/null";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(dir.File("out.txt")),
-            test::ReadFile(dir.File("err.txt"))};
-  }
+  Result Run(const std::string& args) { return test::RunVelloway(dir, args); }
   // Starts the command in the background; its process id.
   pid_t Start(const std::string& args) {
-    const std::string command = "cd '" + dir.path() + "' && XDG_CONFIG_HOME='" + dir.File("cfg") +
-                                "' exec '" VELLOWAY_CLI "' " + args + " >/dev/null 2>&1 </dev/null";
+    const std::string command = test::VellowayLine(dir, args) + " >/dev/null 2>&1";
     const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
     pid_t pid = 0;
     posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ);
@@ -77,25 +63,19 @@ const std::string& LargeWorkbook() {
   static const test::TempDir folder;
   static const std::string path = folder.File("large.xlsx");
   static const int made =
-      std::system(("'" VELLOWAY_MAKE_LARGE_REGISTER "' 2.2 2000 '" + path + "'").c_str());
+      test::Shell("'" VELLOWAY_MAKE_REGISTER_WORKBOOK "' 2.2 2000 '" + path + "'");
   EXPECT_EQ(made, 0);
   return path;
 }
 
 TEST_F(Cli, MissingWorkbookIsNamedWithItsFullPath) {
-  const Result r = Run("import missing.xlsx --plan p.db");
+  const Result r = Run("import 'Risque été/reg ister.xlsx' --plan p.db");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "The file '" + dir.File("missing.xlsx") + "' does not exist.\n");
+  EXPECT_EQ(r.err, "The file '" + dir.File("Risque été/reg ister.xlsx") + "' does not exist.\n");
   // The plan was created, and holds nothing.
   const Result dump = Run("dump --plan p.db");
   EXPECT_EQ(dump.exitCode, 0);
   EXPECT_EQ(dump.out, "{}\n");
-}
-
-TEST_F(Cli, WorkbookPathWithBlanksAndNonAsciiLetters) {
-  const Result r = Run("import 'Risque été/reg ister.xlsx' --plan p.db");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "The file '" + dir.File("Risque été/reg ister.xlsx") + "' does not exist.\n");
 }
 
 // A usage error is one line, then the usage of the command (of all commands when none is known).
@@ -139,13 +119,30 @@ TEST_F(Cli, HelpForTheCommandAndForEachSubcommand) {
   EXPECT_EQ(Run("help import").out, import.out);
 }
 
-TEST_F(Cli, AFileThatIsNoPlanIsRefusedAndLeftAlone) {
-  dir.Write("notes.db", "meeting notes");
-  const Result r = Run("import missing.xlsx --plan notes.db");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("is not a plan file"), std::string::npos);
-  EXPECT_EQ(test::ReadFile(dir.File("notes.db")), "meeting notes");
+// A plan or settings file that cannot be used ends the import with a line that says why, and
+// is left as it was.
+TEST_F(Cli, UnusablePlanOrSettingsFilesAreReportedAndLeftAlone) {
+  for (const auto& [file, content, reason] :
+       {std::tuple<std::string, std::string, std::string>{"notes.db", "meeting notes",
+                                                          "notes.db' is not a plan file"},
+        {"cfg/velloway/registry.reg", "Velloway Registry 1\n[HKEY_CURRENT_USER\\A]\ngarbage\n",
+         "registry file '" + dir.File("cfg/velloway/registry.reg") + "' is damaged at line 3"}}) {
+    SCOPED_TRACE(file);
+    dir.Write(file, content);
+    const Result r = Run("import missing.xlsx --plan notes.db");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+    EXPECT_EQ(test::ReadFile(dir.File(file)), content);
+    std::filesystem::remove(dir.File(file));
+  }
   EXPECT_EQ(Run("dump --plan nothing-here.db").exitCode, 1);
+  // A plan held by another import is given up after a bounded wait.
+  auto other = host::SqlitePlan::Open(dir.File("p.db"), host::SqlitePlan::Mode::OpenOrCreate);
+  other->BeginImport();
+  const Result r = Run("import missing.xlsx --plan p.db");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("is in use by another import"), std::string::npos) << r.err;
+  other->RollbackImport();
 }
 
 TEST_F(Cli, DumpShowsTagsSectionsAndValuesInFirstWriteOrder) {
@@ -201,25 +198,6 @@ TEST_F(Cli, RegisterAndUnregister) {
   EXPECT_EQ(Run("unregister").exitCode, 0);
   EXPECT_EQ(test::ReadFile(dir.File("cfg/velloway/registry.reg")).find("Classes"),
             std::string::npos);
-}
-
-TEST_F(Cli, DamagedRegistryFileIsReportedAndKept) {
-  const std::string damaged = "Velloway Registry 1\n[HKEY_CURRENT_USER\\A]\ngarbage\n";
-  dir.Write("cfg/velloway/registry.reg", damaged);
-  const Result r = Run("import missing.xlsx --plan p.db");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("registry file"), std::string::npos);
-  EXPECT_NE(r.err.find("damaged at line 3"), std::string::npos);
-  EXPECT_EQ(test::ReadFile(dir.File("cfg/velloway/registry.reg")), damaged);
-}
-
-TEST_F(Cli, APlanLockedByAnotherImportIsReportedAfterABoundedWait) {
-  auto other = host::SqlitePlan::Open(dir.File("p.db"), host::SqlitePlan::Mode::OpenOrCreate);
-  other->BeginImport();
-  const Result r = Run("import missing.xlsx --plan p.db");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("is in use by another import"), std::string::npos) << r.err;
-  other->RollbackImport();
 }
 
 TEST_F(Cli, AKilledImportsSeparatorComesBackAtTheNextStart) {

@@ -17,29 +17,24 @@
 namespace velloway {
 namespace {
 
-const char* const kPathKey = "SOFTWARE\\Kestrion Software\\Main\\RiskRegister";
-
-class LaunchSequence : public ::testing::Test {
- protected:
-  LaunchSequence() {
+// A host's installation folder with Kestrion.ini, the fakes around the library, and the user's
+// own separator, a comma.
+struct LaunchWorld {
+  LaunchWorld() {
     fakes.host->installFolder = dir.path();
     dir.Write("Kestrion.ini", "[RegPath]\nWorkingKey=Main\n");
-    // The user's own separator is a comma.
     fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
                                 "sDecimal", ",");
   }
-
+  // The workbook path as the host writes it under the working key "Main".
   void ConfigureWorkbook(const std::string& path) {
-    fakes.registry->WriteString(RegistryHive::CurrentUser, kPathKey, "ExcelImportPath", path);
+    fakes.registry->WriteString(RegistryHive::CurrentUser,
+                                "SOFTWARE\\Kestrion Software\\Main\\RiskRegister",
+                                "ExcelImportPath", path);
   }
   std::string UserSeparator() {
     return *fakes.registry->ReadString(RegistryHive::CurrentUser, "Control Panel\\International",
                                        "sDecimal");
-  }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> texts;
-    for (const auto& box : fakes.ui->boxes) texts.push_back(box.text);
-    return texts;
   }
 
   test::TempDir dir;
@@ -47,64 +42,71 @@ class LaunchSequence : public ::testing::Test {
   LibraryState state{fakes.platform};
 };
 
-TEST_F(LaunchSequence, NoWorkingKeyGoesOnWithAnEmptyBase) {
-  dir.Write("Kestrion.ini", "[RegPath]\nOther=1\n");
-  ConfigureWorkbook(dir.Write("book.xlsx", "x"));  // under a key the run cannot find
-  modSubMain::Main(state);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"No working key in 'Kestrion.ini' file.",
-                                               "The file '' does not exist."}));
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(state.RegistryBase, "");
-  EXPECT_EQ(UserSeparator(), ",");
+class LaunchSequence : public ::testing::Test, public LaunchWorld {};
+
+// Runs that stop before the import: what the user is told, what the plan was asked, and the
+// user's separator as it was.
+TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
+  const struct {
+    const char* what;
+    const char* workingKey;  // the [RegPath] line of Kestrion.ini
+    const char* workbook;    // the configured file, written unless it is "missing.xlsx"
+    const char* plan;        // the loaded plan's file name; no plan when null
+    const char* boxes;       // one a line; "@" stands for the workbook's path
+    MsgIcon icon;            // of the first box
+    const char* planCalls;   // the plan's operations, one a line
+    const char* registryBase;
+  } cases[] = {
+      {"no working key: an empty base", "Other=1", "book.xlsx", "/plans/p.db",
+       "No working key in 'Kestrion.ini' file.\nThe file '' does not exist.\n",
+       MsgIcon::Exclamation, "", ""},
+      {"the working key joined unchanged", "WorkingKey= My Key", "book.xlsx", "/plans/p.db",
+       "The file '' does not exist.\n", MsgIcon::None, "", "SOFTWARE\\Kestrion Software\\My Key"},
+      {"a missing workbook", "WorkingKey=Main", "missing.xlsx", "/plans/p.db",
+       "The file '@' does not exist.\n", MsgIcon::None, "", "SOFTWARE\\Kestrion Software\\Main"},
+      {"no plan loaded", "WorkingKey=Main", "book.xlsx", nullptr,
+       "No plan is loaded up in Kestrion.\n", MsgIcon::Information, "",
+       "SOFTWARE\\Kestrion Software\\Main"},
+      {"a plan never saved is offered to save", "WorkingKey=Main", "book.xlsx", "",
+       "Please save the plan before continuing.\n", MsgIcon::Information, "SavePlan\n",
+       "SOFTWARE\\Kestrion Software\\Main"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    LaunchWorld run;
+    run.dir.Write("Kestrion.ini", "[RegPath]\n" + std::string(c.workingKey) + "\n");
+    const std::string workbook = run.dir.File(c.workbook);
+    if (std::string(c.workbook) != "missing.xlsx") run.dir.Write(c.workbook, "x");
+    run.ConfigureWorkbook(workbook);
+    run.fakes.host->plan = c.plan ? std::make_shared<test::RecordingPlan>(c.plan) : nullptr;
+    modSubMain::Main(run.state);
+    std::string boxes, calls;
+    for (const auto& box : run.fakes.ui->boxes) boxes += box.text + "\n";
+    for (const auto& call : c.plan ? run.fakes.host->plan->calls : std::vector<test::PlanCall>{})
+      calls += call.op + "\n";
+    std::string expected = c.boxes;
+    if (const auto at = expected.find('@'); at != std::string::npos)
+      expected.replace(at, 1, workbook);
+    EXPECT_EQ(boxes, expected);
+    EXPECT_EQ(run.fakes.ui->boxes.at(0).icon, c.icon);
+    EXPECT_EQ(calls, c.planCalls);
+    EXPECT_EQ(run.state.RegistryBase, c.registryBase);
+    EXPECT_EQ(run.state.SchemaPath, "");
+    EXPECT_EQ(run.UserSeparator(), ",");
+  }
 }
 
-TEST_F(LaunchSequence, WorkingKeyIsJoinedUnchanged) {
-  dir.Write("Kestrion.ini", "[RegPath]\nWorkingKey= My Key\n");
-  modSubMain::Main(state);
-  EXPECT_EQ(state.RegistryBase, "SOFTWARE\\Kestrion Software\\My Key");
-}
-
-TEST_F(LaunchSequence, MissingWorkbookIsNamedAndNothingElseHappens) {
-  const std::string missing = dir.File("missing.xlsx");
-  ConfigureWorkbook(missing);
-  modSubMain::Main(state);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"The file '" + missing + "' does not exist."});
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::None);
-  EXPECT_TRUE(fakes.host->plan->calls.empty());
-  EXPECT_EQ(UserSeparator(), ",");
-}
-
+// A host keeps its application object; a run without a configured path takes the previous
+// run's workbook.
 TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
-  modSubMain::Main(state);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"The file '' does not exist."});
-
   const std::string book = dir.Write("book.xlsx", "x");
   ConfigureWorkbook(book);
   modSubMain::Main(state);
   ConfigureWorkbook("");
   modSubMain::Main(state);
   EXPECT_EQ(state.WorkbookPath, book);
-  // Neither later run complained about the file.
-  EXPECT_EQ(fakes.ui->boxes.size(), 1u);
-}
-
-TEST_F(LaunchSequence, NoPlanLoaded) {
-  ConfigureWorkbook(dir.Write("book.xlsx", "x"));
-  fakes.host->plan = nullptr;
-  modSubMain::Main(state);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"No plan is loaded up in Kestrion."});
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Information);
-  EXPECT_EQ(UserSeparator(), ",");
-}
-
-TEST_F(LaunchSequence, NeverSavedPlanIsOfferedToSaveAndNothingIsImported) {
-  ConfigureWorkbook(dir.Write("book.xlsx", "x"));
-  fakes.host->plan = std::make_shared<test::RecordingPlan>("");
-  modSubMain::Main(state);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Please save the plan before continuing."});
-  ASSERT_EQ(fakes.host->plan->calls.size(), 1u);
-  EXPECT_EQ(fakes.host->plan->calls[0].op, "SavePlan");
-  EXPECT_EQ(state.SchemaPath, "");
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(fakes.hostCreations, 1);
 }
 
 TEST_F(LaunchSequence, SchemaPathAndSeparatorDuringTheRun) {
@@ -145,12 +147,6 @@ TEST_F(LaunchSequence, UnreadableSeparatorIsNeverLeftEmpty) {
   modSubMain::Main(state);
   EXPECT_EQ(UserSeparator(), modLocale::DefaultDecimalSeparator());
   EXPECT_FALSE(UserSeparator().empty());
-}
-
-TEST_F(LaunchSequence, HostApplicationIsCreatedOnceAndKept) {
-  modSubMain::Main(state);
-  modSubMain::Main(state);
-  EXPECT_EQ(fakes.hostCreations, 1);
 }
 
 // Creates clsVellowayDll through the C entry points, as a host does, and runs one Launch.

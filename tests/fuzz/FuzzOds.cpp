@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FuzzPackage.h"
+#include "support/PackageBuilder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string content(reinterpret_cast<const char*>(data), size);
@@ -11,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     velloway::fuzz::ReadEveryCell(std::span(data, size));
     return 0;
   }
-  static const std::string type = "application/vnd.oasis.opendocument.spreadsheet";
-  velloway::fuzz::ReadEveryCell(
-      velloway::fuzz::StoredZip({{"mimetype", &type}, {"content.xml", &content}}));
+  velloway::fuzz::ReadEveryCell(velloway::test::Zip(
+      {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", content}},
+      true));
   return 0;
 }

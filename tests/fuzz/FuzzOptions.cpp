@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzPackage.h"
 #include "FuzzSupport.h"
 
 namespace {
@@ -14,15 +15,7 @@ namespace {
 std::string Escaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
-    if (c == '<') {
-      out += "&lt;";
-    } else if (c == '&') {
-      out += "&amp;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else {
-      out += c;
-    }
+    out += c == '<' ? "&lt;" : c == '&' ? "&amp;" : c == '>' ? "&gt;" : std::string(1, c);
   }
   return out;
 }
@@ -59,11 +52,8 @@ std::string OptionsSheet(std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const std::vector<std::string> parts = {
-      OptionsSheet(input), "", "",
-      "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-      "<sheets><sheet name=\"Options\" r:id=\"rId1\"/></sheets></workbook>"};
-  const std::vector<unsigned char> package = velloway::fuzz::Package(parts);
+  const std::vector<unsigned char> package = velloway::fuzz::WorkbookPackage(
+      "xml", {OptionsSheet(input), "", "", velloway::fuzz::OneSheetWorkbookPart("Options")});
   const std::string path = velloway::fuzz::WriteScratch(package.data(), package.size(), ".xlsx");
   velloway::fuzz::ImportWorkbook(path);
   return 0;

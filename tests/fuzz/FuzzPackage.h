@@ -4,27 +4,34 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+namespace velloway::workbook {
+class Workbook;
+}
+
 namespace velloway::fuzz {
 
 // The input cut at "\n--\n" into at most `count` pieces, missing ones empty.
 std::vector<std::string> SplitInput(std::string_view input, std::size_t count);
-
-// A zip of these entries, stored without compression.
-std::vector<unsigned char> StoredZip(
-    const std::vector<std::pair<std::string, const std::string*>>& entries);
 
 // A workbook package of the given extension ("xml" or "bin") around four fuzzed parts: a
 // sheet, the shared strings, the styles and the workbook, joined by fixed relationships.
 std::vector<unsigned char> WorkbookPackage(const std::string& extension,
                                            const std::vector<std::string>& parts);
 
-// Opens the bytes as a workbook and converts every cell to text; a refused workbook is fine.
+// A workbook part of one sheet of that name, relationship "rId1".
+std::string OneSheetWorkbookPart(const std::string& sheetName);
+
+// Converts every cell of the workbook that `open` gives to text; a refused workbook is fine.
+void ReadEveryCell(const std::function<std::unique_ptr<workbook::Workbook>()>& open);
+// The same for the bytes opened as a workbook.
 void ReadEveryCell(std::span<const unsigned char> bytes);
 
 }  // namespace velloway::fuzz

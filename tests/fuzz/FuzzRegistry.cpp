@@ -5,22 +5,12 @@
 
 #include "FuzzSupport.h"
 #include "host/FileRegistry.h"
+#include "support/TempDir.h"
 
 namespace {
 
 const char* const kKey = "Control Panel\\International";
 const char* const kValue = "a \"quoted\"\\ value\nover two lines";
-
-std::string ReadAll(const std::string& path) {
-  std::string text;
-  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-      text.append(buffer, n);
-    std::fclose(file);
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -31,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     registry.ReadString(RegistryHive::CurrentUser, kKey, "sDecimal");
   } catch (const velloway::host::RegistryError&) {
-    if (ReadAll(path) != std::string(reinterpret_cast<const char*>(data), size)) __builtin_trap();
+    if (velloway::test::ReadFile(path) != std::string(reinterpret_cast<const char*>(data), size))
+      __builtin_trap();
     return 0;
   }
   registry.WriteString(RegistryHive::CurrentUser, kKey, "sDecimal", kValue);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "FuzzPackage.h"
+#include "support/PackageBuilder.h"
 #include "support/XmlEventLog.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string scanned = velloway::test::ThroughScanner(xml, pieceSize);
   if (scanned.empty()) return 0;  // handed to libxml2 whole
   const std::string general =
-      velloway::test::ThroughLibxml2(velloway::fuzz::StoredZip({{"x.xml", &xml}}));
+      velloway::test::ThroughLibxml2(velloway::test::Zip({{"x.xml", xml}}, true));
   if (scanned != general) {
     std::fprintf(stderr, "tokenizer: %s\nlibxml2:   %s\n", scanned.c_str(), general.c_str());
     std::abort();

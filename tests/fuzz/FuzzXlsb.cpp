@@ -5,26 +5,15 @@
 #include <string>
 
 #include "FuzzPackage.h"
+#include "support/XlsbBuilder.h"
 
 namespace {
 
-void U32(std::string& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-void Wide(std::string& out, const std::string& ascii) {
-  U32(out, static_cast<std::uint32_t>(ascii.size()));
-  for (const char c : ascii) out += {c, '\0'};
-}
-
-// A workbook stream of one sheet record (type 156) naming sheet "S" of relationship "rId1".
+// A workbook stream of one sheet record naming sheet "S" of relationship "rId1".
 std::string DefaultWorkbook() {
-  std::string body;
-  U32(body, 0);
-  U32(body, 1);
-  Wide(body, "rId1");
-  Wide(body, "S");
-  return std::string{'\x9C', '\x01', static_cast<char>(body.size())} + body;
+  velloway::test::Bytes sheet;
+  velloway::test::XlsbString(sheet.U32(0).U32(1), u"rId1");
+  return velloway::test::XlsbRecord(156, velloway::test::XlsbString(sheet, u"S"));
 }
 
 }  // namespace

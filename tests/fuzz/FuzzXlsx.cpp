@@ -13,11 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   auto parts = velloway::fuzz::SplitInput(input, 4);
-  if (parts[3].empty()) {
-    parts[3] =
-        "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-        "relationships\"><sheets><sheet name=\"S\" r:id=\"rId1\"/></sheets></workbook>";
-  }
+  if (parts[3].empty()) parts[3] = velloway::fuzz::OneSheetWorkbookPart("S");
   velloway::fuzz::ReadEveryCell(velloway::fuzz::WorkbookPackage("xml", parts));
   return 0;
 }

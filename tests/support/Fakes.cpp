@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <stdexcept>
 
 namespace velloway::test {
 namespace {
@@ -13,21 +12,14 @@ std::string Upper(std::string s) {
 }
 }  // namespace
 
-void RecordingPlan::CountWrite() {
-  ++writes_;
-  if (failFromWrite > 0 && writes_ >= failFromWrite) throw std::runtime_error("plan write failed");
-}
-
 void RecordingPlan::SavePlan() { calls.push_back({"SavePlan", "", "", "", ""}); }
 
 void RecordingPlan::WriteAppValue(const std::string& tag, const std::string& section,
                                   const std::string& key, const std::string& value) {
-  CountWrite();
   calls.push_back({"WriteAppValue", tag, section, key, value});
 }
 
 void RecordingPlan::WriteAppData(const std::string& tag, const std::string& text) {
-  CountWrite();
   calls.push_back({"WriteAppData", tag, "", "", text});
 }
 
@@ -41,25 +33,18 @@ MsgAnswer ScriptedUI::MessageBox(const std::string& text, MsgIcon icon, MsgButto
   return answer;
 }
 
-std::optional<std::string> MemoryRegistry::ReadString(RegistryHive /*hive*/,
-                                                      const std::string& keyPath,
+std::optional<std::string> MemoryRegistry::ReadString(RegistryHive hive, const std::string& keyPath,
                                                       const std::string& valueName) {
-  const auto it = values.find(Upper(keyPath + "|" + valueName));
-  if (it == values.end()) return std::nullopt;
-  return it->second;
+  return host::MemoryRegistry::ReadString(hive, Upper(keyPath), Upper(valueName));
 }
 
-void MemoryRegistry::WriteString(RegistryHive /*hive*/, const std::string& keyPath,
+void MemoryRegistry::WriteString(RegistryHive hive, const std::string& keyPath,
                                  const std::string& valueName, const std::string& value) {
-  values[Upper(keyPath + "|" + valueName)] = value;
+  host::MemoryRegistry::WriteString(hive, Upper(keyPath), Upper(valueName), value);
 }
 
-void MemoryRegistry::DeleteKey(RegistryHive /*hive*/, const std::string& keyPath) {
-  const std::string prefix = Upper(keyPath);
-  std::erase_if(values, [&](const auto& entry) {
-    return entry.first.compare(0, prefix.size(), prefix) == 0 &&
-           (entry.first[prefix.size()] == '|' || entry.first[prefix.size()] == '\\');
-  });
+void MemoryRegistry::DeleteKey(RegistryHive hive, const std::string& keyPath) {
+  host::MemoryRegistry::DeleteKey(hive, Upper(keyPath));
 }
 
 FakePlatform::FakePlatform() {
@@ -79,18 +64,4 @@ FakePlatform::FakePlatform() {
   platform.monitors = monitors;
 }
 
-}  // namespace velloway::test
-
-#include <fstream>
-#include <sstream>
-
-#include "support/TempDir.h"
-
-namespace velloway::test {
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 }  // namespace velloway::test

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/LibraryState.h"
+#include "host/MemoryRegistry.h"
 #include "ui/MonitorLayout.h"
 #include "ui/RecordingRenderer.h"
 #include "velloway/platform.h"
@@ -33,13 +34,9 @@ class RecordingPlan : public Plan {
   void WriteAppData(const std::string& tag, const std::string& text) override;
 
   std::vector<PlanCall> calls;
-  // Throws from the n-th write (1-based) on; 0 never fails.
-  int failFromWrite = 0;
 
  private:
-  void CountWrite();
   std::string fileName_;
-  int writes_ = 0;
 };
 
 class RecordingHost : public HostApplication {
@@ -47,12 +44,11 @@ class RecordingHost : public HostApplication {
   std::shared_ptr<Plan> ActivePlan() override { return plan; }
   void SetFormActive(bool active) override { formActive.push_back(active); }
   std::string InstallFolder() override { return installFolder; }
-  std::int32_t MainWindowHandle() override { return mainWindow; }
+  std::int32_t MainWindowHandle() override { return 1; }
 
   std::shared_ptr<RecordingPlan> plan;
   std::string installFolder;
   std::vector<bool> formActive;
-  std::int32_t mainWindow = 1;
 };
 
 struct ShownBox {
@@ -71,14 +67,14 @@ class ScriptedUI : public UserInterface {
   std::deque<MsgAnswer> answers;
 };
 
-class MemoryRegistry : public Registry {
+// Key paths and value names compared without regard to case, as on the platform.
+class MemoryRegistry : public host::MemoryRegistry {
  public:
   std::optional<std::string> ReadString(RegistryHive hive, const std::string& keyPath,
                                         const std::string& valueName) override;
   void WriteString(RegistryHive hive, const std::string& keyPath, const std::string& valueName,
                    const std::string& value) override;
   void DeleteKey(RegistryHive hive, const std::string& keyPath) override;
-  std::map<std::string, std::string> values;  // upper-cased "KEY\PATH|NAME" -> value
 };
 
 class FixedClock : public Clock {

@@ -6,18 +6,20 @@
 #include <stdexcept>
 
 namespace velloway::test {
-namespace {
 
-const char* const kPackageRels = "http://schemas.openxmlformats.org/package/2006/relationships";
-
-std::string Relationship(const std::string& id, const std::string& type,
-                         const std::string& target) {
-  return "<Relationship Id=\"" + id + "\" Type=\"" + type + "\" Target=\"" + target + "\"/>";
+std::string RelationshipsPart(const std::string& items) {
+  return "<?xml version=\"1.0\"?><Relationships "
+         "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
+         items + "</Relationships>";
 }
 
-}  // namespace
+std::string Relationship(const std::string& id, const std::string& type, const std::string& target,
+                         const std::string& ns) {
+  return "<Relationship Id=\"" + id + "\" Type=\"" + ns + "/" + type + "\" Target=\"" + target +
+         "\"/>";
+}
 
-std::vector<unsigned char> Zip(const Parts& parts) {
+std::vector<unsigned char> Zip(const Parts& parts, bool stored) {
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
@@ -26,9 +28,10 @@ std::vector<unsigned char> Zip(const Parts& parts) {
   zip_source_keep(buffer);
   for (const auto& [name, content] : parts) {
     zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
-    if (zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
-      throw std::runtime_error("cannot add " + name);
-    }
+    const zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE);
+    if (index < 0) throw std::runtime_error("cannot add " + name);
+    if (stored)
+      zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
   }
   if (zip_close(archive) != 0) throw std::runtime_error("cannot close the zip");
   zip_source_open(buffer);
@@ -40,15 +43,6 @@ std::vector<unsigned char> Zip(const Parts& parts) {
   zip_source_close(buffer);
   zip_source_free(buffer);
   return bytes;
-}
-
-std::string WriteZip(const std::string& path, const Parts& parts) {
-  const auto bytes = Zip(parts);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) throw std::runtime_error("cannot write " + path);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
-  return path;
 }
 
 Namespaces Transitional() {
@@ -66,18 +60,15 @@ Parts MinimalWorkbook::Build() const {
   parts["[Content_Types].xml"] =
       "<?xml version=\"1.0\"?><Types "
       "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
-  parts["_rels/.rels"] =
-      std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"") + kPackageRels + "\">" +
-      Relationship("rId1", ns.relationships + "/officeDocument", "xl/workbook.xml") +
-      "</Relationships>";
+  parts["_rels/.rels"] = RelationshipsPart(
+      Relationship("rId1", "officeDocument", "xl/workbook.xml", ns.relationships));
   std::string sheetList;
   std::string rels;
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     const std::string n = std::to_string(i + 1);
     sheetList +=
         "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
-    rels +=
-        Relationship("rId" + n, ns.relationships + "/worksheet", "worksheets/sheet" + n + ".xml");
+    rels += Relationship("rId" + n, "worksheet", "worksheets/sheet" + n + ".xml", ns.relationships);
     parts["xl/worksheets/sheet" + n + ".xml"] = "<?xml version=\"1.0\"?><worksheet xmlns=\"" +
                                                 ns.main + "\"><sheetData>" + sheets[i].second +
                                                 "</sheetData></worksheet>";
@@ -87,18 +78,16 @@ Parts MinimalWorkbook::Build() const {
     for (const std::string& item : sharedStrings) items += item;
     parts["xl/sharedStrings.xml"] =
         "<?xml version=\"1.0\"?><sst xmlns=\"" + ns.main + "\">" + items + "</sst>";
-    rels += Relationship("rIdS", ns.relationships + "/sharedStrings", "sharedStrings.xml");
+    rels += Relationship("rIdS", "sharedStrings", "sharedStrings.xml", ns.relationships);
   }
   if (!styles.empty()) {
     parts["xl/styles.xml"] = styles;
-    rels += Relationship("rIdT", ns.relationships + "/styles", "styles.xml");
+    rels += Relationship("rIdT", "styles", "styles.xml", ns.relationships);
   }
   parts["xl/workbook.xml"] = "<?xml version=\"1.0\"?><workbook xmlns=\"" + ns.main +
                              "\" xmlns:r=\"" + ns.relationships + "\"><workbookPr " +
                              workbookAttributes + "/><sheets>" + sheetList + "</sheets></workbook>";
-  parts["xl/_rels/workbook.xml.rels"] =
-      std::string("<?xml version=\"1.0\"?><Relationships xmlns=\"") + kPackageRels + "\">" + rels +
-      "</Relationships>";
+  parts["xl/_rels/workbook.xml.rels"] = RelationshipsPart(rels);
   return parts;
 }
 

@@ -8,10 +8,10 @@
 
 namespace velloway::test {
 
-// The parts of a package by name; Zip() writes them with libzip.
+// The parts of a package by name; Zip() writes them with libzip, compressed unless stored
+// (stored parts let mutations of a fuzzer reach the part readers past the checksums).
 using Parts = std::map<std::string, std::string>;
-std::vector<unsigned char> Zip(const Parts& parts);
-std::string WriteZip(const std::string& path, const Parts& parts);
+std::vector<unsigned char> Zip(const Parts& parts, bool stored = false);
 
 // The namespaces of the two variants of the format.
 struct Namespaces {
@@ -20,6 +20,12 @@ struct Namespaces {
 };
 Namespaces Transitional();
 Namespaces Strict();
+
+// A relationships part of these items, and one item, its type ("worksheet", ...) named in the
+// relationships namespace given.
+std::string RelationshipsPart(const std::string& items);
+std::string Relationship(const std::string& id, const std::string& type, const std::string& target,
+                         const std::string& ns = Transitional().relationships);
 
 // A workbook of one sheet per entry (name -> sheetData content), with an optional
 // shared-string table (the <si> items) and styles part (the whole part); workbookPr

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace velloway::test {
@@ -35,6 +36,10 @@ class TempDir {
   std::string path_;
 };
 
-std::string ReadFile(const std::string& path);
+// The whole file; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 }  // namespace velloway::test

@@ -23,20 +23,6 @@ Bytes& Formula(Bytes& body, const Bytes& tokens) {
   return body.U32(0);
 }
 
-const char* const kRels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-
-std::string Relationship(const std::string& id, const std::string& type,
-                         const std::string& target) {
-  return std::string("<Relationship Id=\"") + id + "\" Type=\"" + kRels + "/" + type +
-         "\" Target=\"" + target + "\"/>";
-}
-
-std::string Relationships(const std::string& items) {
-  return "<?xml version=\"1.0\"?><Relationships "
-         "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
-         items + "</Relationships>";
-}
-
 }  // namespace
 
 std::string XlsbRecord(std::uint32_t type, const Bytes& body) {
@@ -101,23 +87,12 @@ std::string XlsbFormulaError(int column, int code) {
 
 Parts XlsbWorkbook::Build() const {
   Parts parts;
+  // The reader finds the parts through the relationships; the content types are not read.
   parts["[Content_Types].xml"] =
       "<?xml version=\"1.0\"?><Types "
-      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-      "<Default Extension=\"rels\" "
-      "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-      "<Override PartName=\"/xl/workbook.bin\" "
-      "ContentType=\"application/vnd.ms-excel.sheet.binary.macroEnabled.main\"/>"
-      "<Override PartName=\"/xl/sharedStrings.bin\" "
-      "ContentType=\"application/vnd.ms-excel.sharedStrings\"/>"
-      "<Override PartName=\"/xl/styles.bin\" ContentType=\"application/vnd.ms-excel.styles\"/>";
-  for (std::size_t i = 1; i <= sheets.size(); ++i) {
-    parts["[Content_Types].xml"] += "<Override PartName=\"/xl/worksheets/sheet" +
-                                    std::to_string(i) +
-                                    ".bin\" ContentType=\"application/vnd.ms-excel.worksheet\"/>";
-  }
-  parts["[Content_Types].xml"] += "</Types>";
-  parts["_rels/.rels"] = Relationships(Relationship("rId1", "officeDocument", "xl/workbook.bin"));
+      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
+  parts["_rels/.rels"] =
+      RelationshipsPart(Relationship("rId1", "officeDocument", "xl/workbook.bin"));
 
   Bytes properties;
   properties.U32(date1904 ? 1 : 0).U32(0);
@@ -137,7 +112,7 @@ Parts XlsbWorkbook::Build() const {
         sheets[i].second + XlsbRecord(146) + XlsbRecord(130);
   }
   parts["xl/workbook.bin"] = book + XlsbRecord(144) + XlsbRecord(132);
-  parts["xl/_rels/workbook.bin.rels"] = Relationships(rels);
+  parts["xl/_rels/workbook.bin.rels"] = RelationshipsPart(rels);
 
   const auto count = static_cast<std::uint32_t>(sharedStrings.size());
   std::string strings = XlsbRecord(159, Bytes().U32(count).U32(count));
@@ -155,21 +130,13 @@ Parts XlsbWorkbook::Build() const {
     format.U16(static_cast<std::uint32_t>(id));
     styles += XlsbRecord(44, XlsbString(format, code));
   }
-  styles += XlsbRecord(616) + XlsbRecord(626, Bytes().U32(1)) +
-            XlsbRecord(47, Bytes().U16(0xFFFF).U16(0).U16(0).U16(0).U16(0).U16(0).U16(0).U16(0)) +
-            XlsbRecord(627) +
+  // A cell format record: its parent style, its number format id, then six fields left 0.
+  const auto xf = [](std::uint32_t parent, std::uint32_t format) {
+    return XlsbRecord(47, Bytes().U16(parent).U16(format).U32(0).U32(0).U32(0));
+  };
+  styles += XlsbRecord(616) + XlsbRecord(626, Bytes().U32(1)) + xf(0xFFFF, 0) + XlsbRecord(627) +
             XlsbRecord(617, Bytes().U32(static_cast<std::uint32_t>(cellFormats.size())));
-  for (const int id : cellFormats) {
-    styles += XlsbRecord(47, Bytes()
-                                 .U16(0)
-                                 .U16(static_cast<std::uint32_t>(id))
-                                 .U16(0)
-                                 .U16(0)
-                                 .U16(0)
-                                 .U16(0)
-                                 .U16(0)
-                                 .U16(0));
-  }
+  for (const int id : cellFormats) styles += xf(0, static_cast<std::uint32_t>(id));
   parts["xl/styles.bin"] = styles + XlsbRecord(618) + XlsbRecord(279);
   return parts;
 }

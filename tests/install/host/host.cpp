@@ -1,6 +1,7 @@
 // A host built against the installed library only: it hands the library a platform of its own
-// (a plan that counts what it is given, registry values in memory, boxes on stderr), then creates
-// clsVellowayDll through the C entry points and calls Launch.
+// (a plan that counts what it is given, registry values in memory, boxes on stderr answered No,
+// so no error log is opened), then creates clsVellowayDll through the C entry points and calls
+// Launch.
 //
 //   velloway_host INSTALL_FOLDER WORKBOOK    exit 0 when the import wrote into the plan
 #include <velloway/platform.h>
@@ -13,8 +14,16 @@
 
 namespace {
 
-class CountingPlan : public velloway::Plan {
+// The host application and its one plan, which counts what it is given.
+class TinyHost : public velloway::HostApplication,
+                 public velloway::Plan,
+                 public std::enable_shared_from_this<TinyHost> {
  public:
+  explicit TinyHost(std::string folder) : folder_(std::move(folder)) {}
+  std::shared_ptr<velloway::Plan> ActivePlan() override { return shared_from_this(); }
+  void SetFormActive(bool) override {}
+  std::string InstallFolder() override { return folder_; }
+  std::int32_t MainWindowHandle() override { return 1; }
   std::string PlanFileName() override { return "/plans/tiny.plan"; }
   void SavePlan() override {}
   void WriteAppValue(const std::string&, const std::string&, const std::string&,
@@ -23,19 +32,8 @@ class CountingPlan : public velloway::Plan {
   }
   void WriteAppData(const std::string&, const std::string&) override { ++writes; }
   int writes = 0;
-};
-
-class TinyHost : public velloway::HostApplication {
- public:
-  TinyHost(std::shared_ptr<CountingPlan> plan, std::string folder)
-      : plan_(std::move(plan)), folder_(std::move(folder)) {}
-  std::shared_ptr<velloway::Plan> ActivePlan() override { return plan_; }
-  void SetFormActive(bool) override {}
-  std::string InstallFolder() override { return folder_; }
-  std::int32_t MainWindowHandle() override { return 1; }
 
  private:
-  std::shared_ptr<CountingPlan> plan_;
   std::string folder_;
 };
 
@@ -66,35 +64,20 @@ class StderrBoxes : public velloway::UserInterface {
   }
 };
 
-class NoViewer : public velloway::LogViewer {
- public:
-  void Open(const std::string&) override {}
-};
-
-class FixedClock : public velloway::Clock {
- public:
-  velloway::CivilTime Now() override { return {}; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
-  auto plan = std::make_shared<CountingPlan>();
+  auto host = std::make_shared<TinyHost>(argv[1]);
   auto registry = std::make_shared<MemoryRegistry>();
   // The import reads the workbook path under the working key of the shipped INI file.
   registry->WriteString(velloway::RegistryHive::CurrentUser,
                         "SOFTWARE\\Kestrion Software\\Velloway\\RiskRegister", "ExcelImportPath",
                         argv[2]);
   velloway::Platform platform;
-  const std::string folder = argv[1];
-  platform.createHostApplication = [plan, folder] {
-    return std::make_shared<TinyHost>(plan, folder);
-  };
+  platform.createHostApplication = [host] { return host; };
   platform.registry = registry;
   platform.ui = std::make_shared<StderrBoxes>();
-  platform.logViewer = std::make_shared<NoViewer>();
-  platform.clock = std::make_shared<FixedClock>();
   velloway::InstallPlatform(std::move(platform));
 
   void* factory = nullptr;
@@ -108,6 +91,6 @@ int main(int argc, char** argv) {
   auto* dll = static_cast<VwVellowayDll*>(object);
   dll->vtbl->Launch(dll);
   dll->vtbl->Release(dll);
-  std::printf("%d values written\n", plan->writes);
-  return plan->writes > 0 ? 0 : 1;
+  std::printf("%d values written\n", host->writes);
+  return host->writes > 0 ? 0 : 1;
 }

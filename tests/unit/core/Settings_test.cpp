@@ -109,13 +109,6 @@ TEST_F(LocaleSettings, PosixLocaleReadsAsUnitedStatesEnglish) {
   EXPECT_EQ(settings.dates.timeFormat, "h:mm:ss tt");
 }
 
-TEST_F(LocaleSettings, SetWritesTheUsersSetting) {
-  modLocale::SetLocaleValue(state, modLocale::LOCALE_SDECIMAL, ";");
-  EXPECT_EQ(fakes.registry->ReadString(RegistryHive::CurrentUser, "control panel\\international",
-                                       "SDECIMAL"),
-            ";");
-}
-
 // The record beside the forced separator: a forcer that is gone (an id no process has, or a
 // live id with another start time) is repaired, a live one is not; a value the user set after
 // the forcer died is kept.

@@ -49,6 +49,14 @@ RegisterImport& RegisterImport::ClearOption(const std::string& cell) {
   return *this;
 }
 
+RegisterImport& RegisterImport::Row(int row, const std::vector<std::string>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (!texts[i].empty())
+      book.Text(std::string(1, static_cast<char>('A' + i)) + std::to_string(row), texts[i]);
+  }
+  return *this;
+}
+
 void RegisterImport::Import() {
   if (withOptions) {
     book.Sheet("Options");

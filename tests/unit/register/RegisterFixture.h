@@ -26,6 +26,8 @@ class RegisterImport : public ::testing::Test {
   void OptionsSheet();
   RegisterImport& Option(const std::string& cell, std::variant<std::string, double> value);
   RegisterImport& ClearOption(const std::string& cell);
+  // Texts in one row of the sheet last begun, from column A on; "" leaves a cell empty.
+  RegisterImport& Row(int row, const std::vector<std::string>& texts);
   // Saves the workbook, points the registry at it and runs one import.
   void Import();
 

@@ -18,27 +18,23 @@
 
 namespace velloway::test {
 
+inline std::string Level(int position, const std::string& shortName, const std::string& fullName) {
+  return "<Level Position=\"" + std::to_string(position) + "\"><ShortName>" + shortName +
+         "</ShortName><FullName>" + fullName + "</FullName></Level>";
+}
+inline std::string LevelType(const std::string& name, const std::string& levels) {
+  return "<LevelType Name=\"" + name + "\"><Levels>" + levels + "</Levels></LevelType>";
+}
+
 // Probability levels VL to VH at positions 1 to 5 (with a second "m" at 9, which the first
 // "M" hides), impact levels L/M/H and manageability levels by full name.
-inline const char* const kPidFragment =
-    "<PID><LevelTypes>"
-    "<LevelType Name=\"Probability\"><Levels>"
-    "<Level Position=\"1\"><ShortName>VL</ShortName><FullName>Very Low</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
-    "<Level Position=\"3\"><ShortName>M</ShortName><FullName>Medium</FullName></Level>"
-    "<Level Position=\"9\"><ShortName>m</ShortName><FullName>Shadowed</FullName></Level>"
-    "<Level Position=\"4\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
-    "<Level Position=\"5\"><ShortName>VH</ShortName><FullName>Very High</FullName></Level>"
-    "</Levels></LevelType>"
-    "<LevelType Name=\"Impacts\"><Levels>"
-    "<Level Position=\"1\"><ShortName>L</ShortName><FullName>Low</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>M</ShortName><FullName>Medium</FullName></Level>"
-    "<Level Position=\"3\"><ShortName>H</ShortName><FullName>High</FullName></Level>"
-    "</Levels></LevelType>"
-    "<LevelType Name=\"Manageability\"><Levels>"
-    "<Level Position=\"1\"><ShortName>E</ShortName><FullName>Easy</FullName></Level>"
-    "<Level Position=\"2\"><ShortName>D</ShortName><FullName>Difficult</FullName></Level>"
-    "</Levels></LevelType>"
+inline const std::string kPidFragment =
+    "<PID><LevelTypes>" +
+    LevelType("Probability", Level(1, "VL", "Very Low") + Level(2, "L", "Low") +
+                                 Level(3, "M", "Medium") + Level(9, "m", "Shadowed") +
+                                 Level(4, "H", "High") + Level(5, "VH", "Very High")) +
+    LevelType("Impacts", Level(1, "L", "Low") + Level(2, "M", "Medium") + Level(3, "H", "High")) +
+    LevelType("Manageability", Level(1, "E", "Easy") + Level(2, "D", "Difficult")) +
     "</LevelTypes></PID>";
 
 class RegisterXmlTest : public ::testing::Test {

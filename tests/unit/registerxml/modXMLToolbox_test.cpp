@@ -73,19 +73,6 @@ TEST(AppendClone, AppendsADeepCopyThatOwnsNothingOfTheOriginal) {
   EXPECT_NE(XmlText(reloaded.get()).find("<kspd:Task/>"), std::string::npos);
 }
 
-TEST(ReplaceXmlNode, PutsACopyInThePlaceOfTheOldNode) {
-  XmlDocument doc = CreateXmlDocument("Root", "");
-  xmlNodePtr root = xmlDocGetRootElement(doc.get());
-  for (const char* name : {"A", "B", "C"})
-    AppendClone(root, CreateXmlElement(doc.get(), name).get());
-  const XmlNode replacement = CreateXmlElement(doc.get(), "New");
-  EXPECT_TRUE(ReplaceXmlNode(SelectSingleNode(root, "B"), replacement.get()));
-  EXPECT_EQ(ChildNames(root), "A New C");
-  EXPECT_EQ(replacement->parent, nullptr);
-  EXPECT_FALSE(ReplaceXmlNode(nullptr, replacement.get()));
-  EXPECT_FALSE(ReplaceXmlNode(replacement.get(), root));  // a node outside any tree
-}
-
 TEST(NodeTexts, GetAndSetThroughQueries) {
   XmlDocument doc = LoadXml("<Risk ID=\"R1\"><Cost>5</Cost><Cost>6</Cost><Empty/></Risk>");
   xmlNodePtr risk = xmlDocGetRootElement(doc.get());

@@ -9,7 +9,7 @@
 namespace velloway {
 namespace {
 
-TEST(ProgressBar, RefusesValuesOutsideItsRangeAndKeepsTheOldOne) {
+TEST(ProgressBar, RefusesValuesOutsideItsRangeAndKeepsItOpen) {
   ProgressBar bar;
   bar.SetValue(100);
   EXPECT_THROW(bar.SetValue(100.00001f), std::out_of_range);
@@ -18,10 +18,8 @@ TEST(ProgressBar, RefusesValuesOutsideItsRangeAndKeepsTheOldOne) {
   EXPECT_EQ(bar.Value(), 100.0f);
   EXPECT_THAT([&] { bar.SetValue(101); },
               testing::ThrowsMessage<std::out_of_range>(testing::StrEq("Invalid property value")));
-}
 
-TEST(ProgressBar, TheRangeMustStayOpenAndPullsTheValueIn) {
-  ProgressBar bar;
+  // The range must stay open, and pulls the value in.
   bar.SetValue(80);
   bar.SetMax(50);
   EXPECT_EQ(bar.Value(), 50.0f);

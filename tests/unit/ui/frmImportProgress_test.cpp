@@ -42,15 +42,13 @@ TEST_F(FormTest, StepsAddInSinglePrecisionAndTheLastIsRefusedAbove100) {
   EXPECT_FALSE(form.Loaded());
 }
 
-TEST_F(FormTest, ZeroStepsFailInTheCallerBeforeAnythingChanges) {
+TEST_F(FormTest, UpdateProgressBarYieldsItsTextAndUpdateLabelNeitherMovesNorYields) {
+  // Zero steps fail in the caller before anything changes.
   form.UpdateLabel("before");
   EXPECT_THROW(form.UpdateProgressBar("after"), std::domain_error);
   EXPECT_EQ(form.lblProgress(), "before");
   EXPECT_EQ(form.pbProgress().Value(), 0.0f);
   EXPECT_EQ(Yields(), 0);
-}
-
-TEST_F(FormTest, UpdateProgressBarYieldsItsTextAndUpdateLabelNeitherMovesNorYields) {
   form.SetProgressCounter(4);
   form.Show(FormShowMode::Modeless);
   form.UpdateProgressBar("Writing options to xml file.");
@@ -144,7 +142,7 @@ TEST_F(FormTest, LoadingCentresAndAMethodAfterUnloadReloadsHiddenWithFreshContro
   EXPECT_FALSE(fake.progress->frames.back().visible);
 }
 
-TEST_F(FormTest, ModalDisplayYieldsRunsTheStepsAndUnloadsEvenWhenTheyThrow) {
+TEST_F(FormTest, ModalDisplayRunsTheStepsAndUnloadsEvenWhenTheyThrow) {
   std::vector<std::string> seen;
   form.SetActivateSteps([&] {
     seen.emplace_back(form.Visible() ? "visible" : "hidden");
@@ -162,9 +160,8 @@ TEST_F(FormTest, ModalDisplayYieldsRunsTheStepsAndUnloadsEvenWhenTheyThrow) {
   EXPECT_THROW(form.Show(FormShowMode::Modal), std::runtime_error);
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(fake.host->formActive, (Flags{true, false, false}));
-}
 
-TEST_F(FormTest, ModelessDisplayLeavesTheStepsToTheCaller) {
+  // Modeless, the steps are the caller's to run.
   bool ran = false;
   form.SetActivateSteps([&] { ran = true; });
   form.Show(FormShowMode::Modeless);

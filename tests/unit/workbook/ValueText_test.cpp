@@ -2,29 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace velloway {
 namespace {
 
-TEST(GeneralNumberText, FifteenSignificantDigitsWithoutGrouping) {
-  EXPECT_EQ(GeneralNumberText(2.5), "2.5");
+// Each entry "number=text", the number as a literal would give it.
+TEST(GeneralNumberText, FifteenSignificantDigitsWithoutGroupingElseTheExponentForm) {
+  for (const std::string entry :
+       {"2.5=2.5", "0.30000000000000004=0.3", "123456789.12345679=123456789.123457",
+        "123456789012345=123456789012345", "-1234567.5=-1234567.5", "-0=0", "0.0001=0.0001",
+        "0.00001=1E-05", "-1.5e-7=-1.5E-07", "1e15=1E+15", "1e16=1E+16",
+        "1234567890123456=1.23456789012346E+15", "1e300=1E+300",
+        // Rounding to 15 digits can carry into the next power of ten.
+        "999999999999999.9=1E+15"}) {
+    const std::size_t eq = entry.find('=');
+    EXPECT_EQ(GeneralNumberText(std::stod(entry.substr(0, eq))), entry.substr(eq + 1)) << entry;
+  }
   EXPECT_EQ(GeneralNumberText(2.5, ","), "2,5");
-  EXPECT_EQ(GeneralNumberText(0.30000000000000004), "0.3");
-  EXPECT_EQ(GeneralNumberText(123456789.12345679), "123456789.123457");
-  EXPECT_EQ(GeneralNumberText(123456789012345.0), "123456789012345");
-  EXPECT_EQ(GeneralNumberText(-1234567.5), "-1234567.5");
-  EXPECT_EQ(GeneralNumberText(-0.0), "0");
-  EXPECT_EQ(GeneralNumberText(0.0001), "0.0001");
-}
-
-TEST(GeneralNumberText, ExponentFormForVerySmallAndVeryLarge) {
-  EXPECT_EQ(GeneralNumberText(0.00001), "1E-05");
-  EXPECT_EQ(GeneralNumberText(-1.5e-7), "-1.5E-07");
-  EXPECT_EQ(GeneralNumberText(1e15), "1E+15");
-  EXPECT_EQ(GeneralNumberText(1e16), "1E+16");
-  EXPECT_EQ(GeneralNumberText(1234567890123456.0), "1.23456789012346E+15");
-  EXPECT_EQ(GeneralNumberText(1e300), "1E+300");
-  // Rounding to 15 digits can carry into the next power of ten.
-  EXPECT_EQ(GeneralNumberText(999999999999999.9), "1E+15");
 }
 
 TEST(DateSerialText, DateTimeAndBoth) {

@@ -17,14 +17,33 @@ std::string Read(const workbook::Worksheet& sheet, const std::string& reference)
   return workbook::CellText(sheet.Cell(row, column), sheet.Owner().Format());
 }
 
+namespace {
+
+const workbook::Worksheet* Sheet(const workbook::Workbook& book, const std::string& name) {
+  const workbook::Worksheet* found = book.FindSheet(name);
+  if (found == nullptr) ADD_FAILURE() << "no sheet " << name;
+  return found;
+}
+
+}  // namespace
+
 std::string Read(const workbook::Workbook& book, const std::string& sheet,
                  const std::string& reference) {
-  const workbook::Worksheet* found = book.FindSheet(sheet);
-  if (found == nullptr) {
-    ADD_FAILURE() << "no sheet " << sheet;
-    return {};
+  const workbook::Worksheet* found = Sheet(book, sheet);
+  return found == nullptr ? std::string() : Read(*found, reference);
+}
+
+void ExpectCells(const workbook::Worksheet& sheet, const std::vector<std::string>& entries) {
+  for (const std::string& entry : entries) {
+    const std::size_t eq = entry.find('=');
+    EXPECT_EQ(Read(sheet, entry.substr(0, eq)), entry.substr(eq + 1))
+        << sheet.Name() << " " << entry;
   }
-  return Read(*found, reference);
+}
+
+void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
+                 const std::vector<std::string>& entries) {
+  if (const workbook::Worksheet* found = Sheet(book, sheet)) ExpectCells(*found, entries);
 }
 
 std::unique_ptr<workbook::Workbook> Open(const std::string& path) {
@@ -38,22 +57,21 @@ std::unique_ptr<workbook::Workbook> Open(const std::string& path) {
   }
 }
 
-std::string OpenFailure(const std::string& path) {
+std::string FailureOf(const std::function<void()>& open) {
   try {
-    workbook::OpenWorkbook(path);
+    open();
     return "opened";
   } catch (const workbook::WorkbookError& e) {
     return e.what();
   }
 }
 
+std::string OpenFailure(const std::string& path) {
+  return FailureOf([&] { workbook::OpenWorkbook(path); });
+}
+
 std::string OpenFailure(const std::vector<unsigned char>& bytes) {
-  try {
-    workbook::OpenWorkbookBytes(bytes);
-    return "opened";
-  } catch (const workbook::WorkbookError& e) {
-    return e.what();
-  }
+  return FailureOf([&] { workbook::OpenWorkbookBytes(bytes); });
 }
 
 std::string FirstBadlyRefusedCopy(const std::vector<unsigned char>& bytes) {

@@ -1,7 +1,10 @@
 // Shared helpers of the workbook tests: the text a cell reads as, under fixed patterns.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "workbook/CellText.h"
 #include "workbook/Workbook.h"
@@ -18,6 +21,11 @@ std::string Read(const workbook::Worksheet& sheet, const std::string& reference)
 std::string Read(const workbook::Workbook& book, const std::string& sheet,
                  const std::string& reference);
 
+// Checks "A1=text" for each entry: what the cell of the sheet reads as.
+void ExpectCells(const workbook::Worksheet& sheet, const std::vector<std::string>& entries);
+void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
+                 const std::vector<std::string>& entries);
+
 // Opens a workbook and sets the test format; fails the test when it cannot be opened.
 std::unique_ptr<workbook::Workbook> Open(const std::string& path);
 
@@ -26,6 +34,7 @@ std::unique_ptr<workbook::Workbook> Open(const std::string& path);
 std::string FirstBadlyRefusedCopy(const std::vector<unsigned char>& bytes);
 
 // The reason a workbook cannot be opened, or "opened" when it can.
+std::string FailureOf(const std::function<void()>& open);
 std::string OpenFailure(const std::string& path);
 std::string OpenFailure(const std::vector<unsigned char>& bytes);
 

@@ -3,6 +3,8 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <cstdio>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <vector>
@@ -165,27 +167,50 @@ void CurrentActions(Writer& w, int risks) {
   }
 }
 
-void CurrentQuantitative(Writer& w, int risks) {
+using Row = std::vector<std::string>;
+
+// The quantitative risks, a row each (probability in D, amount in E), and two task impacts per
+// risk (task number in C, three durations from column `durations` on, three amounts after the
+// column between): both templates lay them out alike, with their own texts.
+void Quantitative(Writer& w, int risks, const char* label,
+                  const std::function<Row(int risk)>& quantTexts,
+                  const std::function<Row(int risk, int impact)>& impactTexts,
+                  const std::function<double(int risk, int impact)>& task, lxw_col_t durations) {
   lxw_worksheet* quant = w.Sheet("Quantitative Risks");
   lxw_worksheet* impacts = w.Sheet("Task Impacts");
-  Writer::Texts(quant, 1, {"Scenario", "Risk ID"});
-  Writer::Texts(impacts, 1, {"Scenario", "Risk ID"});
+  Writer::Texts(quant, 1, {label, "Risk ID"});
+  Writer::Texts(impacts, 1, {label, "Risk ID"});
   for (int i = 0; i < risks; ++i) {
-    const std::string scenario = i % (risks / 10 + 1) == 0 ? "S" + std::to_string(i) : "";
     const lxw_row_t row = RecordRow(i);
-    Writer::Texts(quant, row, {scenario, Id(i), w.Words(1, 6), "", "", "Actions"});
+    Writer::Texts(quant, row, quantTexts(i));
     Writer::Number(quant, row, 3, 0.05 * (1 + w.Next(19)));
     w.Money(quant, row, 4, w.Amount(100000));
     for (int k = 0; k < 2; ++k) {
       const lxw_row_t impactRow = RecordRow(2 * i + k);
-      Writer::Texts(
-          impacts, impactRow,
-          {k == 0 ? scenario : "", Id(i), "", "T", "Triangular", "", "", "", "Triangular"});
-      Writer::Number(impacts, impactRow, 2, 1000 + k);
-      for (lxw_col_t c = 5; c < 8; ++c) Writer::Number(impacts, impactRow, c, 1 + w.Next(30));
-      for (lxw_col_t c = 9; c < 12; ++c) w.Money(impacts, impactRow, c, w.Amount(500));
+      Writer::Texts(impacts, impactRow, impactTexts(i, k));
+      Writer::Number(impacts, impactRow, 2, task(i, k));
+      for (lxw_col_t c = durations; c < durations + 3; ++c) {
+        Writer::Number(impacts, impactRow, c, 1 + w.Next(30));
+      }
+      for (lxw_col_t c = durations + 4; c < durations + 7; ++c) {
+        w.Money(impacts, impactRow, c, w.Amount(500));
+      }
     }
   }
+}
+
+void CurrentQuantitative(Writer& w, int risks) {
+  const auto scenario = [risks](int i) {
+    return i % (risks / 10 + 1) == 0 ? "S" + std::to_string(i) : "";
+  };
+  Quantitative(
+      w, risks, "Scenario",
+      [&](int i) { return Row{scenario(i), Id(i), w.Words(1, 6), "", "", "Actions"}; },
+      [&](int i, int k) {
+        return Row{
+            k == 0 ? scenario(i) : "", Id(i), "", "T", "Triangular", "", "", "", "Triangular"};
+      },
+      [](int, int k) { return 1000.0 + k; }, 5);
 }
 
 void WriteCurrent(Writer& w, int risks) {
@@ -280,26 +305,17 @@ void OlderRecords(Writer& w, int risks) {
 }
 
 void OlderQuantitative(Writer& w, int risks) {
-  lxw_worksheet* quant = w.Sheet("Quantitative Risks");
-  lxw_worksheet* impacts = w.Sheet("Task Impacts");
-  Writer::Texts(quant, 1, {"Plan", "Risk ID"});
-  Writer::Texts(impacts, 1, {"Plan", "Risk ID"});
-  for (int i = 0; i < risks; ++i) {
-    const std::string plan = i % 2 ? "Post-mitigation" : "Pre-mitigation";
-    const lxw_row_t row = RecordRow(i);
-    Writer::Texts(quant, row, {plan, Id(i), w.Words(1, 6)});
-    Writer::Number(quant, row, 3, 0.05 * (1 + w.Next(19)));
-    w.Money(quant, row, 4, w.Amount(100000));
-    for (int k = 0; k < 2; ++k) {
-      const lxw_row_t impactRow = RecordRow(2 * i + k);
-      Writer::Texts(
-          impacts, impactRow,
-          {plan, Id(i), "", "Triangular", "", "", "", "", "", "", "", "TRUE", "TRUE", "FALSE"});
-      Writer::Number(impacts, impactRow, 2, (2 * i + k) % 50);
-      for (lxw_col_t c = 4; c < 7; ++c) Writer::Number(impacts, impactRow, c, 1 + w.Next(30));
-      for (lxw_col_t c = 8; c < 11; ++c) w.Money(impacts, impactRow, c, w.Amount(500));
-    }
-  }
+  const auto plan = [](int i) { return i % 2 ? "Post-mitigation" : "Pre-mitigation"; };
+  Quantitative(
+      w, risks, "Plan",
+      [&](int i) {
+        return Row{plan(i), Id(i), w.Words(1, 6)};
+      },
+      [&](int i, int) {
+        return Row{plan(i), Id(i), "", "Triangular", "",     "",     "",
+                   "",      "",    "", "",           "TRUE", "TRUE", "FALSE"};
+      },
+      [](int i, int k) { return (2 * i + k) % 50; }, 4);
 }
 
 }  // namespace
