@@ -108,7 +108,7 @@ XmlScanner::Step XmlScanner::StartTag() {
     if (attribute.nameEnd == next) Fail(next, "attributes construct error");
     const std::size_t equals = SkipSpace(attribute.nameEnd);
     if (equals >= size) return Step::NeedMore;
-    if (At(equals) != '=') Fail(equals, "Specification mandates value for attribute");
+    if (At(equals) != '=') Fail(equals, "an attribute needs a value");
     const std::size_t quote = SkipSpace(equals + 1);
     if (quote >= size) return Step::NeedMore;
     if (At(quote) != '"' && At(quote) != '\'') Fail(quote, "AttValue: \" or ' expected");

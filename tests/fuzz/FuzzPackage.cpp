@@ -59,4 +59,16 @@ void ReadEveryCell(std::span<const unsigned char> bytes) {
   ReadEveryCell([bytes] { return workbook::OpenWorkbookBytes(bytes); });
 }
 
+void ReadPackageInput(std::span<const unsigned char> input, const std::string& extension,
+                      const std::string& defaultWorkbook) {
+  const std::string_view text(reinterpret_cast<const char*>(input.data()), input.size());
+  if (text.substr(0, 2) == "PK") {
+    ReadEveryCell(input);
+    return;
+  }
+  auto parts = SplitInput(text, 4);
+  if (parts[3].empty()) parts[3] = defaultWorkbook;
+  ReadEveryCell(WorkbookPackage(extension, parts));
+}
+
 }  // namespace velloway::fuzz

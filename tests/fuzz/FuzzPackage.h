@@ -34,4 +34,10 @@ void ReadEveryCell(const std::function<std::unique_ptr<workbook::Workbook>()>& o
 // The same for the bytes opened as a workbook.
 void ReadEveryCell(std::span<const unsigned char> bytes);
 
+// What the package targets read: an input starting with "PK" is a whole package; anything else
+// is a sheet, shared strings, styles and a workbook part (this default when missing) cut at
+// "\n--\n", packed as a package of the given extension ("xml" or "bin").
+void ReadPackageInput(std::span<const unsigned char> input, const std::string& extension,
+                      const std::string& defaultWorkbook);
+
 }  // namespace velloway::fuzz

@@ -19,13 +19,6 @@ std::string DefaultWorkbook() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  if (input.substr(0, 2) == "PK") {
-    velloway::fuzz::ReadEveryCell(std::span(data, size));
-    return 0;
-  }
-  auto parts = velloway::fuzz::SplitInput(input, 4);
-  if (parts[3].empty()) parts[3] = DefaultWorkbook();
-  velloway::fuzz::ReadEveryCell(velloway::fuzz::WorkbookPackage("bin", parts));
+  velloway::fuzz::ReadPackageInput(std::span(data, size), "bin", DefaultWorkbook());
   return 0;
 }
