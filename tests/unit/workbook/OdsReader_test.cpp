@@ -12,9 +12,7 @@ namespace velloway::test {
 namespace {
 
 std::unique_ptr<workbook::Workbook> OpenTables(const std::string& tables) {
-  auto book = workbook::OpenWorkbookBytes(Zip(OdsPackage(tables)));
-  book->SetFormat(TestFormat());
-  return book;
+  return Open(Zip(OdsPackage(tables)));
 }
 
 std::string Table(const std::string& name, const std::string& rows) {
@@ -57,14 +55,11 @@ TEST(OdsReader, ValueTypesAsTheAutomationLayerHandsThemOut) {
   const std::vector<std::pair<std::string, std::string>> cells = {
       {Cell("office:value-type=\"percentage\" office:value=\"0.25\""), "0.25"},
       {Cell("office:value-type=\"currency\" office:value=\"1234.56789\""), "1234.5679"},
-      {Cell("office:value-type=\"date\" office:date-value=\"2024-01-15T13:45:30\""),
-       "15/01/2024 13:45:30"},
       {Cell("office:value-type=\"date\" office:date-value=\"1850-03-01\""), "01/03/1850"},
       {Cell("office:value-type=\"date\" office:date-value=\"1899-12-29T06:00:00\""),
        "29/12/1899 06:00:00"},
       {Cell("office:value-type=\"time\" office:time-value=\"PT36H00M00S\""), "01/01/1900 12:00:00"},
       {Cell("office:value-type=\"time\" office:time-value=\"PT13H45M29.6S\""), "13:45:30"},
-      {Cell("office:value-type=\"boolean\" office:boolean-value=\"true\""), "True"},
       {Cell("table:formula=\"of:=1&gt;0\" office:value-type=\"float\" office:value=\"1\"",
             "<text:p>TRUE</text:p>"),
        "True"},
@@ -88,9 +83,9 @@ TEST(OdsReader, ValueTypesAsTheAutomationLayerHandsThemOut) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     EXPECT_EQ(Read(sheet, "A" + std::to_string(i + 1)), cells[i].second) << cells[i].first;
   }
-  EXPECT_EQ(sheet.Cell(14, 1).kind, workbook::CellKind::Error);
-  EXPECT_EQ(sheet.Cell(15, 1).kind, workbook::CellKind::Error);
-  EXPECT_EQ(sheet.Cell(16, 1).kind, workbook::CellKind::Empty);
+  EXPECT_EQ(sheet.Cell(12, 1).kind, workbook::CellKind::Error);
+  EXPECT_EQ(sheet.Cell(13, 1).kind, workbook::CellKind::Error);
+  EXPECT_EQ(sheet.Cell(14, 1).kind, workbook::CellKind::Empty);
 }
 
 TEST(OdsReader, HostileAndDamagedDocuments) {
