@@ -1,8 +1,6 @@
 // The register XML driver: the step sequence through the modal progress form, validation, the
-// plan's text, the error log and the final calculations.
+// plan's text and the error log.
 #include "core/Messages.h"
-#include "registerxml/clsXmlMitAction.h"
-#include "registerxml/clsXmlRisk.h"
 #include "ui/frmImportProgress.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
@@ -104,45 +102,6 @@ TEST_F(RegisterXmlDriver, NoPlanStoresNothing) {
   fakes.host->plan = std::make_shared<test::RecordingPlan>("p");
   modBuildXmlFile::StoreXmlInPlan(state);
   EXPECT_TRUE(PlanCalls().empty());
-}
-
-class FinalCalculations : public test::RegisterXmlTest {
- protected:
-  // Risks with actions of the costs given; hasActions as the risks step found it.
-  void AddRisks(const std::vector<std::tuple<std::string, bool, std::vector<double>>>& risks) {
-    auto& doc = registerxml::TheDocument(state);
-    for (const auto& [id, hasActions, costs] : risks) {
-      clsXmlRisk risk;
-      risk.m_strID = id;
-      risk.m_bHasActions = hasActions;
-      risk.m_dblResponCost = 42;
-      doc.AppendRisk(risk.GetNode(state, doc.get()).get());
-      for (double cost : costs) {
-        clsXmlMitAction action;
-        action.m_dblMitCost = cost;
-        AppendClone(SelectSingleNode(doc.FindRisk(id), "ResponseActions"),
-                    action.GetNode(state, doc.get()).get());
-      }
-    }
-  }
-  Names Totals() {
-    Names totals;
-    for (xmlNodePtr risk : SelectNodesOrThrow(registerxml::TheDocument(state).RiskList(), "Risk"))
-      totals.push_back(test::Text(risk, "ResponseTotalCost"));
-    return totals;
-  }
-};
-
-// The sums themselves, the sheet steps' tests check (a risk's actions, a risk without any).
-TEST_F(FinalCalculations, ACostThatIsNoNumberOrASumThatOverflowsStopsThere) {
-  for (const auto& [cost, second] : {std::pair{"n/a", 5.0}, {"1e308", 1e308}}) {
-    NewDocument();
-    AddRisks({{"R1", true, {10, 20}}, {"R2", true, {second, 1e308}}, {"R3", true, {7}}});
-    SetXmlNodeText(registerxml::TheDocument(state).FindRisk("R2"),
-                   "ResponseActions/ResponseAction/MitigationCost", cost);
-    EXPECT_FALSE(modBuildXmlFile::DoFinalCalculations(state)) << cost;
-    EXPECT_EQ(Totals(), (Names{"30", "42", "42"})) << cost;
-  }
 }
 
 }  // namespace
