@@ -11,18 +11,8 @@ using namespace modXMLToolbox;
 using test::Heading;
 using Names = std::vector<std::string>;
 
-class RegisterXmlDriver : public test::RegisterXmlTest {
+class RegisterXmlDriver : public test::SheetStepsTest {
  protected:
-  RegisterXmlDriver() {
-    fakes.host->plan = std::make_shared<test::RecordingPlan>(dir.File("plan.vlw"));
-    fakes.platform.progressRenderer = fakes.progress;
-    InstallSchema("TRUE");
-  }
-  // A workbook with options, the PID and the record sheets' headers, and no records.
-  void ConnectEmptyRegister() {
-    state.WorkbookPath = test::OlderWorkbook().Save(dir.File("book.xlsx"));
-    ASSERT_TRUE(ConnectWorkbook(state));
-  }
   const std::vector<test::PlanCall>& PlanCalls() { return fakes.host->plan->calls; }
   std::vector<std::string> StepTexts() {
     std::vector<std::string> texts;
@@ -38,12 +28,10 @@ class RegisterXmlDriver : public test::RegisterXmlTest {
 
 // Imported twice: each import starts a fresh log and document.
 TEST_F(RegisterXmlDriver, AWorkbookWithoutRecordsStoresAValidSkeleton) {
-  ConnectEmptyRegister();
-  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
-  fakes.host->plan->calls.clear();
+  EXPECT_TRUE(Import(test::OlderWorkbook()));  // options, the PID and the headers, no records
   fakes.host->formActive.clear();
   fakes.progress->frames.clear();
-  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
+  EXPECT_TRUE(Import(test::OlderWorkbook()));
 
   EXPECT_EQ(StepTexts(), (Names{msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid,
                                 msg::kStepRisks, msg::kStepActions, msg::kStepTaskImpacts,
@@ -80,13 +68,12 @@ TEST_F(RegisterXmlDriver, WithoutALayoutTheSequenceEndsBeforeTheRisks) {
 }
 
 TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhenValidationFails) {
-  ConnectEmptyRegister();
   dir.Write("RiskRegister/RiskRegister.xsd",
             "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
             "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
             "<xs:element name=\"Kestrion\"><xs:complexType/></xs:element></xs:schema>");
-  EXPECT_FALSE(modBuildXmlFile::ImportRegisterXml(state));
-  ASSERT_EQ(PlanCalls().size(), 2u);
+  EXPECT_FALSE(Import(test::OlderWorkbook()));
+  ASSERT_TRUE(Stored());
   EXPECT_NE(PlanCalls()[1].value.find("<RiskRegister>"), std::string::npos);
   ASSERT_EQ(fakes.ui->boxes.size(), 1u);
   EXPECT_EQ(fakes.ui->boxes[0].title, "MSXMLParser");
