@@ -19,6 +19,10 @@ std::string Table(const std::string& name, const std::string& rows) {
   return "<table:table table:name=\"" + name + "\">" + rows + "</table:table>";
 }
 
+std::string Row(const std::string& cells, const std::string& attributes = "") {
+  return "<table:table-row" + attributes + ">" + cells + "</table:table-row>";
+}
+
 std::string Cell(const std::string& attributes, const std::string& content = "") {
   return "<table:table-cell " + attributes + ">" + content + "</table:table-cell>";
 }
@@ -77,7 +81,7 @@ TEST(OdsReader, ValueTypesAsTheAutomationLayerHandsThemOut) {
        ""},
       {"<table:covered-table-cell office:value-type=\"float\" office:value=\"3\"/>", ""}};
   std::string rows;
-  for (const auto& [cell, text] : cells) rows += "<table:table-row>" + cell + "</table:table-row>";
+  for (const auto& [cell, text] : cells) rows += Row(cell);
   const auto book = OpenTables(Table("T", rows));
   const auto& sheet = book->Sheets()[0];
   for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -95,28 +99,23 @@ TEST(OdsReader, HostileAndDamagedDocuments) {
   ASSERT_GT(saved.size(), 10000u);
   EXPECT_EQ(FirstBadlyRefusedCopy(saved), "");
   const std::string value = Cell("office:value-type=\"float\" office:value=\"1\"");
-  // Every cell of every row asked for by repetition.
-  EXPECT_EQ(OpenFailure(Zip(
-                OdsPackage(Table("S", "<table:table-row table:number-rows-repeated=\"1048576\">" +
-                                          Cell("office:value-type=\"float\" office:value=\"1\" "
-                                               "table:number-columns-repeated=\"16384\"") +
-                                          "</table:table-row>")))),
-            "too large: content.xml repeats cells more than 16777216 times");
-  EXPECT_EQ(OpenFailure(Zip(OdsPackage(
-                Table("S", "<table:table-row>" + Cell("table:number-columns-repeated=\"16384\"") +
-                               value + "</table:table-row>")))),
-            "damaged package: content.xml: a cell lies beyond the last column of sheet 'S'");
-  EXPECT_EQ(OpenFailure(Zip(OdsPackage(Table(
-                "S", "<table:table-row table:number-rows-repeated=\"1048576\"/><table:table-row>" +
-                         value + "</table:table-row>")))),
-            "damaged package: content.xml: a cell lies beyond the last row of sheet 'S'");
+  const std::string allRows = " table:number-rows-repeated=\"1048576\"";
   std::string blanks;
   for (int i = 0; i < 20; ++i) blanks += "<text:s text:c=\"999999999\"/>";
-  EXPECT_EQ(OpenFailure(Zip(OdsPackage(Table(
-                "S", "<table:table-row>" +
-                         Cell("office:value-type=\"string\"", "<text:p>" + blanks + "</text:p>") +
-                         "</table:table-row>")))),
-            "too large: content.xml expands too many blanks");
+  for (const auto& [rows, reason] : std::vector<std::pair<std::string, std::string>>{
+           // Every cell of every row asked for by repetition.
+           {Row(Cell("office:value-type=\"float\" office:value=\"1\" "
+                     "table:number-columns-repeated=\"16384\""),
+                allRows),
+            "too large: content.xml repeats cells more than 16777216 times"},
+           {Row(Cell("table:number-columns-repeated=\"16384\"") + value),
+            "damaged package: content.xml: a cell lies beyond the last column of sheet 'S'"},
+           {Row("", allRows) + Row(value),
+            "damaged package: content.xml: a cell lies beyond the last row of sheet 'S'"},
+           {Row(Cell("office:value-type=\"string\"", "<text:p>" + blanks + "</text:p>")),
+            "too large: content.xml expands too many blanks"}}) {
+    EXPECT_EQ(OpenFailure(Zip(OdsPackage(Table("S", rows)))), reason);
+  }
   Parts parts = OdsPackage("");
   parts["content.xml"] = "<?xml version=\"1.0\"?><!DOCTYPE d [<!ENTITY a \"aaaa\">]><d>&a;</d>";
   EXPECT_EQ(OpenFailure(Zip(parts)),
