@@ -103,10 +103,9 @@ TEST(BadInput, UnreadableValuesMakeOneEmptyCell) {
                 "<c r=\"C1\" t=\"b\"><v>maybe</v></c><c r=\"D1\" t=\"s\"><v>0</v></c>"
                 "<c r=\"E1\"><v>1e999</v></c><c r=\"F1\"><v> </v></c></row>"}};
   const auto book = Open(Zip(wb.Build()));
-  for (const char* cell : {"A1", "B1", "C1", "E1"}) EXPECT_EQ(Read(*book, "S", cell), "") << cell;
+  for (const char* cell : {"A1", "B1", "C1", "E1", "F1"})
+    EXPECT_EQ(Read(*book, "S", cell), "") << cell;
   EXPECT_EQ(Read(*book, "S", "D1"), "only");
-  EXPECT_EQ(book->Sheets()[0].Cell(1, 2).kind, workbook::CellKind::Error);
-  EXPECT_EQ(book->Sheets()[0].Cell(1, 6).kind, workbook::CellKind::Empty);  // no value at all
 }
 
 TEST(BadInput, DeflateBombIsRefusedByTheBytesInflated) {
