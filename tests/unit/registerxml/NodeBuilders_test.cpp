@@ -1,6 +1,6 @@
 // The node builders where the sheet steps do not reach: dates by type, dates left out, unnamed
-// impacts, defaults and level positions. What the steps put in a risk, their own tests check,
-// and the shipped schema that they validate against, element names and child orders.
+// impacts, defaults and level positions. What the steps put in a risk their own tests check, and
+// element names and child orders the shipped schema those tests import under.
 #include "registerxml/LevelLookup.h"
 #include "registerxml/clsXmlMitAction.h"
 #include "registerxml/clsXmlTaskImpact.h"
