@@ -4,7 +4,6 @@
 
 #include "core/ForcedSeparator.h"
 #include "core/LibraryState.h"
-#include "core/modCSIDL.h"
 #include "core/modLocale.h"
 #include "core/modReadIni.h"
 #include "core/modRegistry.h"
@@ -71,10 +70,7 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
+    ::setenv(name, value, 1);
   }
   ~ScopedEnv() {
     if (old_.empty())
@@ -137,15 +133,6 @@ TEST_F(LocaleSettings, ForcedSeparatorIsGivenBackOnlyWhenItsForcersAreGone) {
   write(international, "sDecimal", ";");
   EXPECT_EQ(modLocale::RepairDecimalSeparator(state), ";");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ";");
-}
-
-TEST_F(StateWithFakes, TemporaryFolderWithoutTrailingSeparator) {
-  state.platform.tempFolder = "/var/tmp/";
-  EXPECT_EQ(modCSIDL::GetSpecialFolder(state, modCSIDL::kTemporaryFolder), "/var/tmp");
-  state.platform.tempFolder.clear();
-  ScopedEnv tmp("TMPDIR", "/scratch//");
-  EXPECT_EQ(modCSIDL::GetSpecialFolder(state, modCSIDL::kTemporaryFolder), "/scratch");
-  EXPECT_EQ(modCSIDL::GetSpecialFolder(state, 12345), "");
 }
 
 }  // namespace
