@@ -5,7 +5,6 @@
 
 #include <fstream>
 
-
 namespace velloway {
 namespace {
 
