@@ -38,24 +38,6 @@ TEST_F(SqlitePlanTest, EmptyTextRemovesEverythingUnderTheTagOnly) {
   EXPECT_EQ(contents[1].sections[0].second, (Values{{"1", "x"}}));
 }
 
-TEST_F(SqlitePlanTest, AnImportThatDoesNotCommitLeavesThePlanAsItWas) {
-  {
-    auto plan = Open();
-    plan->BeginImport();
-    plan->WriteAppValue("RR2", "Details", "Currency", "£");
-    plan->CommitImport();
-  }
-  {
-    auto plan = Open();
-    plan->BeginImport();
-    plan->WriteAppData("RR2", "");
-    plan->WriteAppValue("RR2", "Details", "Currency", "$");
-  }  // closed without a commit, as a killed import would be
-  const auto contents = Open()->Contents();
-  ASSERT_EQ(contents.size(), 1u);
-  EXPECT_EQ(contents[0].sections[0].second, (Values{{"Currency", "£"}}));
-}
-
 TEST_F(SqlitePlanTest, ForeignDatabasesAndDamagedFilesAreRefused) {
   sqlite3* db = nullptr;
   sqlite3_open(dir.File("foreign.db").c_str(), &db);
