@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 
 #include "control/modSubMain.h"
 #include "core/LibraryState.h"
@@ -97,6 +98,29 @@ TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   EXPECT_EQ(state.WorkbookPath, book);
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(fakes.hostCreations, 1);
+}
+
+// A host whose installation folder fails once the run is under way.
+class FailingHost : public test::RecordingHost {
+ public:
+  std::string InstallFolder() override {
+    if (++calls > 1) throw std::runtime_error("host failure");
+    return installFolder;
+  }
+  int calls = 0;
+};
+
+TEST_F(LaunchSequence, AnErrorAnywhereStillRestoresTheSeparator) {
+  auto failing = std::make_shared<FailingHost>();
+  failing->installFolder = dir.path();
+  failing->plan = fakes.host->plan;
+  state.platform.createHostApplication = [failing] { return failing; };
+  ConfigureWorkbook(dir.Write("book.xlsx", "x"));
+  modSubMain::Main(state);  // throws inside, at the schema path
+  EXPECT_EQ(failing->calls, 2);
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(fakes.diagnostics, std::vector<std::string>{"the import stopped: host failure"});
+  EXPECT_EQ(UserSeparator(), ",");
 }
 
 TEST_F(LaunchSequence, UnreadableSeparatorIsNeverLeftEmpty) {
