@@ -113,6 +113,19 @@ TEST_F(RecordSheets, ActionsAreKeyedByColumnBAndLoseTheirDollars) {
                                             {"2", "\tR9\t\t\t200703150\t\t0\t\t\t\t\t\t0"}}));
 }
 
+// A risk's date that is no date ends the risks' section quietly; the later sections are still
+// written (an action's ends the write phase, below).
+TEST_F(RecordSheets, ARiskDateThatIsNoDateEndsOnlyItsSection) {
+  Risks({"R1", "R2", "R3"});
+  book.Text("N4", "31/02/2007");
+  Risks({"R1"}, "Risk History");
+  Import();
+  EXPECT_EQ(Section("QualitativeRisks").size(), 1u);
+  EXPECT_EQ(Section("RiskHistory").size(), 1u);
+  EXPECT_FALSE(RegisterRun(state).model.qualitativeRisks.has_value());
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+}
+
 TEST_F(RecordSheets, QuantitativeRisksCarryTheirScenarioAndFoldItsCase) {
   book.Sheet("Quantitative Risks").Text("B2", "Risk ID");
   Row(3, {"", "Q0"});  // before any scenario
