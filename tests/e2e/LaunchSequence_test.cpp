@@ -100,6 +100,13 @@ TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   EXPECT_EQ(fakes.hostCreations, 1);
 }
 
+TEST_F(LaunchSequence, AWorkbookThatCannotBeOpenedEndsSilently) {
+  ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
+  modSubMain::Main(state);
+  EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(UserSeparator(), ",");
+}
+
 // A host whose installation folder fails once the run is under way.
 class FailingHost : public test::RecordingHost {
  public:
