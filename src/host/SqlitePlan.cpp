@@ -134,6 +134,7 @@ void SqlitePlan::BeginImport() {
     Exec("BEGIN IMMEDIATE");
     inImport_ = true;
     tagsWritten_.clear();
+    tagsPresent_.clear();
   } catch (const SqliteError& e) {
     if (e.code() == SQLITE_BUSY || (e.code() & 0xFF) == SQLITE_BUSY) {
       throw PlanError("the plan file '" + path_ + "' is in use by another import; try again later");
@@ -170,9 +171,12 @@ Statement& SqlitePlan::Prepared(std::unique_ptr<Statement>& slot, const char* sq
 }
 
 void SqlitePlan::EnsureTag(const std::string& tag) {
+  // Within an import the plan is ours alone, so a tag made once is there until we drop it.
+  if (inImport_ && tagsPresent_.count(tag) > 0) return;
   Statement& insert = Prepared(ensureTag_, "INSERT OR IGNORE INTO app_tag (tag) VALUES (?1)");
   insert.Bind(1, tag);
   insert.Run();
+  if (inImport_) tagsPresent_.insert(tag);
 }
 
 template <typename Write>
@@ -226,6 +230,7 @@ void SqlitePlan::ReplaceData(const std::string& tag, const std::string& text) {
     Statement tags(db_.get(), "DELETE FROM app_tag WHERE tag = ?1");
     tags.Bind(1, tag);
     tags.Run();
+    tagsPresent_.erase(tag);
   } else {
     EnsureTag(tag);
     Statement update(db_.get(), "UPDATE app_tag SET data = ?2 WHERE tag = ?1");

@@ -92,6 +92,8 @@ class SqlitePlan : public Plan {
   std::optional<std::string> writeFailure_;
   int writes_ = 0;
   std::set<std::string> tagsWritten_;
+  // The tags this import has made sure of; forgotten when the import begins.
+  std::set<std::string> tagsPresent_;
   int saveRequests_ = 0;
 };
 

@@ -17,6 +17,12 @@ std::string PlanDateText(LibraryState& state, std::string_view text) {
   return FormatDatePattern(parts, "yyyyMMdd") + "0";
 }
 
+std::string_view PlanDateTexts::Of(LibraryState& state, std::string_view text) {
+  const auto found = known_.find(text);
+  if (found != known_.end()) return found->second;
+  return known_.emplace(std::string(text), PlanDateText(state, text)).first->second;
+}
+
 std::string TabFields(std::initializer_list<std::string_view> fields) {
   std::size_t size = 0;
   for (const std::string_view field : fields) size += 1 + field.size();

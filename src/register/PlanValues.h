@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace velloway {
 
@@ -14,6 +15,22 @@ std::string ThreatCode(std::string_view type);
 // Empty stays empty; any other text is read as a date and written "yyyymmdd0". Throws
 // ConversionError for text that is no date.
 std::string PlanDateText(LibraryState& state, std::string_view text);
+// PlanDateText with each distinct text converted once, as a register repeats its dates; a text
+// that is no date is tried, and throws, every time.
+class PlanDateTexts {
+ public:
+  std::string_view Of(LibraryState& state, std::string_view text);
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  std::unordered_map<std::string, std::string, Hash, std::equal_to<>> known_;
+};
+
 // A register record's value: each field behind a tab.
 std::string TabFields(std::initializer_list<std::string_view> fields);
 // "1" for a set flag, else "0".

@@ -12,6 +12,7 @@
 
 #include "core/LibraryState.h"
 #include "core/OrderedCollection.h"
+#include "register/PlanValues.h"
 #include "workbook/RecordTexts.h"
 
 namespace velloway {
@@ -186,6 +187,7 @@ T& Held(std::optional<T>& holder) {
 struct RegisterRoadState : RoadState {
   RegisterModel model;
   std::unique_ptr<frmImportProgress> form;
+  PlanDateTexts planDates;
   // Out of line, where the form's type is complete.
   RegisterRoadState();
   ~RegisterRoadState() override;

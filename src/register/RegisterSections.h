@@ -15,7 +15,7 @@ struct clsQuantRiskImpact;
 namespace workbook {
 class RecordTexts;
 class Worksheet;
-}
+}  // namespace workbook
 
 // The record values: an empty first field, then the record's fields, joined by TABs.
 std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool withAuditDate);

@@ -64,6 +64,7 @@ void WriteRiskRecord(LibraryState& state, const ActionSummaries& summaries, clsQ
 
 std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool withAuditDate) {
   const workbook::RecordTexts& t = Model(state).texts;
+  PlanDateTexts& dates = RegisterRun(state).planDates;
   std::string value = TabFields({t[risk.strRiskID],
                                  ThreatCode(t[risk.strType]),
                                  t[risk.strTitle],
@@ -77,7 +78,7 @@ std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool wit
                                  t[risk.strTargetTime],
                                  t[risk.strTargetPerformance],
                                  FixedNumberText(risk.dblTargetScore),
-                                 PlanDateText(state, t[risk.strTargetDate]),
+                                 dates.Of(state, t[risk.strTargetDate]),
                                  FixedNumberText(risk.dblMitCost),
                                  FlagText(risk.bActions != 0),
                                  t[risk.strMitName],
@@ -87,9 +88,9 @@ std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool wit
                                  t[risk.strEffect],
                                  t[risk.strRBS],
                                  t[risk.strStatus],
-                                 PlanDateText(state, t[risk.strExpiry]),
+                                 dates.Of(state, t[risk.strExpiry]),
                                  FlagText(risk.bQRisk)});
-  if (withAuditDate) value += TabFields({PlanDateText(state, t[risk.strAuditDat])});
+  if (withAuditDate) value += TabFields({dates.Of(state, t[risk.strAuditDat])});
   return value;
 }
 

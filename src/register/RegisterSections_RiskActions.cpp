@@ -41,9 +41,10 @@ clsQualRiskAction ReadActionRow(LibraryState& state, const workbook::Worksheet* 
 
 std::string ActionValue(LibraryState& state, const clsQualRiskAction& action) {
   const workbook::RecordTexts& t = Model(state).texts;
+  PlanDateTexts& dates = RegisterRun(state).planDates;
   return TabFields({t[action.m_strRiskID], t[action.m_strDescr], t[action.m_strRespon],
-                    PlanDateText(state, t[action.m_strTargetDate]),
-                    PlanDateText(state, t[action.m_strActualDate]),
+                    dates.Of(state, t[action.m_strTargetDate]),
+                    dates.Of(state, t[action.m_strActualDate]),
                     NumberText(state, action.m_dbMitCost), t[action.m_strStatus],
                     t[action.m_strProb], t[action.m_strCost], t[action.m_strTime],
                     t[action.m_strPerformance], NumberText(state, action.m_dblScore)});
