@@ -21,21 +21,10 @@ namespace {
 // own separator, a comma.
 struct LaunchWorld {
   LaunchWorld() {
-    fakes.host->installFolder = dir.path();
-    dir.Write("Kestrion.ini", "[RegPath]\nWorkingKey=Main\n");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
-                                "sDecimal", ",");
+    fakes.InstallIn(dir.path());
+    fakes.SetInternational("sDecimal", ",");
   }
-  // The workbook path as the host writes it under the working key "Main".
-  void ConfigureWorkbook(const std::string& path) {
-    fakes.registry->WriteString(RegistryHive::CurrentUser,
-                                "SOFTWARE\\Kestrion Software\\Main\\RiskRegister",
-                                "ExcelImportPath", path);
-  }
-  std::string UserSeparator() {
-    return *fakes.registry->ReadString(RegistryHive::CurrentUser, "Control Panel\\International",
-                                       "sDecimal");
-  }
+  std::string UserSeparator() const { return fakes.International("sDecimal"); }
 
   test::TempDir dir;
   test::FakePlatform fakes;
@@ -71,11 +60,11 @@ TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
     SCOPED_TRACE(c.what);
     LaunchWorld run;
     run.dir.Write("Kestrion.ini", "[RegPath]\n" + std::string(c.workingKey) + "\n");
-    run.ConfigureWorkbook(run.dir.Write("book.xlsx", "x"));
+    run.fakes.ConfigureWorkbook(run.dir.Write("book.xlsx", "x"));
     run.fakes.host->plan = c.plan ? std::make_shared<test::RecordingPlan>(c.plan) : nullptr;
     modSubMain::Main(run.state);
     std::string boxes, calls;
-    for (const auto& box : run.fakes.ui->boxes) boxes += box.text + "\n";
+    for (const std::string& text : run.fakes.ui->Texts()) boxes += text + "\n";
     for (const auto& call : c.plan ? run.fakes.host->plan->calls : std::vector<test::PlanCall>{})
       calls += call.op + "\n";
     EXPECT_EQ(boxes, c.boxes);
@@ -91,9 +80,9 @@ TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
 // run's workbook.
 TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   const std::string book = dir.Write("book.xlsx", "x");
-  ConfigureWorkbook(book);
+  fakes.ConfigureWorkbook(book);
   modSubMain::Main(state);
-  ConfigureWorkbook("");
+  fakes.ConfigureWorkbook("");
   modSubMain::Main(state);
   EXPECT_EQ(state.WorkbookPath, book);
   EXPECT_TRUE(fakes.ui->boxes.empty());
@@ -101,7 +90,7 @@ TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
 }
 
 TEST_F(LaunchSequence, AWorkbookThatCannotBeOpenedEndsSilently) {
-  ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
+  fakes.ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
   modSubMain::Main(state);
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(UserSeparator(), ",");
@@ -122,7 +111,7 @@ TEST_F(LaunchSequence, AnErrorAnywhereStillRestoresTheSeparator) {
   failing->installFolder = dir.path();
   failing->plan = fakes.host->plan;
   state.platform.createHostApplication = [failing] { return failing; };
-  ConfigureWorkbook(dir.Write("book.xlsx", "x"));
+  fakes.ConfigureWorkbook(dir.Write("book.xlsx", "x"));
   modSubMain::Main(state);  // throws inside, at the schema path
   EXPECT_EQ(failing->calls, 2);
   EXPECT_TRUE(fakes.ui->boxes.empty());
@@ -131,8 +120,7 @@ TEST_F(LaunchSequence, AnErrorAnywhereStillRestoresTheSeparator) {
 }
 
 TEST_F(LaunchSequence, UnreadableSeparatorIsNeverLeftEmpty) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              "");
+  fakes.SetInternational("sDecimal", "");
   modSubMain::Main(state);
   EXPECT_EQ(UserSeparator(), modLocale::DefaultDecimalSeparator());
   EXPECT_FALSE(UserSeparator().empty());
@@ -172,7 +160,7 @@ TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
   book.Text("A2", "Risk ID");
   for (int row = 3; row < 300; ++row)
     book.Text("A" + std::to_string(row), "R" + std::to_string(row));
-  ConfigureWorkbook(book.Save(dir.File("broken.xlsx")));
+  fakes.ConfigureWorkbook(book.Save(dir.File("broken.xlsx")));
   // Measured in a fresh run of this test alone: a library that earlier tests loaded keeps their
   // host application object, as a loaded library does.
   if (std::getenv("VELLOWAY_FRESH_LIBRARY") == nullptr) {

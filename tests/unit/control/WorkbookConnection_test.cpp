@@ -20,11 +20,11 @@ using test::XlsxBuilder;
 class WorkbookConnectionTest : public ::testing::Test {
  protected:
   WorkbookConnectionTest() {
-    const char* key = "Control Panel\\International";
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sDecimal", ".");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sThousand", ",");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sShortDate", "dd/MM/yyyy");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sTimeFormat", "HH:mm:ss");
+    for (const auto& [name, value] : {std::pair{"sDecimal", "."},
+                                      {"sThousand", ","},
+                                      {"sShortDate", "dd/MM/yyyy"},
+                                      {"sTimeFormat", "HH:mm:ss"}})
+      fakes.SetInternational(name, value);
     fakes.platform.diagnostic = [this](const std::string& line) { diagnostics.push_back(line); };
     state = std::make_unique<LibraryState>(fakes.platform);
   }
@@ -87,11 +87,10 @@ TEST_F(WorkbookConnectionTest, NoReaderAtAllTellsTheUserAndCleansUp) {
   state->sheets.startReaders = [] { return false; };
   state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("book.xlsx"));
   EXPECT_FALSE(ConnectWorkbook(*state));
-  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  EXPECT_EQ(fakes.ui->boxes[0].text, "You need Microsoft excel to do this.");
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Information);
-  EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::OK);
-  EXPECT_EQ(fakes.ui->boxes[0].title, "");
+  ASSERT_EQ(fakes.ui->Texts(), std::vector<std::string>{"You need Microsoft excel to do this."});
+  const test::ShownBox& box = fakes.ui->boxes[0];
+  EXPECT_EQ(std::tuple(box.icon, box.buttons, box.title),
+            std::tuple(MsgIcon::Information, MsgButtons::OK, ""));
   EXPECT_FALSE(state->sheets.workbookOpen);
 }
 
@@ -115,13 +114,11 @@ TEST_F(WorkbookConnectionTest, CellTextRules) {
 }
 
 TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              ",");
+  fakes.SetInternational("sDecimal", ",");
   ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Number("B4", 2.5)));
   EXPECT_EQ(state->TemplateVersion, "2,5");
   // Forcing "." afterwards does not change an open workbook's texts.
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              ".");
+  fakes.SetInternational("sDecimal", ".");
   EXPECT_EQ(workbook::GetCellText(state->sheets.options, 4, 2, false), "2,5");
 }
 

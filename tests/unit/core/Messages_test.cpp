@@ -53,8 +53,7 @@ TEST_F(FileExists, NormalFilesOnlyAndTellsWhatIsMissing) {
   EXPECT_TRUE(fakes.ui->boxes.empty());
   // Asked to tell, it names what is missing; the launch sequence's tests check the icon.
   EXPECT_FALSE(modToolBox::FileExists(state, dir.path(), true));
-  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  EXPECT_EQ(fakes.ui->boxes[0].text, "The file '" + dir.path() + "' does not exist.");
+  ASSERT_EQ(fakes.ui->Texts(), std::vector{"The file '" + dir.path() + "' does not exist."});
   EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::OK);
   EXPECT_TRUE(modToolBox::FileExists(state, dir.path() + "/", false));
   EXPECT_TRUE(modToolBox::FileExists(state, dir.File("*.xlsx"), false));
@@ -71,11 +70,10 @@ TEST_F(ErrorLogTest, YesWritesTheLogAndOpensIt) {
   AddError(state, "Row 7 is wrong");
   fakes.ui->answers = {MsgAnswer::Yes};
   OfferErrorLog(state);
-  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  EXPECT_EQ(fakes.ui->boxes[0].text,
-            "There were errors during your import.  Do you wish to view these errors?");
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Information);
-  EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::YesNo);
+  ASSERT_EQ(fakes.ui->Texts(), std::vector<std::string>{"There were errors during your import.  "
+                                                        "Do you wish to view these errors?"});
+  EXPECT_EQ(std::pair(fakes.ui->boxes[0].icon, fakes.ui->boxes[0].buttons),
+            std::pair(MsgIcon::Information, MsgButtons::YesNo));
   const std::string path = dir.File("ExcelToRRErrorLog.txt");
   ASSERT_EQ(fakes.viewer->opened, std::vector<std::string>{path});
   // The text ends with CR LF and the write adds one more: the file ends with an empty line.

@@ -35,7 +35,7 @@ class RegisterImport : public ::testing::Test {
   std::vector<std::pair<std::string, std::string>> Section(const std::string& section) const;
   // Every section written, in the order first written.
   std::vector<std::string> Sections() const;
-  std::vector<std::string> BoxTexts() const;
+  std::vector<std::string> BoxTexts() const { return fakes.ui->Texts(); }
   int WriteCount() const;
 
   TempDir dir;

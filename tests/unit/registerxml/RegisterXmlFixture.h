@@ -70,11 +70,7 @@ class RegisterXmlTest : public ::testing::Test {
     state.SchemaPath = dir.File("RiskRegister/RiskRegister.xsd");
   }
 
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& box : fakes.ui->boxes) texts.push_back(box.text);
-    return texts;
-  }
+  std::vector<std::string> BoxTexts() const { return fakes.ui->Texts(); }
 
   TempDir dir;
   FakePlatform fakes;

@@ -38,8 +38,7 @@ TEST(NodeTexts, GetAndSetThroughQueriesEscaped) {
 class XmlValues : public test::RegisterXmlTest {};
 
 TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
-                              "sShortDate", "dd/MM/yyyy");
+  fakes.SetInternational("sShortDate", "dd/MM/yyyy");
   EXPECT_EQ(XmlDateText(state, "03/04/2025", false), "2025-04-03");
   EXPECT_EQ(XmlDateText(state, "2024-02-29", true), "2024-02-29");
   EXPECT_EQ(XmlDateText(state, "", false), "2026-12-06");  // the fixed clock's day
