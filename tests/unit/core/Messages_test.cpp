@@ -81,7 +81,7 @@ TEST_F(ErrorLogTest, YesWritesTheLogAndOpensIt) {
   EXPECT_EQ(test::ReadFile(path), rule + "\r\nRisks\r\n" + rule + "\r\nRow 7 is wrong\r\n\r\n");
 }
 
-TEST_F(ErrorLogTest, NoLeavesNoFileAndASecondImportStartsAfresh) {
+TEST_F(ErrorLogTest, NoOrAnUnwritableFileLeavesNoFileAndASecondImportStartsAfresh) {
   state.platform.tempFolder = dir.path();
   AddError(state, "first import's error");
   OfferErrorLog(state);  // answered No
@@ -91,9 +91,7 @@ TEST_F(ErrorLogTest, NoLeavesNoFileAndASecondImportStartsAfresh) {
   OfferErrorLog(state);
   EXPECT_EQ(fakes.ui->boxes.size(), 1u);
   EXPECT_FALSE(std::ifstream(dir.File("ExcelToRRErrorLog.txt")).good());
-}
-
-TEST_F(ErrorLogTest, AnUnwritableLogFileRaisesInTheCaller) {
+  // A log that cannot be written raises in the caller, and nothing is opened.
   state.platform.tempFolder = dir.File("no/such/folder");
   AddError(state, "x");
   fakes.ui->answers = {MsgAnswer::Yes};
