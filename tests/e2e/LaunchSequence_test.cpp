@@ -89,11 +89,17 @@ TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   EXPECT_EQ(fakes.hostCreations, 1);
 }
 
+// A workbook that cannot be opened ends the run silently; a separator that reads as empty is
+// given back as the default, never empty.
 TEST_F(LaunchSequence, AWorkbookThatCannotBeOpenedEndsSilently) {
   fakes.ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
   modSubMain::Main(state);
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(UserSeparator(), ",");
+  fakes.SetInternational("sDecimal", "");
+  modSubMain::Main(state);
+  EXPECT_EQ(UserSeparator(), modLocale::DefaultDecimalSeparator());
+  EXPECT_FALSE(UserSeparator().empty());
 }
 
 // A host whose installation folder fails once the run is under way.
@@ -117,13 +123,6 @@ TEST_F(LaunchSequence, AnErrorAnywhereStillRestoresTheSeparator) {
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(fakes.diagnostics, std::vector<std::string>{"the import stopped: host failure"});
   EXPECT_EQ(UserSeparator(), ",");
-}
-
-TEST_F(LaunchSequence, UnreadableSeparatorIsNeverLeftEmpty) {
-  fakes.SetInternational("sDecimal", "");
-  modSubMain::Main(state);
-  EXPECT_EQ(UserSeparator(), modLocale::DefaultDecimalSeparator());
-  EXPECT_FALSE(UserSeparator().empty());
 }
 
 // Creates clsVellowayDll through the C entry points, as a host does, and runs one Launch.
