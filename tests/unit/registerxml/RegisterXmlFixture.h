@@ -18,6 +18,8 @@
 
 namespace velloway::test {
 
+using Strings = std::vector<std::string>;
+
 inline std::string Level(int position, const std::string& shortName, const std::string& fullName) {
   return "<Level Position=\"" + std::to_string(position) + "\"><ShortName>" + shortName +
          "</ShortName><FullName>" + fullName + "</FullName></Level>";

@@ -1,7 +1,7 @@
 // The XML toolbox: the text encoding, texts through queries and the value formats.
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using namespace modXMLToolbox;
@@ -35,7 +35,7 @@ TEST(NodeTexts, GetAndSetThroughQueriesEscaped) {
             "<Impact Name=\"Cost\">a &lt; b &amp; c</Impact></Risk>\n");
 }
 
-class XmlValues : public test::RegisterXmlTest {};
+class XmlValues : public RegisterXmlTest {};
 
 TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
   fakes.SetInternational("sShortDate", "dd/MM/yyyy");
@@ -49,4 +49,4 @@ TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test
