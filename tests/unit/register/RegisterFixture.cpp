@@ -62,9 +62,8 @@ void RegisterImport::Import() {
   modSubMain::Main(state);
 }
 
-std::vector<std::pair<std::string, std::string>> RegisterImport::Section(
-    const std::string& section) const {
-  std::vector<std::pair<std::string, std::string>> values;
+Values RegisterImport::Section(const std::string& section) const {
+  Values values;
   for (const PlanCall& call : fakes.host->plan->calls) {
     if (call.op == "WriteAppValue" && call.tag == "RR2" && call.section == section) {
       values.emplace_back(call.key, call.value);
