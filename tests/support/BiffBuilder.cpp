@@ -6,7 +6,6 @@
 #include <gsf/gsf-utils.h>
 
 #include <bit>
-#include <stdexcept>
 
 namespace velloway::test {
 

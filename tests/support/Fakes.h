@@ -2,9 +2,7 @@
 // memory, a fixed clock and a viewer that only records what it was asked to open.
 #pragma once
 
-#include <cstdlib>
 #include <deque>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
