@@ -37,13 +37,10 @@ void Settle() {
 class Display : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    server_ = new XServer();
+    server_ = std::make_unique<XServer>();
     if (server_->Running()) opened_ = gtk::OpenDisplay();
   }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
+  static void TearDownTestSuite() { server_.reset(); }
   void SetUp() override {
     if (!server_->Running()) GTEST_SKIP() << server_->Problem();
     ASSERT_TRUE(opened_) << "GTK could not open the Xvfb display";
@@ -71,7 +68,7 @@ class Display : public ::testing::Test {
     return app::RunLaunch({workbook, dir_.File("plan.db"), VELLOWAY_SOURCE_SHARE}, screens);
   }
 
-  static inline XServer* server_ = nullptr;
+  static inline std::unique_ptr<XServer> server_;
   static inline bool opened_ = false;
   TempDir dir_;
   std::string reports_;
