@@ -129,7 +129,7 @@ TEST(Examples, TenThousandRisksOfEachRoad) {
 
 // The examples under valgrind's memcheck: no leak, no invalid access, in the ordinary build.
 TEST(Examples, CleanUnderMemcheck) {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef VELLOWAY_SANITIZED
   GTEST_SKIP() << "memcheck runs in the build without sanitizers";
 #endif
   if (Shell("command -v valgrind >/dev/null") != 0) GTEST_SKIP() << "valgrind is not installed";

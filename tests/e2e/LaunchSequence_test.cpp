@@ -139,19 +139,10 @@ void LaunchThroughEntryPoints() {
   dll->vtbl->Release(dll);
 }
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELLOWAY_TEST_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define VELLOWAY_TEST_ASAN 1
-#endif
-
 // A host that calls Launch again after failed imports gets their memory back: ten of them in
 // one loaded library leave the heap no larger than the first did.
 TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
-#ifdef VELLOWAY_TEST_ASAN
+#ifdef VELLOWAY_SANITIZED
   GTEST_SKIP() << "the sanitizer's allocator holds freed memory back; LeakSanitizer checks there";
 #endif
   test::XlsxBuilder book;
