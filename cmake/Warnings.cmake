@@ -8,4 +8,6 @@ if(VELLOWAY_SANITIZE)
   target_compile_options(velloway_build_flags INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(velloway_build_flags INTERFACE -fsanitize=address,undefined)
+  # Tests that measure memory or run valgrind skip themselves under the sanitizers.
+  target_compile_definitions(velloway_build_flags INTERFACE VELLOWAY_SANITIZED)
 endif()

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <thread>
@@ -21,11 +20,8 @@
 #include "host/SqlitePlan.h"
 #include "support/TempDir.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
-
-using test::kMonitorHeight;
-using test::kMonitorWidth;
 
 const char* const kCaption = "Importing Risks from Microsoft Excel...";
 
@@ -41,13 +37,10 @@ void Settle() {
 class Display : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    server_ = new test::XServer();
+    server_ = std::make_unique<XServer>();
     if (server_->Running()) opened_ = gtk::OpenDisplay();
   }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
+  static void TearDownTestSuite() { server_.reset(); }
   void SetUp() override {
     if (!server_->Running()) GTEST_SKIP() << server_->Problem();
     ASSERT_TRUE(opened_) << "GTK could not open the Xvfb display";
@@ -75,9 +68,9 @@ class Display : public ::testing::Test {
     return app::RunLaunch({workbook, dir_.File("plan.db"), VELLOWAY_SOURCE_SHARE}, screens);
   }
 
-  static inline test::XServer* server_ = nullptr;
+  static inline std::unique_ptr<XServer> server_;
   static inline bool opened_ = false;
-  test::TempDir dir_;
+  TempDir dir_;
   std::string reports_;
 };
 
@@ -105,7 +98,7 @@ class ProgressProbe : public ProgressRenderer {
 
   std::vector<std::string> steps, items;
   std::string title;
-  test::ScreenRect rect;
+  ScreenRect rect;
 
  private:
   void Record() {
@@ -117,9 +110,9 @@ class ProgressProbe : public ProgressRenderer {
   void LookFromOutside() {
     Settle();
     const auto window = gtk::XWindowOf(GTK_WIDGET(window_->OnScreen()));
-    title = test::WindowTitle(window);
-    rect = test::WindowRect(window);
-    test::Screenshot(window, "progress-window");
+    title = WindowTitle(window);
+    rect = WindowRect(window);
+    Screenshot(window, "progress-window");
   }
 
   std::shared_ptr<gtk::ProgressWindow> window_;
@@ -192,11 +185,11 @@ gboolean InspectDialog(gpointer data) {
 std::thread AnswerWindow(const std::string& title, const std::string& keys,
                          const std::string& shot) {
   return std::thread([=] {
-    const std::int32_t window = test::WaitForWindow(title);
+    const std::int32_t window = WaitForWindow(title);
     if (window == 0) return;
     g_usleep(300000);  // painted
-    test::Screenshot(window, shot);
-    if (!keys.empty()) test::PressKeys(window, keys);
+    Screenshot(window, shot);
+    if (!keys.empty()) PressKeys(window, keys);
   });
 }
 
@@ -249,11 +242,11 @@ TEST_F(Display, AnsweringYesToTheErrorLogQuestionOpensTheLogWindow) {
   GtkWidget* log = front.logWindows->Windows().front();
   Settle();
   const auto window = gtk::XWindowOf(log);
-  EXPECT_EQ(test::WindowTitle(window), "ExcelToRRErrorLog.txt - Velloway");
-  test::Screenshot(window, "error-log-window");
+  EXPECT_EQ(WindowTitle(window), "ExcelToRRErrorLog.txt - Velloway");
+  Screenshot(window, "error-log-window");
   const std::string text = gtk::TextOf(log);
   EXPECT_NE(text.find("R-MISSING"), std::string::npos) << text;
-  std::string expected = test::ReadFile(dir_.File("ExcelToRRErrorLog.txt"));
+  std::string expected = ReadFile(dir_.File("ExcelToRRErrorLog.txt"));
   std::erase(expected, '\r');
   EXPECT_EQ(text, expected);
 }
@@ -304,7 +297,7 @@ TEST_F(Display, DesktopHostImportsTheExampleAndShowsThePlanAsATree) {
   gtk_window_move(desktop.Window(), kMonitorWidth + 60, 40);
   Settle();
   const auto window = gtk::XWindowOf(GTK_WIDGET(desktop.Window()));
-  std::thread user([window] { test::PressKeys(window, "alt+i"); });
+  std::thread user([window] { PressKeys(window, "alt+i"); });
   for (int i = 0; i < 400 && desktop.ImportsDone() == 0; ++i) {
     gtk::PumpPendingEvents();
     g_usleep(25000);
@@ -312,7 +305,7 @@ TEST_F(Display, DesktopHostImportsTheExampleAndShowsThePlanAsATree) {
   user.join();
   ASSERT_EQ(desktop.ImportsDone(), 1);
   Settle();
-  test::Screenshot(window, "desktop-host");
+  Screenshot(window, "desktop-host");
 
   EXPECT_NE(desktop.SummaryText().find("\nDetails: 3\n"), std::string::npos)
       << desktop.SummaryText();
@@ -338,9 +331,9 @@ TEST_F(Display, DesktopHostImportsTheExampleAndShowsThePlanAsATree) {
 
 TEST_F(Display, ImportCommandWithGuiNeedsADisplayAndCentresOnTheTerminal) {
   const auto run = [this](const std::string& environment) {
-    return test::Shell("cd '" + dir_.path() + "' && " + environment +
-                       " '" VELLOWAY_CLI "' import '" VELLOWAY_EXAMPLES
-                       "/register-2.2.xlsx' --plan cli.db --gui 2>&1; echo \"exit $?\"");
+    return Shell("cd '" + dir_.path() + "' && " + environment +
+                 " '" VELLOWAY_CLI "' import '" VELLOWAY_EXAMPLES
+                 "/register-2.2.xlsx' --plan cli.db --gui 2>&1; echo \"exit $?\"");
   };
   EXPECT_EQ(run("env -u DISPLAY"),
             "velloway: --gui needs an X display, and none could be opened\nexit 2");
@@ -359,4 +352,4 @@ TEST_F(Display, ImportCommandWithGuiNeedsADisplayAndCentresOnTheTerminal) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>

@@ -21,21 +21,10 @@ namespace {
 // own separator, a comma.
 struct LaunchWorld {
   LaunchWorld() {
-    fakes.host->installFolder = dir.path();
-    dir.Write("Kestrion.ini", "[RegPath]\nWorkingKey=Main\n");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
-                                "sDecimal", ",");
+    fakes.InstallIn(dir.path());
+    fakes.SetInternational("sDecimal", ",");
   }
-  // The workbook path as the host writes it under the working key "Main".
-  void ConfigureWorkbook(const std::string& path) {
-    fakes.registry->WriteString(RegistryHive::CurrentUser,
-                                "SOFTWARE\\Kestrion Software\\Main\\RiskRegister",
-                                "ExcelImportPath", path);
-  }
-  std::string UserSeparator() {
-    return *fakes.registry->ReadString(RegistryHive::CurrentUser, "Control Panel\\International",
-                                       "sDecimal");
-  }
+  std::string UserSeparator() const { return fakes.International("sDecimal"); }
 
   test::TempDir dir;
   test::FakePlatform fakes;
@@ -71,11 +60,11 @@ TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
     SCOPED_TRACE(c.what);
     LaunchWorld run;
     run.dir.Write("Kestrion.ini", "[RegPath]\n" + std::string(c.workingKey) + "\n");
-    run.ConfigureWorkbook(run.dir.Write("book.xlsx", "x"));
+    run.fakes.ConfigureWorkbook(run.dir.Write("book.xlsx", "x"));
     run.fakes.host->plan = c.plan ? std::make_shared<test::RecordingPlan>(c.plan) : nullptr;
     modSubMain::Main(run.state);
     std::string boxes, calls;
-    for (const auto& box : run.fakes.ui->boxes) boxes += box.text + "\n";
+    for (const std::string& text : run.fakes.ui->Texts()) boxes += text + "\n";
     for (const auto& call : c.plan ? run.fakes.host->plan->calls : std::vector<test::PlanCall>{})
       calls += call.op + "\n";
     EXPECT_EQ(boxes, c.boxes);
@@ -91,20 +80,26 @@ TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
 // run's workbook.
 TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   const std::string book = dir.Write("book.xlsx", "x");
-  ConfigureWorkbook(book);
+  fakes.ConfigureWorkbook(book);
   modSubMain::Main(state);
-  ConfigureWorkbook("");
+  fakes.ConfigureWorkbook("");
   modSubMain::Main(state);
   EXPECT_EQ(state.WorkbookPath, book);
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(fakes.hostCreations, 1);
 }
 
+// A workbook that cannot be opened ends the run silently; a separator that reads as empty is
+// given back as the default, never empty.
 TEST_F(LaunchSequence, AWorkbookThatCannotBeOpenedEndsSilently) {
-  ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
+  fakes.ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
   modSubMain::Main(state);
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(UserSeparator(), ",");
+  fakes.SetInternational("sDecimal", "");
+  modSubMain::Main(state);
+  EXPECT_EQ(UserSeparator(), modLocale::DefaultDecimalSeparator());
+  EXPECT_FALSE(UserSeparator().empty());
 }
 
 // A host whose installation folder fails once the run is under way.
@@ -122,20 +117,12 @@ TEST_F(LaunchSequence, AnErrorAnywhereStillRestoresTheSeparator) {
   failing->installFolder = dir.path();
   failing->plan = fakes.host->plan;
   state.platform.createHostApplication = [failing] { return failing; };
-  ConfigureWorkbook(dir.Write("book.xlsx", "x"));
+  fakes.ConfigureWorkbook(dir.Write("book.xlsx", "x"));
   modSubMain::Main(state);  // throws inside, at the schema path
   EXPECT_EQ(failing->calls, 2);
   EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(fakes.diagnostics, std::vector<std::string>{"the import stopped: host failure"});
   EXPECT_EQ(UserSeparator(), ",");
-}
-
-TEST_F(LaunchSequence, UnreadableSeparatorIsNeverLeftEmpty) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              "");
-  modSubMain::Main(state);
-  EXPECT_EQ(UserSeparator(), modLocale::DefaultDecimalSeparator());
-  EXPECT_FALSE(UserSeparator().empty());
 }
 
 // Creates clsVellowayDll through the C entry points, as a host does, and runs one Launch.
@@ -152,19 +139,10 @@ void LaunchThroughEntryPoints() {
   dll->vtbl->Release(dll);
 }
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELLOWAY_TEST_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define VELLOWAY_TEST_ASAN 1
-#endif
-
 // A host that calls Launch again after failed imports gets their memory back: ten of them in
 // one loaded library leave the heap no larger than the first did.
 TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
-#ifdef VELLOWAY_TEST_ASAN
+#ifdef VELLOWAY_SANITIZED
   GTEST_SKIP() << "the sanitizer's allocator holds freed memory back; LeakSanitizer checks there";
 #endif
   test::XlsxBuilder book;
@@ -172,7 +150,7 @@ TEST_F(LaunchSequence, FailedImportsGiveTheirMemoryBack) {
   book.Text("A2", "Risk ID");
   for (int row = 3; row < 300; ++row)
     book.Text("A" + std::to_string(row), "R" + std::to_string(row));
-  ConfigureWorkbook(book.Save(dir.File("broken.xlsx")));
+  fakes.ConfigureWorkbook(book.Save(dir.File("broken.xlsx")));
   // Measured in a fresh run of this test alone: a library that earlier tests loaded keeps their
   // host application object, as a loaded library does.
   if (std::getenv("VELLOWAY_FRESH_LIBRARY") == nullptr) {

@@ -5,15 +5,12 @@
 #include "e2e/Command.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
-using test::RunVelloway;
-using test::Shell;
-
 TEST(RegisterXmlRoad, TheStoredDocumentPassesXmllint) {
-  test::TempDir dir;
-  const test::CommandResult r =
+  TempDir dir;
+  const CommandResult r =
       RunVelloway(dir, "import '" VELLOWAY_EXAMPLES "/register-2.1.xlsx' --plan p.db --no --quiet");
   ASSERT_EQ(r.exitCode, 0);
   // No error line was logged, so the error log is not offered.
@@ -24,20 +21,19 @@ TEST(RegisterXmlRoad, TheStoredDocumentPassesXmllint) {
                   "/RiskRegister/RiskRegister.xsd' '" +
                   dir.File("out.txt") + "' 2>'" + dir.File("lint.txt") + "'"),
             0)
-      << test::ReadFile(dir.File("lint.txt"));
+      << ReadFile(dir.File("lint.txt"));
 }
 
 // The sheet steps' questions reach the terminal and take the command's answer, and their error
 // log is written to the temporary folder with the platform's line ends; which steps ask and log
 // what, the road's own tests check.
 TEST(RegisterXmlRoad, TheStepsAskAndLogThroughTheCommand) {
-  test::TempDir dir;
-  using test::OlderWorkbook;
+  TempDir dir;
   OlderWorkbook()
       .Records("Qualitative Risks", {OlderWorkbook::Risk("R1"), OlderWorkbook::Risk("R1")})
       .Records("Response Actions", {{"Survey", "R9"}})
       .Save(dir.File("book.xlsx"));
-  const test::CommandResult r =
+  const CommandResult r =
       RunVelloway(dir, "import book.xlsx --plan p.db --yes --quiet", "TMPDIR=. VISUAL=true");
   ASSERT_EQ(r.exitCode, 0);
   for (const char* question :
@@ -45,10 +41,10 @@ TEST(RegisterXmlRoad, TheStepsAskAndLogThroughTheCommand) {
         "There were errors during your import.  Do you wish to view these errors?"}) {
     EXPECT_NE(r.err.find(question + std::string("\nAnswer: Yes\n")), std::string::npos) << r.err;
   }
-  EXPECT_NE(test::ReadFile(dir.File("ExcelToRRErrorLog.txt"))
+  EXPECT_NE(ReadFile(dir.File("ExcelToRRErrorLog.txt"))
                 .find("Could not add Mitiagtion Action as Risk (ID -R9) does not exist\r\n"),
             std::string::npos);
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

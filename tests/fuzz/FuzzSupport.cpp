@@ -42,8 +42,7 @@ std::string WriteScratch(const std::uint8_t* data, std::size_t size, const std::
 void ImportWorkbook(const std::string& path) {
   test::FakePlatform fakes;
   fakes.host->installFolder = InstallFolder();
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              ",");
+  fakes.SetInternational("sDecimal", ",");
   fakes.registry->WriteString(RegistryHive::CurrentUser,
                               "SOFTWARE\\Kestrion Software\\Fuzz\\RiskRegister", "ExcelImportPath",
                               path);

@@ -13,9 +13,10 @@ using ByteVector = std::vector<std::uint8_t>;
 // Little-endian fields appended one after another.
 class Bytes {
  public:
-  Bytes& U8(std::uint32_t v);
-  Bytes& U16(std::uint32_t v);
-  Bytes& U32(std::uint32_t v);
+  // Any integer; its low bytes are taken.
+  Bytes& U8(std::uint64_t v);
+  Bytes& U16(std::uint64_t v);
+  Bytes& U32(std::uint64_t v);
   Bytes& F64(double v);
   // Characters only: one byte each (narrow) or UTF-16LE of the ASCII or given units (wide).
   Bytes& Narrow(const std::string& text);

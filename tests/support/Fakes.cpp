@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 
 namespace velloway::test {
 namespace {
@@ -33,6 +34,12 @@ MsgAnswer ScriptedUI::MessageBox(const std::string& text, MsgIcon icon, MsgButto
   return answer;
 }
 
+std::vector<std::string> ScriptedUI::Texts() const {
+  std::vector<std::string> texts;
+  for (const ShownBox& box : boxes) texts.push_back(box.text);
+  return texts;
+}
+
 std::optional<std::string> MemoryRegistry::ReadString(RegistryHive hive, const std::string& keyPath,
                                                       const std::string& valueName) {
   return host::MemoryRegistry::ReadString(hive, Upper(keyPath), Upper(valueName));
@@ -62,6 +69,28 @@ FakePlatform::FakePlatform() {
   platform.diagnostic = [this](const std::string& line) { diagnostics.push_back(line); };
   platform.progressRenderer = progress;
   platform.monitors = monitors;
+}
+
+namespace {
+const char* const kInternational = "Control Panel\\International";
+}  // namespace
+
+void FakePlatform::SetInternational(const std::string& name, const std::string& value) {
+  registry->WriteString(RegistryHive::CurrentUser, kInternational, name, value);
+}
+
+std::string FakePlatform::International(const std::string& name) const {
+  return registry->ReadString(RegistryHive::CurrentUser, kInternational, name).value_or("");
+}
+
+void FakePlatform::InstallIn(const std::string& folder) {
+  host->installFolder = folder;
+  std::ofstream(folder + "/Kestrion.ini") << "[RegPath]\nWorkingKey=Main\n";
+}
+
+void FakePlatform::ConfigureWorkbook(const std::string& path) {
+  registry->WriteString(RegistryHive::CurrentUser,
+                        "SOFTWARE\\Kestrion Software\\Main\\RiskRegister", "ExcelImportPath", path);
 }
 
 }  // namespace velloway::test

@@ -2,9 +2,7 @@
 // memory, a fixed clock and a viewer that only records what it was asked to open.
 #pragma once
 
-#include <cstdlib>
 #include <deque>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -63,6 +61,8 @@ class ScriptedUI : public UserInterface {
  public:
   MsgAnswer MessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons,
                        const std::string& title) override;
+  // The texts of the boxes shown, in order.
+  std::vector<std::string> Texts() const;
   std::vector<ShownBox> boxes;
   std::deque<MsgAnswer> answers;
 };
@@ -92,6 +92,13 @@ class RecordingViewer : public LogViewer {
 // A platform of fakes, with handles to each for the test to script and inspect.
 struct FakePlatform {
   FakePlatform();
+  // The user's regional setting of that name ("sDecimal", ...); "" when there is none.
+  void SetInternational(const std::string& name, const std::string& value);
+  std::string International(const std::string& name) const;
+  // The host's installation in that folder, with a Kestrion.ini naming the working key "Main",
+  // and the workbook path the host configures under that key.
+  void InstallIn(const std::string& folder);
+  void ConfigureWorkbook(const std::string& path);
   std::shared_ptr<RecordingHost> host = std::make_shared<RecordingHost>();
   std::shared_ptr<ScriptedUI> ui = std::make_shared<ScriptedUI>();
   std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();

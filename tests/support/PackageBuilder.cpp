@@ -2,7 +2,6 @@
 
 #include <zip.h>
 
-#include <cstring>
 #include <stdexcept>
 
 namespace velloway::test {

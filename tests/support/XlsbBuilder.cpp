@@ -3,22 +3,20 @@
 namespace velloway::test {
 namespace {
 
-void AppendVarint(std::string& out, std::uint32_t value, int maxBytes) {
+void AppendVarint(std::string& out, std::size_t value, int maxBytes) {
   for (int i = 0; i < maxBytes; ++i) {
-    const std::uint32_t low = value & 0x7F;
+    const std::size_t low = value & 0x7F;
     value >>= 7;
     out += static_cast<char>(value != 0 ? low | 0x80 : low);
     if (value == 0) return;
   }
 }
 
-Bytes Cell(int column, int xf) {
-  return Bytes().U32(static_cast<std::uint32_t>(column)).U32(static_cast<std::uint32_t>(xf));
-}
+Bytes Cell(int column, int xf) { return Bytes().U32(column).U32(xf); }
 
 // The formula of a cell: its tokens, then no extra data.
 Bytes& Formula(Bytes& body, const Bytes& tokens) {
-  body.U16(0).U32(static_cast<std::uint32_t>(tokens.data().size()));
+  body.U16(0).U32(tokens.data().size());
   for (const std::uint8_t b : tokens.data()) body.U8(b);
   return body.U32(0);
 }
@@ -28,26 +26,23 @@ Bytes& Formula(Bytes& body, const Bytes& tokens) {
 std::string XlsbRecord(std::uint32_t type, const Bytes& body) {
   std::string out;
   AppendVarint(out, type, 2);
-  AppendVarint(out, static_cast<std::uint32_t>(body.data().size()), 4);
+  AppendVarint(out, body.data().size(), 4);
   out.append(body.data().begin(), body.data().end());
   return out;
 }
 
 Bytes& XlsbString(Bytes& bytes, const std::u16string& text) {
-  return bytes.U32(static_cast<std::uint32_t>(text.size())).Wide(text);
+  return bytes.U32(text.size()).Wide(text);
 }
 
 std::string XlsbRow(int row) {
-  return XlsbRecord(
-      0, Bytes().U32(static_cast<std::uint32_t>(row)).U32(0).U16(300).U16(0).U8(0).U32(0));
+  return XlsbRecord(0, Bytes().U32(row).U32(0).U16(300).U16(0).U8(0).U32(0));
 }
 std::string XlsbBlank(int column, int xf) { return XlsbRecord(1, Cell(column, xf)); }
 std::string XlsbRk(int column, std::uint32_t rk, int xf) {
   return XlsbRecord(2, Cell(column, xf).U32(rk));
 }
-std::string XlsbError(int column, int code) {
-  return XlsbRecord(3, Cell(column, 0).U8(static_cast<std::uint32_t>(code)));
-}
+std::string XlsbError(int column, int code) { return XlsbRecord(3, Cell(column, 0).U8(code)); }
 std::string XlsbBool(int column, bool value) {
   return XlsbRecord(4, Cell(column, 0).U8(value ? 1 : 0));
 }
@@ -69,7 +64,7 @@ std::string XlsbFormulaText(int column, const std::u16string& text) {
   Bytes body = Cell(column, 0);
   XlsbString(body, text);
   Bytes tokens;
-  tokens.U8(0x17).U16(static_cast<std::uint32_t>(text.size())).Wide(text);
+  tokens.U8(0x17).U16(text.size()).Wide(text);
   return XlsbRecord(8, Formula(body, tokens));
 }
 std::string XlsbFormulaNumber(int column, double value, int xf) {
@@ -81,8 +76,8 @@ std::string XlsbFormulaBool(int column, bool value) {
   return XlsbRecord(10, Formula(body, Bytes().U8(0x1D).U8(value ? 1 : 0)));
 }
 std::string XlsbFormulaError(int column, int code) {
-  Bytes body = Cell(column, 0).U8(static_cast<std::uint32_t>(code));
-  return XlsbRecord(11, Formula(body, Bytes().U8(0x1C).U8(static_cast<std::uint32_t>(code))));
+  Bytes body = Cell(column, 0).U8(code);
+  return XlsbRecord(11, Formula(body, Bytes().U8(0x1C).U8(code)));
 }
 
 Parts XlsbWorkbook::Build() const {
@@ -103,7 +98,7 @@ Parts XlsbWorkbook::Build() const {
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     const std::string n = std::to_string(i + 1);
     Bytes entry;
-    entry.U32(0).U32(static_cast<std::uint32_t>(i + 1));
+    entry.U32(0).U32(i + 1);
     XlsbString(entry, u"rId" + std::u16string(n.begin(), n.end()));
     book += XlsbRecord(156, XlsbString(entry, sheets[i].first));
     rels += Relationship("rId" + n, "worksheet", "worksheets/sheet" + n + ".bin");
@@ -114,7 +109,7 @@ Parts XlsbWorkbook::Build() const {
   parts["xl/workbook.bin"] = book + XlsbRecord(144) + XlsbRecord(132);
   parts["xl/_rels/workbook.bin.rels"] = RelationshipsPart(rels);
 
-  const auto count = static_cast<std::uint32_t>(sharedStrings.size());
+  const std::size_t count = sharedStrings.size();
   std::string strings = XlsbRecord(159, Bytes().U32(count).U32(count));
   for (const std::u16string& text : sharedStrings) {
     Bytes item;
@@ -123,11 +118,10 @@ Parts XlsbWorkbook::Build() const {
   }
   parts["xl/sharedStrings.bin"] = strings + XlsbRecord(160);
 
-  std::string styles =
-      XlsbRecord(278) + XlsbRecord(615, Bytes().U32(static_cast<std::uint32_t>(formats.size())));
+  std::string styles = XlsbRecord(278) + XlsbRecord(615, Bytes().U32(formats.size()));
   for (const auto& [id, code] : formats) {
     Bytes format;
-    format.U16(static_cast<std::uint32_t>(id));
+    format.U16(id);
     styles += XlsbRecord(44, XlsbString(format, code));
   }
   // A cell format record: its parent style, its number format id, then six fields left 0.
@@ -135,8 +129,8 @@ Parts XlsbWorkbook::Build() const {
     return XlsbRecord(47, Bytes().U16(parent).U16(format).U32(0).U32(0).U32(0));
   };
   styles += XlsbRecord(616) + XlsbRecord(626, Bytes().U32(1)) + xf(0xFFFF, 0) + XlsbRecord(627) +
-            XlsbRecord(617, Bytes().U32(static_cast<std::uint32_t>(cellFormats.size())));
-  for (const int id : cellFormats) styles += xf(0, static_cast<std::uint32_t>(id));
+            XlsbRecord(617, Bytes().U32(cellFormats.size()));
+  for (const int id : cellFormats) styles += xf(0, id);
   parts["xl/styles.bin"] = styles + XlsbRecord(618) + XlsbRecord(279);
   return parts;
 }

@@ -20,11 +20,11 @@ using test::XlsxBuilder;
 class WorkbookConnectionTest : public ::testing::Test {
  protected:
   WorkbookConnectionTest() {
-    const char* key = "Control Panel\\International";
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sDecimal", ".");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sThousand", ",");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sShortDate", "dd/MM/yyyy");
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, "sTimeFormat", "HH:mm:ss");
+    for (const auto& [name, value] : {std::pair{"sDecimal", "."},
+                                      {"sThousand", ","},
+                                      {"sShortDate", "dd/MM/yyyy"},
+                                      {"sTimeFormat", "HH:mm:ss"}})
+      fakes.SetInternational(name, value);
     fakes.platform.diagnostic = [this](const std::string& line) { diagnostics.push_back(line); };
     state = std::make_unique<LibraryState>(fakes.platform);
   }
@@ -44,9 +44,10 @@ class WorkbookConnectionTest : public ::testing::Test {
 
 TEST_F(WorkbookConnectionTest, SheetRulesAndTheTemplateVersion) {
   XlsxBuilder book;
-  for (const char* name :
-       {"Qualitative Risks", "Response Actions", "QUALITATIVE ACTIONS", "quantitative risks",
-        "Quantitative Impacts", "task impacts", "risk HISTORY", "options"})
+  // Names are upper-cased letter by letter: a dotless i is an I, a sharp s no SS.
+  for (const char* name : {"Qualitative Risks", "Response Actions", "QUALITATIVE ACTIONS",
+                           "quantitative risks", "Quantitative Impacts", "Quantitative Ri\u00df",
+                           "task impacts", "risk HISTORY", "r\u0131sk h\u0131story", "options"})
     book.Sheet(name);
   ASSERT_TRUE(Connect(book.Number("B4", 2.20)));
   const WorkbookRefs& refs = state->sheets;
@@ -54,7 +55,7 @@ TEST_F(WorkbookConnectionTest, SheetRulesAndTheTemplateVersion) {
   EXPECT_EQ(Name(refs.actions), "QUALITATIVE ACTIONS");  // the one further right wins
   EXPECT_EQ(Name(refs.quantitativeRisks), "quantitative risks");
   EXPECT_EQ(Name(refs.taskImpacts), "task impacts");
-  EXPECT_EQ(Name(refs.riskHistory), "risk HISTORY");
+  EXPECT_EQ(Name(refs.riskHistory), "r\u0131sk h\u0131story");
   EXPECT_EQ(Name(refs.options), "options");
   EXPECT_EQ(state->TemplateVersion, "2.2");
   EXPECT_TRUE(refs.workbookOpen);
@@ -87,11 +88,10 @@ TEST_F(WorkbookConnectionTest, NoReaderAtAllTellsTheUserAndCleansUp) {
   state->sheets.startReaders = [] { return false; };
   state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("book.xlsx"));
   EXPECT_FALSE(ConnectWorkbook(*state));
-  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  EXPECT_EQ(fakes.ui->boxes[0].text, "You need Microsoft excel to do this.");
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Information);
-  EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::OK);
-  EXPECT_EQ(fakes.ui->boxes[0].title, "");
+  ASSERT_EQ(fakes.ui->Texts(), std::vector<std::string>{"You need Microsoft excel to do this."});
+  const test::ShownBox& box = fakes.ui->boxes[0];
+  EXPECT_EQ(std::tuple(box.icon, box.buttons, box.title),
+            std::tuple(MsgIcon::Information, MsgButtons::OK, ""));
   EXPECT_FALSE(state->sheets.workbookOpen);
 }
 
@@ -140,39 +140,24 @@ TEST_F(WorkbookConnectionTest, CellTextRules) {
 }
 
 TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              ",");
+  fakes.SetInternational("sDecimal", ",");
   ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Number("B4", 2.5)));
   EXPECT_EQ(state->TemplateVersion, "2,5");
   // Forcing "." afterwards does not change an open workbook's texts.
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              ".");
+  fakes.SetInternational("sDecimal", ".");
   EXPECT_EQ(workbook::GetCellText(state->sheets.options, 4, 2, false), "2,5");
 }
 
-TEST_F(WorkbookConnectionTest, CleanupTwiceClosesOnce) {
-  ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Qualitative Risks")));
-  modSubMain::Cleanup(*state);
-  modSubMain::Cleanup(*state);
-  EXPECT_FALSE(state->sheets.workbookOpen);
-  EXPECT_EQ(state->sheets.workbook, nullptr);
-}
-
-TEST_F(WorkbookConnectionTest, NamesAreUpperCasedLetterByLetter) {
-  ASSERT_TRUE(Connect(XlsxBuilder()
-                          .Sheet("Qualitative Risks")
-                          .Sheet("r\u0131sk h\u0131story")
-                          .Sheet("Quantitative Ri\u00df")));
-  EXPECT_EQ(Name(state->sheets.riskHistory), "r\u0131sk h\u0131story");
-  EXPECT_EQ(state->sheets.quantitativeRisks, nullptr);
-}
-
-TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirst) {
+TEST_F(WorkbookConnectionTest, ASecondConnectionKeepsNoSheetOfTheFirstAndCleanupClosesOnce) {
   ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Risk History")));
   state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("second.xlsx"));
   ASSERT_TRUE(ConnectWorkbook(*state));
   EXPECT_EQ(state->sheets.riskHistory, nullptr);
   EXPECT_EQ(Name(state->sheets.options), "Options");
+  modSubMain::Cleanup(*state);
+  modSubMain::Cleanup(*state);
+  EXPECT_FALSE(state->sheets.workbookOpen);
+  EXPECT_EQ(state->sheets.workbook, nullptr);
 }
 
 }  // namespace

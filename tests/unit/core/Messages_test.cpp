@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "core/ErrorLog.h"
 #include "core/ImportError.h"
@@ -53,8 +52,7 @@ TEST_F(FileExists, NormalFilesOnlyAndTellsWhatIsMissing) {
   EXPECT_TRUE(fakes.ui->boxes.empty());
   // Asked to tell, it names what is missing; the launch sequence's tests check the icon.
   EXPECT_FALSE(modToolBox::FileExists(state, dir.path(), true));
-  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  EXPECT_EQ(fakes.ui->boxes[0].text, "The file '" + dir.path() + "' does not exist.");
+  ASSERT_EQ(fakes.ui->Texts(), std::vector{"The file '" + dir.path() + "' does not exist."});
   EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::OK);
   EXPECT_TRUE(modToolBox::FileExists(state, dir.path() + "/", false));
   EXPECT_TRUE(modToolBox::FileExists(state, dir.File("*.xlsx"), false));
@@ -71,11 +69,10 @@ TEST_F(ErrorLogTest, YesWritesTheLogAndOpensIt) {
   AddError(state, "Row 7 is wrong");
   fakes.ui->answers = {MsgAnswer::Yes};
   OfferErrorLog(state);
-  ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  EXPECT_EQ(fakes.ui->boxes[0].text,
-            "There were errors during your import.  Do you wish to view these errors?");
-  EXPECT_EQ(fakes.ui->boxes[0].icon, MsgIcon::Information);
-  EXPECT_EQ(fakes.ui->boxes[0].buttons, MsgButtons::YesNo);
+  ASSERT_EQ(fakes.ui->Texts(), std::vector<std::string>{"There were errors during your import.  "
+                                                        "Do you wish to view these errors?"});
+  EXPECT_EQ(std::pair(fakes.ui->boxes[0].icon, fakes.ui->boxes[0].buttons),
+            std::pair(MsgIcon::Information, MsgButtons::YesNo));
   const std::string path = dir.File("ExcelToRRErrorLog.txt");
   ASSERT_EQ(fakes.viewer->opened, std::vector<std::string>{path});
   // The text ends with CR LF and the write adds one more: the file ends with an empty line.
@@ -83,7 +80,7 @@ TEST_F(ErrorLogTest, YesWritesTheLogAndOpensIt) {
   EXPECT_EQ(test::ReadFile(path), rule + "\r\nRisks\r\n" + rule + "\r\nRow 7 is wrong\r\n\r\n");
 }
 
-TEST_F(ErrorLogTest, NoLeavesNoFileAndASecondImportStartsAfresh) {
+TEST_F(ErrorLogTest, NoOrAnUnwritableFileLeavesNoFileAndASecondImportStartsAfresh) {
   state.platform.tempFolder = dir.path();
   AddError(state, "first import's error");
   OfferErrorLog(state);  // answered No
@@ -93,9 +90,7 @@ TEST_F(ErrorLogTest, NoLeavesNoFileAndASecondImportStartsAfresh) {
   OfferErrorLog(state);
   EXPECT_EQ(fakes.ui->boxes.size(), 1u);
   EXPECT_FALSE(std::ifstream(dir.File("ExcelToRRErrorLog.txt")).good());
-}
-
-TEST_F(ErrorLogTest, AnUnwritableLogFileRaisesInTheCaller) {
+  // A log that cannot be written raises in the caller, and nothing is opened.
   state.platform.tempFolder = dir.File("no/such/folder");
   AddError(state, "x");
   fakes.ui->answers = {MsgAnswer::Yes};

@@ -59,40 +59,25 @@ TEST_F(ReadRegistryString, ReadsUpTo2047CharactersWhole) {
   EXPECT_EQ(read("Missing"), "default");
 }
 
-// Sets one environment variable for the length of a test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value, 1);
-  }
-  ~ScopedEnv() {
-    if (old_.empty())
-      ::unsetenv(name_);
-    else
-      ::setenv(name_, old_.c_str(), 1);
-  }
-
- private:
-  const char* name_;
-  std::string old_;
+// The environment's locale is set by each test and put back after it.
+struct LocaleSettings : StateWithFakes {
+  void TearDown() override { ::setenv("LC_ALL", before.c_str(), 1); }
+  const std::string before = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "";
 };
 
-using LocaleSettings = StateWithFakes;
-
 TEST_F(LocaleSettings, SeededFromTheEnvironmentLocaleOnFirstUse) {
-  ScopedEnv all("LC_ALL", "de_DE.UTF-8");
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ",");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_STHOUSAND), ".");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SSHORTDATE), "dd.MM.yyyy");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_STIMEFORMAT), "HH:mm:ss");
   // Once seeded, the stored setting is the user's: a change of environment no longer matters.
-  ScopedEnv other("LC_ALL", "en_US.UTF-8");
+  ::setenv("LC_ALL", "en_US.UTF-8", 1);
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ",");
 }
 
 TEST_F(LocaleSettings, PosixLocaleReadsAsUnitedStatesEnglish) {
-  ScopedEnv all("LC_ALL", "C");
+  ::setenv("LC_ALL", "C", 1);
   const auto settings = modLocale::CurrentTextSettings(state);
   EXPECT_EQ(settings.decimalSeparator, ".");
   EXPECT_EQ(settings.dates.shortDate, "M/d/yyyy");
@@ -103,12 +88,11 @@ TEST_F(LocaleSettings, PosixLocaleReadsAsUnitedStatesEnglish) {
 // live id with another start time) is repaired, a live one is not; a value the user set after
 // the forcer died is kept.
 TEST_F(LocaleSettings, ForcedSeparatorIsGivenBackOnlyWhenItsForcersAreGone) {
-  auto write = [&](const char* key, const char* name, const std::string& value) {
-    fakes.registry->WriteString(RegistryHive::CurrentUser, key, name, value);
-  };
-  const char* const international = "Control Panel\\International";
   const char* const record = "Software\\Velloway\\Forced Settings";
-  write(international, "sDecimal", ",");
+  auto write = [&](const char* name, const std::string& value) {
+    fakes.registry->WriteString(RegistryHive::CurrentUser, record, name, value);
+  };
+  fakes.SetInternational("sDecimal", ",");
   EXPECT_EQ(modLocale::ForceDecimalSeparator(state), ",");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ".");
   EXPECT_EQ(modLocale::RepairDecimalSeparator(state), std::nullopt);  // this process lives
@@ -116,15 +100,15 @@ TEST_F(LocaleSettings, ForcedSeparatorIsGivenBackOnlyWhenItsForcersAreGone) {
       *fakes.registry->ReadString(RegistryHive::CurrentUser, record, "Forced By");
   const std::string reusedId = self.substr(0, self.find('/')) + "/1";
   for (const std::string& gone : {std::string("2147483646/5"), reusedId}) {
-    write(record, "Forced By", gone);
+    write("Forced By", gone);
     EXPECT_EQ(modLocale::RepairDecimalSeparator(state), ",") << gone;
     EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ",");
     EXPECT_EQ(fakes.registry->ReadString(RegistryHive::CurrentUser, record, "sDecimal"),
               std::nullopt);
-    write(record, "sDecimal", ",");
-    write(international, "sDecimal", ".");
+    write("sDecimal", ",");
+    fakes.SetInternational("sDecimal", ".");
   }
-  write(international, "sDecimal", ";");
+  fakes.SetInternational("sDecimal", ";");
   EXPECT_EQ(modLocale::RepairDecimalSeparator(state), ";");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ";");
 }

@@ -26,9 +26,9 @@ TEST(FileRegistry, CaseInsensitiveNamesAndExactValuesSurviveAReload) {
             std::nullopt);
 }
 
-TEST(FileRegistry, AFileWithCrLfLineEndsReadsAsItIs) {
+TEST(FileRegistry, CrLfFilesReadAsTheyAreAndDamagedOnesAreNeverOverwritten) {
   test::TempDir dir;
-  const std::string path = dir.Write(
+  std::string path = dir.Write(
       "registry.reg",
       "Velloway Registry 1\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kestrion Software\\Main]\r\n"
       "\"ExcelImportPath\"=\"/home/u/book.xlsx\"\r\n@=\"default\"\r\n");
@@ -36,15 +36,11 @@ TEST(FileRegistry, AFileWithCrLfLineEndsReadsAsItIs) {
   EXPECT_EQ(registry.ReadString(kUser, "Software\\Kestrion Software\\Main", "ExcelImportPath"),
             "/home/u/book.xlsx");
   EXPECT_EQ(registry.ReadString(kUser, "Software\\Kestrion Software\\Main", ""), "default");
-}
-
-// The command's tests check the message (with its line) and that the file is kept; here two
-// more kinds of damage: an unterminated value and a file without the header.
-TEST(FileRegistry, ADamagedFileIsRefusedAndNeverOverwritten) {
-  test::TempDir dir;
+  // The command's tests check the message (with its line) and that the file is kept; here two
+  // more kinds of damage: an unterminated value and a file without the header.
   const std::string damaged =
       "Velloway Registry 1\n\n[HKEY_CURRENT_USER\\A]\n\"x\"=\"unterminated\n";
-  const std::string path = dir.Write("registry.reg", damaged);
+  path = dir.Write("damaged.reg", damaged);
   EXPECT_THROW(FileRegistry(path).WriteString(kUser, "A", "y", "1"), RegistryError);
   EXPECT_EQ(test::ReadFile(path), damaged);
   EXPECT_THROW(FileRegistry(dir.Write("other.reg", "not a registry\n")).ReadString(kUser, "A", "x"),

@@ -6,8 +6,6 @@
 namespace velloway::test {
 namespace {
 
-using Values = std::vector<std::pair<std::string, std::string>>;
-
 using OptionsImport = RegisterImport;
 
 // The values and order of the sections are the kept example's to check (the end-to-end dump);

@@ -9,7 +9,6 @@
 namespace velloway::test {
 namespace {
 
-using Values = std::vector<std::pair<std::string, std::string>>;
 using Texts = std::vector<std::string>;
 
 class RecordSheets : public RegisterImport {

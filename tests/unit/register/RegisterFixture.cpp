@@ -8,15 +8,11 @@
 namespace velloway::test {
 
 RegisterImport::RegisterImport() {
-  fakes.host->installFolder = dir.path();
-  dir.Write("Kestrion.ini", "[RegPath]\nWorkingKey=Main\n");
+  fakes.InstallIn(dir.path());
   // A day-month locale, so that date cells read as dd/MM/yyyy texts.
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
-                              "sShortDate", "dd/MM/yyyy");
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International", "sDecimal",
-                              ".");
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
-                              "sThousand", ",");
+  fakes.SetInternational("sShortDate", "dd/MM/yyyy");
+  fakes.SetInternational("sDecimal", ".");
+  fakes.SetInternational("sThousand", ",");
 }
 
 void RegisterImport::OptionsSheet() {
@@ -62,16 +58,12 @@ void RegisterImport::Import() {
       }
     }
   }
-  const std::string path = book.Save(dir.File("register.xlsx"));
-  fakes.registry->WriteString(RegistryHive::CurrentUser,
-                              "SOFTWARE\\Kestrion Software\\Main\\RiskRegister", "ExcelImportPath",
-                              path);
+  fakes.ConfigureWorkbook(book.Save(dir.File("register.xlsx")));
   modSubMain::Main(state);
 }
 
-std::vector<std::pair<std::string, std::string>> RegisterImport::Section(
-    const std::string& section) const {
-  std::vector<std::pair<std::string, std::string>> values;
+Values RegisterImport::Section(const std::string& section) const {
+  Values values;
   for (const PlanCall& call : fakes.host->plan->calls) {
     if (call.op == "WriteAppValue" && call.tag == "RR2" && call.section == section) {
       values.emplace_back(call.key, call.value);
@@ -89,12 +81,6 @@ std::vector<std::string> RegisterImport::Sections() const {
     }
   }
   return sections;
-}
-
-std::vector<std::string> RegisterImport::BoxTexts() const {
-  std::vector<std::string> texts;
-  for (const ShownBox& box : fakes.ui->boxes) texts.push_back(box.text);
-  return texts;
 }
 
 int RegisterImport::WriteCount() const {

@@ -17,6 +17,9 @@
 
 namespace velloway::test {
 
+// Key and value pairs of one section, in write order.
+using Values = std::vector<std::pair<std::string, std::string>>;
+
 class RegisterImport : public ::testing::Test {
  public:
   RegisterImport();
@@ -32,10 +35,10 @@ class RegisterImport : public ::testing::Test {
   void Import();
 
   // The values written under "RR2" in one section, as (key, value) pairs in write order.
-  std::vector<std::pair<std::string, std::string>> Section(const std::string& section) const;
+  Values Section(const std::string& section) const;
   // Every section written, in the order first written.
   std::vector<std::string> Sections() const;
-  std::vector<std::string> BoxTexts() const;
+  std::vector<std::string> BoxTexts() const { return fakes.ui->Texts(); }
   int WriteCount() const;
 
   TempDir dir;

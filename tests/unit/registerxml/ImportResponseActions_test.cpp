@@ -2,14 +2,10 @@
 #include "core/Messages.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
-using test::OlderWorkbook;
-using test::Text;
-using Strings = std::vector<std::string>;
-
-class ImportResponseActions : public test::SheetStepsTest {
+class ImportResponseActions : public SheetStepsTest {
  protected:
   // Risk R1 with a response cost of 42, and the actions given.
   OlderWorkbook WithActions(const std::vector<OlderWorkbook::Row>& actions) {
@@ -43,9 +39,9 @@ TEST_F(ImportResponseActions, ActionsJoinTheirRiskInSheetOrder) {
   xmlNodePtr first = modXMLToolbox::SelectSingleNode(risk, "ResponseActions/ResponseAction");
   EXPECT_EQ(Texts(first, "AfterAction/Impacts/Impact", "@Name"), (Strings{"Cost", "Time"}));
   EXPECT_EQ(Texts(first, "AfterAction/Impacts/Impact", "Value"), (Strings{"3", "1"}));
-  test::ExpectTexts(first, {"AfterAction/Probability=5", "AfterAction/Score=9",
-                            "TargetStartDate=2025-01-06", "FinishDate=2025-05-30", "ActualCost=20",
-                            "TaskID=T1", "UserText1=t1", "UserText5=t5"});
+  ExpectTexts(first, {"AfterAction/Probability=5", "AfterAction/Score=9",
+                      "TargetStartDate=2025-01-06", "FinishDate=2025-05-30", "ActualCost=20",
+                      "TaskID=T1", "UserText1=t1", "UserText5=t5"});
   EXPECT_EQ(LastLabel("Importing Mitigation Action - "),
             "Importing Mitigation Action - R9 (4 of 4)");
   EXPECT_EQ(ErrorLines(),
@@ -73,4 +69,4 @@ TEST_F(ImportResponseActions, ACostSumThatOverflowsEndsTheFinalCalculations) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

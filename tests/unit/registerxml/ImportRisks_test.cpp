@@ -2,14 +2,10 @@
 #include "core/Messages.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
-using test::OlderWorkbook;
-using test::Text;
-using Strings = std::vector<std::string>;
-
-class ImportRisks : public test::SheetStepsTest {};
+class ImportRisks : public SheetStepsTest {};
 
 TEST_F(ImportRisks, AHeaderBelowRowTwoLosesNoRowAndBlankRowsAreSkippedUncounted) {
   OlderWorkbook workbook;
@@ -88,8 +84,8 @@ TEST_F(ImportRisks, ImpactsAreTheColumnsBetweenProbabilityAndScore) {
   EXPECT_EQ(Texts(Risk("R1"), "Pre-mitigation/Impacts/Impact", "Name"),
             (Strings{"Cost", "Time", "Scope"}));
   EXPECT_EQ(Texts(Risk("R1"), "Pre-mitigation/Impacts/Impact", "Value"), (Strings{"3", "2", "1"}));
-  EXPECT_FALSE(test::Has(Risk("R1"), "Post-mitigation/Impacts/Impact"));
-  EXPECT_FALSE(test::Has(Risk("R1"), "UserFieldValues/UserFieldValue"));
+  EXPECT_FALSE(Has(Risk("R1"), "Post-mitigation/Impacts/Impact"));
+  EXPECT_FALSE(Has(Risk("R1"), "UserFieldValues/UserFieldValue"));
 }
 
 TEST_F(ImportRisks, HistoryRowsBecomeEntriesOfTheirRisksInRowOrder) {
@@ -111,4 +107,4 @@ TEST_F(ImportRisks, HistoryRowsBecomeEntriesOfTheirRisksInRowOrder) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

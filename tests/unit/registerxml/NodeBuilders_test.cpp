@@ -7,14 +7,12 @@
 #include "registerxml/clsXmlUserfield.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using modXMLToolbox::XmlNode;
-using test::Has;
-using test::Text;
 
-class NodeBuilders : public test::RegisterXmlTest {
+class NodeBuilders : public RegisterXmlTest {
  protected:
   NodeBuilders() { doc = NewDocument().get(); }
   xmlDocPtr doc = nullptr;
@@ -42,20 +40,19 @@ TEST_F(NodeBuilders, AnActionLeavesOutEmptyTargetDatesAndATaskImpactRepeatsItsNu
   action.m_colPostImpacts.Add({"", "L"});
   const XmlNode node = action.GetNode(state, doc);
   EXPECT_FALSE(Has(node.get(), "TargetStartDate"));
-  test::ExpectTexts(node.get(),
-                    {"AfterAction/Impacts/Impact/Value=1", "TargetFinishDate=2025-06-30",
-                     "StartDate=2026-12-06", "Status=Proposed"});
+  ExpectTexts(node.get(), {"AfterAction/Impacts/Impact/Value=1", "TargetFinishDate=2025-06-30",
+                           "StartDate=2026-12-06", "Status=Proposed"});
   // An impact without a name has no Name attribute but its Name child.
   xmlNodePtr unnamed = modXMLToolbox::SelectSingleNode(node.get(), "AfterAction/Impacts/Impact");
   EXPECT_FALSE(Has(unnamed, "@Name"));
-  EXPECT_EQ(test::ChildNames(unnamed), "Name Value");
+  EXPECT_EQ(ChildNames(unnamed), "Name Value");
 
   clsXmlTaskImpact impact;
   impact.m_strTaskID = "T7";
   impact.m_strCostShape = "Triangular";
   impact.m_dblCostMax = 1e6;
-  test::ExpectTexts(impact.GetNode(doc).get(), {"@TaskID=T7", "DurationShape=Uniform",
-                                                "CostShape=Triangular", "EnteredCostMax=1000000"});
+  ExpectTexts(impact.GetNode(doc).get(), {"@TaskID=T7", "DurationShape=Uniform",
+                                          "CostShape=Triangular", "EnteredCostMax=1000000"});
 }
 
 TEST_F(NodeBuilders, LevelLookupsCompareUpperCasedAndTakeTheFirstMatch) {
@@ -81,4 +78,4 @@ TEST_F(NodeBuilders, LevelLookupsCompareUpperCasedAndTakeTheFirstMatch) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

@@ -7,20 +7,15 @@
 #include "support/XlsxBuilder.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
-using test::ChildNames;
-using Names = std::vector<std::string>;
-
-using test::Heading;
-
-class OptionsAndPid : public test::RegisterXmlTest {
+class OptionsAndPid : public RegisterXmlTest {
  protected:
   // An Options sheet with the cells given, connected as the launch sequence connects it, and a
   // fresh skeleton document.
   void Connect(const std::map<std::string, std::string>& cells) {
-    test::XlsxBuilder book;
+    XlsxBuilder book;
     book.Sheet("Options");
     for (const auto& [cell, text] : cells) book.Text(cell, text);
     book.Text("B4", "2.1");
@@ -40,7 +35,7 @@ TEST_F(OptionsAndPid, EveryFragmentInItsPlaceAndTheVersionAndLayout) {
   std::map<std::string, std::string> cells{
       {"A1", "<Options><Currency>\xE2\x82\xAC</Currency></Options>"},
       {"A3", "<UserFieldDefinitions><UserFieldDefinition ID=\"U1\"/></UserFieldDefinitions>"},
-      {"A4", test::kPidFragment},
+      {"A4", kPidFragment},
       {"A5", "<SourceProjectID>{42}</SourceProjectID>"},
       {"A6",
        "<PlanData xmlns:kspd=\"http://www.kestrion.com/2006/KSPlanData\"><kspd:T/></PlanData>"},
@@ -54,8 +49,8 @@ TEST_F(OptionsAndPid, EveryFragmentInItsPlaceAndTheVersionAndLayout) {
             (std::array<std::string, 8>{"32", "34", "36", "38", "40", "42", "44", "46"}));
   EXPECT_EQ(ChildNames(RiskRegister()),
             "Risks Options PID UserFieldDefinitions RBS SourceProjectID");
-  test::ExpectTexts(RiskRegister(), {"Options/Currency=\xE2\x82\xAC", "SourceProjectID={42}",
-                                     "UserFieldDefinitions/UserFieldDefinition/@ID=U1"});
+  ExpectTexts(RiskRegister(), {"Options/Currency=\xE2\x82\xAC", "SourceProjectID={42}",
+                               "UserFieldDefinitions/UserFieldDefinition/@ID=U1"});
   EXPECT_EQ(ChildNames(modXMLToolbox::SelectSingleNode(Root(), "PlanData")), "T");
   EXPECT_EQ(state.errorLog.text, Heading("Options") + Heading("PID"));
   EXPECT_FALSE(state.errorLog.hasErrors);
@@ -96,4 +91,4 @@ TEST_F(OptionsAndPid, NoOptionsSheetGivesEmptySections) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

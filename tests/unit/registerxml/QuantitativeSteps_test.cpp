@@ -2,14 +2,10 @@
 #include "core/Messages.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
-using test::OlderWorkbook;
-using test::Text;
-using Strings = std::vector<std::string>;
-
-class QuantitativeSteps : public test::SheetStepsTest {
+class QuantitativeSteps : public SheetStepsTest {
  protected:
   OlderWorkbook WithRisks(const std::string& sheet, const std::vector<OlderWorkbook::Row>& rows) {
     return OlderWorkbook()
@@ -32,11 +28,9 @@ TEST_F(QuantitativeSteps, TheOptionsVersionPlacesTheLastFlags) {
        {std::tuple{"2.1", "false", "true"}, {"2.0", "true", "false"}}) {
     EXPECT_TRUE(Import(workbook.Option("A14", version)));
     ASSERT_EQ(TaskImpacts("Post-mitigation").size(), 2u) << version;
-    xmlNodePtr first = TaskImpacts("Post-mitigation")[0];
-    EXPECT_EQ(Text(first, "Correlate"), "false");
-    EXPECT_EQ(Text(first, "CorrelateExistence"), existence) << version;
-    EXPECT_EQ(Text(first, "LinkInSeries"), link) << version;
-    EXPECT_EQ(Text(first, "EnteredDurMax"), "3");
+    ExpectTexts(TaskImpacts("Post-mitigation")[0],
+                {"Correlate=false", "CorrelateExistence=" + std::string(existence),
+                 "LinkInSeries=" + std::string(link), "EnteredDurMax=3"});
     EXPECT_EQ(LastLabel("Importing Risk Impact - "), "Importing Risk Impact - R1 (2 of 2)");
   }
 }
@@ -74,9 +68,9 @@ TEST_F(QuantitativeSteps, ProbabilitiesAndCostsReachTheirRisks) {
                                                       {"Contingency", "R1", "", "0.9", "7"},
                                                       {"Pre-mitigation"},
                                                       {"", "R2", "", "0.25"}})));
-  EXPECT_EQ(Text(Risk("R1"), "Pre-mitigation/Quantitative/Probability"), "40");
-  EXPECT_EQ(Text(Risk("R1"), "Post-mitigation/Quantitative/Probability"), "15");
-  EXPECT_EQ(Text(Risk("R1"), "ResponseTotalCost"), "2500");
+  ExpectTexts(Risk("R1"),
+              {"Pre-mitigation/Quantitative/Probability=40",
+               "Post-mitigation/Quantitative/Probability=15", "ResponseTotalCost=2500"});
   EXPECT_EQ(Text(Risk("R2"), "Pre-mitigation/Quantitative/Probability"), "25");
   // A container name without a risk ID is looked up as the empty ID.
   EXPECT_EQ(
@@ -94,8 +88,8 @@ TEST_F(QuantitativeSteps, AnOverflowEndsTheStepAndTheDocumentStaysValid) {
         WithRisks("Quantitative Risks",
                   {{"Pre-mitigation", "R1", "", "0.4", "2500"}, row, {"", "R1", "", "0.6", "7"}})));
     EXPECT_EQ(BoxTexts(), Strings{msg::kQuantitativeFailed});
-    EXPECT_EQ(Text(Risk("R1"), "Pre-mitigation/Quantitative/Probability"), "40");
-    EXPECT_EQ(Text(Risk("R1"), "ResponseTotalCost"), "2500");
+    ExpectTexts(Risk("R1"),
+                {"Pre-mitigation/Quantitative/Probability=40", "ResponseTotalCost=2500"});
     EXPECT_EQ(Text(Risk("R2"), "Pre-mitigation/Quantitative/Probability"), "0");
   }
 }
@@ -107,4 +101,4 @@ TEST_F(QuantitativeSteps, NoQuantitativeSheetEndsCleanly) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

@@ -6,12 +6,12 @@
 #include "registerxml/clsXmlRisk.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using namespace modXMLToolbox;
 
-class RegisterDocumentIndex : public test::RegisterXmlTest {
+class RegisterDocumentIndex : public RegisterXmlTest {
  protected:
   RegisterDocumentIndex() { NewDocument(false); }
   XmlNode Risk(const std::string& id, const std::string& title) {
@@ -60,4 +60,4 @@ TEST_F(RegisterDocumentIndex, AnIdWithAQuoteFailsLikeTheQuery) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

@@ -18,6 +18,8 @@
 
 namespace velloway::test {
 
+using Strings = std::vector<std::string>;
+
 inline std::string Level(int position, const std::string& shortName, const std::string& fullName) {
   return "<Level Position=\"" + std::to_string(position) + "\"><ShortName>" + shortName +
          "</ShortName><FullName>" + fullName + "</FullName></Level>";
@@ -70,11 +72,7 @@ class RegisterXmlTest : public ::testing::Test {
     state.SchemaPath = dir.File("RiskRegister/RiskRegister.xsd");
   }
 
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& box : fakes.ui->boxes) texts.push_back(box.text);
-    return texts;
-  }
+  std::vector<std::string> BoxTexts() const { return fakes.ui->Texts(); }
 
   TempDir dir;
   FakePlatform fakes;

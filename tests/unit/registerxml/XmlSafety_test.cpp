@@ -1,12 +1,12 @@
 // Hostile XML never reaches a file, a URL or an expanded entity.
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using namespace modXMLToolbox;
 
-class XmlSafety : public test::RegisterXmlTest {};
+class XmlSafety : public RegisterXmlTest {};
 
 TEST_F(XmlSafety, ExternalEntitiesDoctypesAndBillionLaughsDoNotLoad) {
   const std::string secret = dir.Write("secret.txt", "top secret");
@@ -33,4 +33,4 @@ TEST_F(XmlSafety, ExternalEntitiesDoctypesAndBillionLaughsDoNotLoad) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

@@ -3,12 +3,12 @@
 
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using namespace modXMLToolbox;
 
-class XmlValidation : public test::RegisterXmlTest {
+class XmlValidation : public RegisterXmlTest {
  protected:
   // A document the shipped schema rejects: its RiskRegister lacks every section but Risks.
   xmlDocPtr InvalidDocument() { return NewDocument(false).get(); }
@@ -30,7 +30,7 @@ TEST_F(XmlValidation, AnInvalidDocumentShowsTheLoadErrorMessage) {
   InstallSchema("TRUE");
   EXPECT_FALSE(ValidateXmlWithSchema(state, InvalidDocument(), state.SchemaPath, true));
   ASSERT_EQ(fakes.ui->boxes.size(), 1u);
-  const test::ShownBox& box = fakes.ui->boxes[0];
+  const ShownBox& box = fakes.ui->boxes[0];
   EXPECT_EQ(std::tuple(box.title, box.icon, box.buttons),
             std::tuple("MSXMLParser", MsgIcon::Critical, MsgButtons::OK));
   // The reason names the element, and the fields follow on their own lines.
@@ -104,4 +104,4 @@ TEST_F(XmlValidation, SchemaTroubleShowsItsOwnMessage) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

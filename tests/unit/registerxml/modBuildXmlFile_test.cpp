@@ -4,16 +4,14 @@
 #include "ui/frmImportProgress.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using namespace modXMLToolbox;
-using test::Heading;
-using Names = std::vector<std::string>;
 
-class RegisterXmlDriver : public test::SheetStepsTest {
+class RegisterXmlDriver : public SheetStepsTest {
  protected:
-  const std::vector<test::PlanCall>& PlanCalls() { return fakes.host->plan->calls; }
+  const std::vector<PlanCall>& PlanCalls() { return fakes.host->plan->calls; }
   std::vector<std::string> StepTexts() {
     std::vector<std::string> texts;
     for (const RecordedFrame& frame : fakes.progress->frames) {
@@ -28,22 +26,22 @@ class RegisterXmlDriver : public test::SheetStepsTest {
 
 // Imported twice: each import starts a fresh log and document.
 TEST_F(RegisterXmlDriver, AWorkbookWithoutRecordsStoresAValidSkeleton) {
-  EXPECT_TRUE(Import(test::OlderWorkbook()));  // options, the PID and the headers, no records
+  EXPECT_TRUE(Import(OlderWorkbook()));  // options, the PID and the headers, no records
   fakes.host->formActive.clear();
   fakes.progress->frames.clear();
-  EXPECT_TRUE(Import(test::OlderWorkbook()));
+  EXPECT_TRUE(Import(OlderWorkbook()));
 
-  EXPECT_EQ(StepTexts(), (Names{msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid,
-                                msg::kStepRisks, msg::kStepActions, msg::kStepTaskImpacts,
-                                msg::kStepQuantitative, msg::kStepHistory, msg::kStepFinal}));
+  EXPECT_EQ(StepTexts(), (Strings{msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid,
+                                  msg::kStepRisks, msg::kStepActions, msg::kStepTaskImpacts,
+                                  msg::kStepQuantitative, msg::kStepHistory, msg::kStepFinal}));
   EXPECT_EQ(fakes.host->formActive, (std::vector<bool>{true, false}));
   // The plan is cleared, then receives the document (valid: its sections are the schema's).
   ASSERT_EQ(PlanCalls().size(), 2u);
   EXPECT_EQ(PlanCalls()[0].op + PlanCalls()[0].tag + PlanCalls()[0].value, "WriteAppDataRR2-XML");
   const XmlDocument stored = LoadXml(PlanCalls()[1].value);
   ASSERT_TRUE(stored);
-  EXPECT_EQ(test::ChildNames(xmlDocGetRootElement(stored.get())), "RiskRegister PlanData");
-  EXPECT_EQ(test::Text(xmlDocGetRootElement(stored.get()), "@xml:space"), "preserve");
+  EXPECT_EQ(ChildNames(xmlDocGetRootElement(stored.get())), "RiskRegister PlanData");
+  EXPECT_EQ(Text(xmlDocGetRootElement(stored.get()), "@xml:space"), "preserve");
   EXPECT_EQ(PlanCalls()[1].value.find("<PlanData/>"), PlanCalls()[1].value.rfind("<PlanData/>"));
 
   // Every step heads its part of the log; headings alone ask nothing.
@@ -62,9 +60,10 @@ TEST_F(RegisterXmlDriver, WithoutALayoutTheSequenceEndsBeforeTheRisks) {
   // No Options fragment logs an empty line, no PID its message; no step says it failed.
   EXPECT_EQ(state.errorLog.text,
             Heading("Options") + "\r\n" + Heading("PID") + msg::kNoPidInformation + "\r\n");
-  EXPECT_EQ(BoxTexts(), Names{msg::kViewErrors});
-  EXPECT_EQ(fakes.diagnostics, Names{"the register XML steps stopped: Options!B17: Type mismatch: "
-                                     "the layout value is empty"});
+  EXPECT_EQ(BoxTexts(), Strings{msg::kViewErrors});
+  EXPECT_EQ(fakes.diagnostics,
+            Strings{"the register XML steps stopped: Options!B17: Type mismatch: "
+                    "the layout value is empty"});
 }
 
 TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhenValidationFails) {
@@ -72,7 +71,7 @@ TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhenValidationFails) {
             "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
             "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
             "<xs:element name=\"Kestrion\"><xs:complexType/></xs:element></xs:schema>");
-  EXPECT_FALSE(Import(test::OlderWorkbook()));
+  EXPECT_FALSE(Import(OlderWorkbook()));
   ASSERT_TRUE(Stored());
   EXPECT_NE(PlanCalls()[1].value.find("<RiskRegister>"), std::string::npos);
   ASSERT_EQ(fakes.ui->boxes.size(), 1u);
@@ -86,10 +85,10 @@ TEST_F(RegisterXmlDriver, NoPlanStoresNothing) {
   fakes.host->plan.reset();
   modBuildXmlFile::StoreXmlInPlan(state);
   registerxml::RegisterXmlRun(state).document.reset();
-  fakes.host->plan = std::make_shared<test::RecordingPlan>("p");
+  fakes.host->plan = std::make_shared<RecordingPlan>("p");
   modBuildXmlFile::StoreXmlInPlan(state);
   EXPECT_TRUE(PlanCalls().empty());
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

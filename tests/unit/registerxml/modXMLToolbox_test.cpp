@@ -1,7 +1,7 @@
 // The XML toolbox: the text encoding, texts through queries and the value formats.
 #include "unit/registerxml/RegisterXmlFixture.h"
 
-namespace velloway {
+namespace velloway::test {
 namespace {
 
 using namespace modXMLToolbox;
@@ -35,11 +35,10 @@ TEST(NodeTexts, GetAndSetThroughQueriesEscaped) {
             "<Impact Name=\"Cost\">a &lt; b &amp; c</Impact></Risk>\n");
 }
 
-class XmlValues : public test::RegisterXmlTest {};
+class XmlValues : public RegisterXmlTest {};
 
 TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
-  fakes.registry->WriteString(RegistryHive::CurrentUser, "Control Panel\\International",
-                              "sShortDate", "dd/MM/yyyy");
+  fakes.SetInternational("sShortDate", "dd/MM/yyyy");
   EXPECT_EQ(XmlDateText(state, "03/04/2025", false), "2025-04-03");
   EXPECT_EQ(XmlDateText(state, "2024-02-29", true), "2024-02-29");
   EXPECT_EQ(XmlDateText(state, "", false), "2026-12-06");  // the fixed clock's day
@@ -50,4 +49,4 @@ TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
 }
 
 }  // namespace
-}  // namespace velloway
+}  // namespace velloway::test

@@ -16,6 +16,16 @@ std::vector<unsigned char> OneSheet(const std::string& sheetData) {
   return Zip(wb.Build());
 }
 
+// Why a one-sheet package cannot be opened whose sheet part is this text, or is missing.
+std::string SheetPartFailure(const std::optional<std::string>& part) {
+  MinimalWorkbook wb;
+  wb.sheets = {{"S", ""}};
+  Parts parts = wb.Build();
+  parts.erase("xl/worksheets/sheet1.xml");
+  if (part) parts["xl/worksheets/sheet1.xml"] = *part;
+  return OpenFailure(Zip(parts));
+}
+
 TEST(BadInput, FilesThatAreNoWorkbook) {
   TempDir dir;
   EXPECT_EQ(OpenFailure(dir.Write("empty.xlsx", "")), "not a workbook (the file is empty)");
@@ -46,16 +56,9 @@ TEST(BadInput, TruncatedAndDamagedPackages) {
   auto truncated = bytes;
   truncated.resize(bytes.size() / 2);
   EXPECT_EQ(OpenFailure(truncated).rfind("damaged package: ", 0), 0u) << OpenFailure(truncated);
-
-  MinimalWorkbook wb;
-  wb.sheets = {{"S", ""}};
-  Parts parts = wb.Build();
-  parts.erase("xl/worksheets/sheet1.xml");
-  EXPECT_EQ(OpenFailure(Zip(parts)), "damaged package: xl/worksheets/sheet1.xml is missing");
-  parts = wb.Build();
-  parts["xl/worksheets/sheet1.xml"] = "<worksheet><sheetData><row>";
+  EXPECT_EQ(SheetPartFailure(std::nullopt), "damaged package: xl/worksheets/sheet1.xml is missing");
   // The rest of the reason is the XML parser's own wording.
-  const std::string reason = OpenFailure(Zip(parts));
+  const std::string reason = SheetPartFailure("<worksheet><sheetData><row>");
   EXPECT_EQ(reason.rfind("damaged package: xl/worksheets/sheet1.xml line 1: ", 0), 0u) << reason;
 }
 
@@ -70,29 +73,23 @@ TEST(BadInput, DocumentTypesAreRefusedSoEntitiesNeverExpand) {
   const std::string external = "<?xml version=\"1.0\"?><!DOCTYPE w [<!ENTITY x SYSTEM \"file://" +
                                secret + "\">]><worksheet><sheetData/></worksheet>";
   for (const std::string& sheet : {laughs, external}) {
-    MinimalWorkbook wb;
-    wb.sheets = {{"S", ""}};
-    Parts parts = wb.Build();
-    parts["xl/worksheets/sheet1.xml"] = sheet;
-    EXPECT_EQ(OpenFailure(Zip(parts)),
+    EXPECT_EQ(SheetPartFailure(sheet),
               "damaged package: xl/worksheets/sheet1.xml has a document type declaration");
   }
 }
 
 TEST(BadInput, ReferencesOutsideTheSheetAndRowsOutOfOrder) {
-  EXPECT_EQ(OpenFailure(OneSheet("<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>")),
-            "damaged package: xl/worksheets/sheet1.xml: cell reference 'XFE1' is outside the "
-            "sheet");
-  EXPECT_EQ(OpenFailure(OneSheet("<row r=\"1048577\"><c><v>1</v></c></row>")),
-            "damaged package: xl/worksheets/sheet1.xml: row 1048577 is outside the sheet");
-  EXPECT_EQ(OpenFailure(OneSheet("<row r=\"99999999999999\"><c><v>1</v></c></row>")),
-            "damaged package: xl/worksheets/sheet1.xml: row number '99999999999999' is not a "
-            "number");
-  EXPECT_EQ(OpenFailure(OneSheet("<row r=\"5\"/><row r=\"3\"/>")),
-            "damaged package: xl/worksheets/sheet1.xml: row 3 does not ascend");
-  EXPECT_EQ(OpenFailure(OneSheet("<row r=\"1\"><c r=\"B1\"><v>1</v></c><c r=\"A1\"><v>1</v></c>"
-                                 "</row>")),
-            "damaged package: xl/worksheets/sheet1.xml: cell A1 does not ascend");
+  for (const auto& [rows, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>",
+            "cell reference 'XFE1' is outside the sheet"},
+           {"<row r=\"1048577\"><c><v>1</v></c></row>", "row 1048577 is outside the sheet"},
+           {"<row r=\"99999999999999\"><c><v>1</v></c></row>",
+            "row number '99999999999999' is not a number"},
+           {"<row r=\"5\"/><row r=\"3\"/>", "row 3 does not ascend"},
+           {"<row r=\"1\"><c r=\"B1\"><v>1</v></c><c r=\"A1\"><v>1</v></c></row>",
+            "cell A1 does not ascend"}}) {
+    EXPECT_EQ(OpenFailure(OneSheet(rows)), "damaged package: xl/worksheets/sheet1.xml: " + reason);
+  }
 }
 
 TEST(BadInput, UnreadableValuesMakeOneEmptyCell) {

@@ -7,16 +7,13 @@
 namespace velloway::workbook {
 namespace {
 
-TEST(NumberFormat, DateAndTimeCodes) {
+TEST(NumberFormat, DateAndTimeCodesAndNumberCodes) {
   for (const char* code : {"d/m/yyyy", "yyyy-mm-dd", "mmm-yy", "dd/mm/yyyy\\ hh:mm", "h:mm:ss;@",
                            "h:mm AM/PM", "[h]:mm", "[mm]:ss", "[ss]", "[$-409]d\\-mmm\\-yyyy;@",
                            "[$-F800]dddd\\,\\ mmmm\\ dd\\,\\ yyyy", "dd\"th of\" mmmm",
                            "[Red]dd/mm/yy", "General\\ yyyy", "DD/MM/YYYY"}) {
     EXPECT_TRUE(IsDateTimeFormatCode(code)) << code;
   }
-}
-
-TEST(NumberFormat, NumberCodes) {
   for (const char* code :
        {"General", "0.00", "#,##0.00\\ [$\u20ac-407];[Red]\\-#,##0.00", "\"$\"#,##0.00", "0.00%",
         "@", "# ?/?", "0.00E+00", "0.0\" days\"", "\\d0", "_-* #,##0_-;\\-* #,##0_-",

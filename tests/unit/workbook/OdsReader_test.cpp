@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "WorkbookTestSupport.h"
 #include "support/PackageBuilder.h"
+#include "support/TempDir.h"
 
 namespace velloway::test {
 namespace {
@@ -90,9 +88,9 @@ TEST(OdsReader, ValueTypesAsTheAutomationLayerHandsThemOut) {
 }
 
 TEST(OdsReader, HostileAndDamagedDocuments) {
-  std::ifstream file(std::string(VELLOWAY_TEST_DATA) + "/workbooks/libreoffice/raw_cells.ods",
-                     std::ios::binary);
-  const std::vector<unsigned char> saved((std::istreambuf_iterator<char>(file)), {});
+  const std::string file =
+      ReadFile(std::string(VELLOWAY_TEST_DATA) + "/workbooks/libreoffice/raw_cells.ods");
+  const std::vector<unsigned char> saved(file.begin(), file.end());
   ASSERT_GT(saved.size(), 10000u);
   EXPECT_EQ(FirstBadlyRefusedCopy(saved), "");
   const std::string value = Cell("office:value-type=\"float\" office:value=\"1\"");
