@@ -209,11 +209,13 @@ void SqlitePlan::UpsertValue(const std::string& tag, const std::string& section,
       Prepared(upsertValue_,
                "INSERT INTO app_value (tag, section, key, value) VALUES (?1, ?2, ?3, ?4) "
                "ON CONFLICT (tag, section, key) DO UPDATE SET value = excluded.value");
-  upsert.Bind(1, tag);
-  upsert.Bind(2, section);
-  upsert.Bind(3, key);
-  upsert.Bind(4, value);
+  // The texts outlive the statement's run, and the bindings go with the reset after it.
+  upsert.BindUncopied(1, tag);
+  upsert.BindUncopied(2, section);
+  upsert.BindUncopied(3, key);
+  upsert.BindUncopied(4, value);
   upsert.Run();
+  upsert.Reset();
   tagsWritten_.insert(tag);
 }
 
