@@ -3,8 +3,10 @@
 #include <libxml/xpathInternals.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/ImportError.h"
 #include "registerxml/XmlSelectionNamespaces.h"
@@ -13,10 +15,19 @@
 namespace velloway::modXMLToolbox {
 namespace {
 
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    return std::hash<std::string_view>{}(name);
+  }
+};
+
 // Kept in the document's private pointer; nothing else of ours uses it.
 struct QueryState {
   bool bindsRegisterPrefix = false;
   xmlXPathContextPtr context = nullptr;
+  // Element names as the document's dictionary holds them, each looked up there once.
+  std::unordered_map<std::string, const xmlChar*, NameHash, std::equal_to<>> sharedNames;
 };
 
 QueryState& QueryStateOf(xmlDocPtr doc) {
@@ -112,6 +123,16 @@ xmlXPathContextPtr QueryContextOf(xmlDocPtr doc) {
     }
   }
   return queries.context;
+}
+
+const xmlChar* SharedName(xmlDocPtr doc, std::string_view name) {
+  if (doc == nullptr || doc->dict == nullptr) return nullptr;
+  auto& names = QueryStateOf(doc).sharedNames;
+  if (const auto found = names.find(name); found != names.end()) return found->second;
+  const xmlChar* shared = xmlDictLookup(doc->dict, reinterpret_cast<const xmlChar*>(name.data()),
+                                        static_cast<int>(name.size()));
+  if (shared != nullptr) names.emplace(name, shared);
+  return shared;
 }
 
 void ReleaseQueryState(xmlDocPtr doc) {
