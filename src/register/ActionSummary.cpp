@@ -23,7 +23,7 @@ ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions
 }
 
 std::int32_t SummariseRiskActions(const ActionSummaries& summaries, const clsQualRisk& risk,
-                                  double& cost, std::string& name) {
+                                  double& cost, std::string_view& name) {
   const auto found = summaries.find(risk.strRiskID);
   if (found == summaries.end()) {
     cost = 0;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "register/RegisterModel.h"
@@ -12,19 +12,19 @@ namespace velloway {
 
 struct ActionTotals {
   double cost = 0;
-  std::string name;
+  std::string_view name;
   // The sum overflowed: the summary ended there, keeping the cost and name it had reached.
   bool endedAtOverflow = false;
 };
 
 // Risk ID (exact, case-sensitive) -> the totals of its actions, summed in list order.
-using ActionSummaries = std::unordered_map<std::string, ActionTotals>;
+using ActionSummaries = std::unordered_map<std::string_view, ActionTotals>;
 
 ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions);
 
 // 1 when the risk has actions, else 0; adds their cost to cost (0 when none) and sets name to the
 // first non-empty action name while it is empty.
 std::int32_t SummariseRiskActions(const ActionSummaries& summaries, const clsQualRisk& risk,
-                                  double& cost, std::string& name);
+                                  double& cost, std::string_view& name);
 
 }  // namespace velloway

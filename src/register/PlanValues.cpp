@@ -9,12 +9,24 @@
 
 namespace velloway {
 
-std::string ThreatCode(const std::string& type) { return type == "Threat" ? "T" : "O"; }
+std::string ThreatCode(std::string_view type) { return type == "Threat" ? "T" : "O"; }
 
-std::string PlanDateText(LibraryState& state, const std::string& text) {
+std::string PlanDateText(LibraryState& state, std::string_view text) {
   if (text.empty()) return {};
-  const DateParts parts = SerialToDateParts(modToolBox::TextToDate(state, text));
+  const DateParts parts = SerialToDateParts(modToolBox::TextToDate(state, std::string(text)));
   return FormatDatePattern(parts, "yyyyMMdd") + "0";
+}
+
+std::string TabFields(std::initializer_list<std::string_view> fields) {
+  std::size_t size = 0;
+  for (const std::string_view field : fields) size += 1 + field.size();
+  std::string value;
+  value.reserve(size);
+  for (const std::string_view field : fields) {
+    value += '\t';
+    value += field;
+  }
+  return value;
 }
 
 std::string FlagText(bool flag) { return flag ? "1" : "0"; }

@@ -1,17 +1,21 @@
 // The small conversions between cell texts and the texts of the plan's register records.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace velloway {
 
 struct LibraryState;
 
 // "T" when the type is exactly "Threat", else "O".
-std::string ThreatCode(const std::string& type);
+std::string ThreatCode(std::string_view type);
 // Empty stays empty; any other text is read as a date and written "yyyymmdd0". Throws
 // ConversionError for text that is no date.
-std::string PlanDateText(LibraryState& state, const std::string& text);
+std::string PlanDateText(LibraryState& state, std::string_view text);
+// A register record's value: each field behind a tab.
+std::string TabFields(std::initializer_list<std::string_view> fields);
 // "1" for a set flag, else "0".
 std::string FlagText(bool flag);
 // True when the text is empty or starts with "T" or "t".

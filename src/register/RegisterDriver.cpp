@@ -41,7 +41,7 @@ void PrepareRegisterWrite(LibraryState& state) {
   RegisterModel& model = Model(state);
   auto& scenarios = Held(model.scenarios);
   for (const clsQuantRisk& risk : Held(model.quantitativeRisks)) {
-    const std::string& name = risk.m_strScenarioName;
+    const std::string name(risk.m_strScenarioName);
     // A name already there in another letter case keeps the spelling of its first risk.
     if (!name.empty() && !scenarios.Contains(name)) scenarios.Add(name, name);
   }

@@ -1,15 +1,19 @@
 // The in-memory register of the current template: plain records filled by the sheet loaders and
 // read by the section writers, and the holders they live in. A holder is created on first use
-// and dropped when the register has been written.
+// and dropped when the register has been written. A record's texts are views: of the workbook's
+// own text where a cell's text is taken as it stands, else of the model's text arena; so the
+// model must not outlive the workbook it was loaded from.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/LibraryState.h"
 #include "core/OrderedCollection.h"
+#include "workbook/TextArena.h"
 
 namespace velloway {
 
@@ -77,77 +81,77 @@ struct clsScenario {
 
 // One qualitative risk; also one risk-history record.
 struct clsQualRisk {
-  std::string strRiskID;
-  std::string strTitle;
-  std::string strType = "T";
-  std::string strProb = "M";
-  std::string strCost = "N";
-  std::string strTime = "N";
-  std::string strPerformance = "N";
+  std::string_view strRiskID;
+  std::string_view strTitle;
+  std::string_view strType = "T";
+  std::string_view strProb = "M";
+  std::string_view strCost = "N";
+  std::string_view strTime = "N";
+  std::string_view strPerformance = "N";
   double dblScore = 0;
-  std::string strTargetProb = "N";
-  std::string strTargetCost = "N";
-  std::string strTargetTime = "N";
-  std::string strTargetPerformance = "N";
-  std::string strTargetDate;
+  std::string_view strTargetProb = "N";
+  std::string_view strTargetCost = "N";
+  std::string_view strTargetTime = "N";
+  std::string_view strTargetPerformance = "N";
+  std::string_view strTargetDate;
   double dblTargetScore = 0;
-  double dblMitCost = 0;      // set while writing: the cost of the risk's actions
-  std::int32_t bActions = 0;  // set while writing: 1 when the risk has actions
-  std::string strMitName;     // set while writing: from the risk's actions
-  std::string strOwner;
-  std::string strDescription;
-  std::string strCause;
-  std::string strEffect;
-  std::string strRBS;
-  std::string strStatus = "Open";
-  std::string strExpiry;
+  double dblMitCost = 0;        // set while writing: the cost of the risk's actions
+  std::int32_t bActions = 0;    // set while writing: 1 when the risk has actions
+  std::string_view strMitName;  // set while writing: from the risk's actions
+  std::string_view strOwner;
+  std::string_view strDescription;
+  std::string_view strCause;
+  std::string_view strEffect;
+  std::string_view strRBS;
+  std::string_view strStatus = "Open";
+  std::string_view strExpiry;
   bool bQRisk = true;
-  std::string strAuditDat;  // history records only
+  std::string_view strAuditDat;  // history records only
 };
 
 // One response action of a qualitative risk.
 struct clsQualRiskAction {
-  std::string m_strRiskID;
-  std::string m_strDescr;
-  std::string m_strRespon;
-  std::string m_strTargetDate;
-  std::string m_strActualDate;
+  std::string_view m_strRiskID;
+  std::string_view m_strDescr;
+  std::string_view m_strRespon;
+  std::string_view m_strTargetDate;
+  std::string_view m_strActualDate;
   double m_dbMitCost = 0;
-  std::string m_strProb;
-  std::string m_strCost;
-  std::string m_strTime;
-  std::string m_strPerformance;
+  std::string_view m_strProb;
+  std::string_view m_strCost;
+  std::string_view m_strTime;
+  std::string_view m_strPerformance;
   double m_dblScore = 0;
-  std::string m_strStatus;
-  std::string m_strMitName;
+  std::string_view m_strStatus;
+  std::string_view m_strMitName;
 };
 
 // One quantitative risk.
 struct clsQuantRisk {
-  std::string m_strRiskID;
-  std::string m_strTitle;
-  std::string m_strProb;
-  std::string m_strMitCost;
-  std::string m_strMitActions;
-  std::string m_strScenarioName;
+  std::string_view m_strRiskID;
+  std::string_view m_strTitle;
+  std::string_view m_strProb;
+  std::string_view m_strMitCost;
+  std::string_view m_strMitActions;
+  std::string_view m_strScenarioName;
 };
 
 // One task impact of a quantitative risk.
 struct clsQuantRiskImpact {
-  std::string m_strRiskID;
-  std::string m_strTaskID;
-  std::string m_strDurImpactShape;
-  std::string m_strMinDur;
-  std::string m_strLikelyDur;
-  std::string m_strMaxDur;
-  std::string m_strCostImpactShape;
-  std::string m_strMinCost;
-  std::string m_strLikelyCost;
-  std::string m_strMaxCost;
+  std::string_view m_strRiskID;
+  std::string_view m_strTaskID;
+  std::string_view m_strDurImpactShape;
+  std::string_view m_strMinDur;
+  std::string_view m_strLikelyDur;
+  std::string_view m_strMaxDur;
+  std::string_view m_strCostImpactShape;
+  std::string_view m_strMinCost;
+  std::string_view m_strLikelyCost;
+  std::string_view m_strMaxCost;
   std::int32_t m_bCorrelate = 1;
   std::int32_t m_bLink = 1;
   std::int32_t m_bScenarioLink = 1;
-  std::string m_strScenarioName;
+  std::string_view m_strScenarioName;
 };
 
 // The holders of one loaded library, each empty until first used.
@@ -164,6 +168,8 @@ struct RegisterModel {
   std::optional<OrderedCollection<clsQuantRiskImpact>> taskImpacts;
   // The distinct scenario names of the quantitative risks, keyed by themselves.
   std::optional<OrderedCollection<std::string>> scenarios;
+  // The record texts that are not the workbook's own (numbers, dates, changed texts).
+  workbook::TextArena texts;
 };
 
 // A holder's object, created with its defaults when the holder is empty.

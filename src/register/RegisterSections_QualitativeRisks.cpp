@@ -15,32 +15,36 @@ constexpr std::int32_t kKeyColumn = 1;
 // Columns B to V (and W for the history) of one row; every field is assigned, so a blank cell
 // gives empty text, 0 or a true flag, never a class default.
 clsQualRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
-                        std::string key, bool withAuditDate) {
+                        const std::string& key, bool withAuditDate) {
+  workbook::TextArena& texts = Model(state).texts;
+  const auto keep = [&](std::int32_t column) {
+    return workbook::KeepCellText(sheet, row, column, texts);
+  };
   const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   clsQualRisk risk;
-  risk.strRiskID = std::move(key);
-  risk.strType = text(2);
-  risk.strTitle = text(3);
-  risk.strProb = text(4);
-  risk.strCost = text(5);
-  risk.strTime = text(6);
-  risk.strPerformance = text(7);
+  risk.strRiskID = texts.Keep(key);
+  risk.strType = keep(2);
+  risk.strTitle = keep(3);
+  risk.strProb = keep(4);
+  risk.strCost = keep(5);
+  risk.strTime = keep(6);
+  risk.strPerformance = keep(7);
   risk.dblScore = ScoreNumber(state, text(8));
-  risk.strTargetProb = text(9);
-  risk.strTargetCost = text(10);
-  risk.strTargetTime = text(11);
-  risk.strTargetPerformance = text(12);
+  risk.strTargetProb = keep(9);
+  risk.strTargetCost = keep(10);
+  risk.strTargetTime = keep(11);
+  risk.strTargetPerformance = keep(12);
   risk.dblTargetScore = ScoreNumber(state, text(13));
-  risk.strTargetDate = text(14);
-  risk.strStatus = text(15);
-  risk.strOwner = text(16);
-  risk.strCause = text(17);  // cause stands before the description on the sheet
-  risk.strDescription = text(18);
-  risk.strEffect = text(19);
-  risk.strRBS = text(20);
-  risk.strExpiry = text(21);
+  risk.strTargetDate = keep(14);
+  risk.strStatus = keep(15);
+  risk.strOwner = keep(16);
+  risk.strCause = keep(17);  // cause stands before the description on the sheet
+  risk.strDescription = keep(18);
+  risk.strEffect = keep(19);
+  risk.strRBS = keep(20);
+  risk.strExpiry = keep(21);
   risk.bQRisk = ReadTrueFlag(text(22));
-  if (withAuditDate) risk.strAuditDat = text(23);
+  if (withAuditDate) risk.strAuditDat = keep(23);
   return risk;
 }
 
@@ -48,10 +52,10 @@ clsQualRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, s
 void WriteRiskRecord(LibraryState& state, const ActionSummaries& summaries, clsQualRisk& risk,
                      const char* section, std::int32_t position, bool withAuditDate) {
   double cost = 0;
-  std::string name;
+  std::string_view name;
   risk.bActions = SummariseRiskActions(summaries, risk, cost, name);
   risk.dblMitCost = cost;
-  risk.strMitName = std::move(name);
+  risk.strMitName = name;
   WriteRegisterValue(state, section, DecimalText(position),
                      QualRiskValue(state, risk, withAuditDate));
 }
@@ -59,34 +63,32 @@ void WriteRiskRecord(LibraryState& state, const ActionSummaries& summaries, clsQ
 }  // namespace
 
 std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool withAuditDate) {
-  std::string value;
-  const auto field = [&value](const std::string& text) { value += "\t" + text; };
-  field(risk.strRiskID);
-  field(ThreatCode(risk.strType));
-  field(risk.strTitle);
-  field(risk.strProb);
-  field(risk.strCost);
-  field(risk.strTime);
-  field(risk.strPerformance);
-  field(NumberText(state, risk.dblScore));
-  field(risk.strTargetProb);
-  field(risk.strTargetCost);
-  field(risk.strTargetTime);
-  field(risk.strTargetPerformance);
-  field(FixedNumberText(risk.dblTargetScore));
-  field(PlanDateText(state, risk.strTargetDate));
-  field(FixedNumberText(risk.dblMitCost));
-  field(FlagText(risk.bActions != 0));
-  field(risk.strMitName);
-  field(risk.strOwner);
-  field(risk.strDescription);
-  field(risk.strCause);
-  field(risk.strEffect);
-  field(risk.strRBS);
-  field(risk.strStatus);
-  field(PlanDateText(state, risk.strExpiry));
-  field(FlagText(risk.bQRisk));
-  if (withAuditDate) field(PlanDateText(state, risk.strAuditDat));
+  std::string value = TabFields({risk.strRiskID,
+                                 ThreatCode(risk.strType),
+                                 risk.strTitle,
+                                 risk.strProb,
+                                 risk.strCost,
+                                 risk.strTime,
+                                 risk.strPerformance,
+                                 NumberText(state, risk.dblScore),
+                                 risk.strTargetProb,
+                                 risk.strTargetCost,
+                                 risk.strTargetTime,
+                                 risk.strTargetPerformance,
+                                 FixedNumberText(risk.dblTargetScore),
+                                 PlanDateText(state, risk.strTargetDate),
+                                 FixedNumberText(risk.dblMitCost),
+                                 FlagText(risk.bActions != 0),
+                                 risk.strMitName,
+                                 risk.strOwner,
+                                 risk.strDescription,
+                                 risk.strCause,
+                                 risk.strEffect,
+                                 risk.strRBS,
+                                 risk.strStatus,
+                                 PlanDateText(state, risk.strExpiry),
+                                 FlagText(risk.bQRisk)});
+  if (withAuditDate) value += TabFields({PlanDateText(state, risk.strAuditDat)});
   return value;
 }
 
@@ -94,8 +96,8 @@ bool modLoadRisks::LoadQualitativeRisks(LibraryState& state, const workbook::Wor
   auto& risks = Held(Model(state).qualitativeRisks);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, std::string key) {
-        risks.Add(ReadRiskRow(state, sheet, row, std::move(key), false));
+      [&](std::int32_t row, const std::string& key) {
+        risks.Add(ReadRiskRow(state, sheet, row, key, false));
       },
       "Loading qualitative risks complete.");
 }
@@ -104,8 +106,8 @@ bool modLoadRisks::LoadRiskHistory(LibraryState& state, const workbook::Workshee
   auto& history = Held(Model(state).riskHistory);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, std::string key) {
-        history.Add(ReadRiskRow(state, sheet, row, std::move(key), true));
+      [&](std::int32_t row, const std::string& key) {
+        history.Add(ReadRiskRow(state, sheet, row, key, true));
       },
       "Loading qualitative risk history complete.");
 }

@@ -19,36 +19,40 @@ namespace {
 constexpr std::int32_t kKeyColumn = 2;
 
 // The scenario of a row: its own name, which is then carried down, or the carried one.
-std::string ScenarioOfRow(const std::string& cell, std::string& carried) {
+std::string_view ScenarioOfRow(std::string_view cell, std::string_view& carried) {
   if (cell.empty()) return carried;
   carried = cell;
   return cell;
 }
 
 clsQuantRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
-                         std::string key, std::string& carried) {
+                         const std::string& key, std::string_view& carried) {
+  workbook::TextArena& texts = Model(state).texts;
   clsQuantRisk risk;
-  risk.m_strScenarioName = ScenarioOfRow(workbook::GetCellText(sheet, row, 1), carried);
-  risk.m_strRiskID = std::move(key);
-  risk.m_strTitle = workbook::GetCellText(sheet, row, 3);
-  risk.m_strProb = PercentText(state, workbook::GetCellText(sheet, row, 4));
-  risk.m_strMitCost = workbook::GetCellText(sheet, row, 5, true);
-  risk.m_strMitActions = workbook::GetCellText(sheet, row, 6);
+  risk.m_strScenarioName = ScenarioOfRow(workbook::KeepCellText(sheet, row, 1, texts), carried);
+  risk.m_strRiskID = texts.Keep(key);
+  risk.m_strTitle = workbook::KeepCellText(sheet, row, 3, texts);
+  risk.m_strProb = texts.Keep(PercentText(state, workbook::GetCellText(sheet, row, 4)));
+  risk.m_strMitCost = workbook::KeepCellText(sheet, row, 5, texts, true);
+  risk.m_strMitActions = workbook::KeepCellText(sheet, row, 6, texts);
   return risk;
 }
 
 void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
-                       clsQuantRiskImpact& impact) {
+                       workbook::TextArena& texts, clsQuantRiskImpact& impact) {
+  const auto keep = [&](std::int32_t column, bool stripDollar = false) {
+    return workbook::KeepCellText(sheet, row, column, texts, stripDollar);
+  };
   const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   impact.m_bScenarioLink = ReadTrueFlag(text(4)) ? 1 : 0;
-  impact.m_strDurImpactShape = text(5);
-  impact.m_strMinDur = text(6);
-  impact.m_strLikelyDur = text(7);
-  impact.m_strMaxDur = text(8);
-  impact.m_strCostImpactShape = text(9);
-  impact.m_strMinCost = workbook::GetCellText(sheet, row, 10, true);
-  impact.m_strLikelyCost = workbook::GetCellText(sheet, row, 11, true);
-  impact.m_strMaxCost = workbook::GetCellText(sheet, row, 12, true);
+  impact.m_strDurImpactShape = keep(5);
+  impact.m_strMinDur = keep(6);
+  impact.m_strLikelyDur = keep(7);
+  impact.m_strMaxDur = keep(8);
+  impact.m_strCostImpactShape = keep(9);
+  impact.m_strMinCost = keep(10, true);
+  impact.m_strLikelyCost = keep(11, true);
+  impact.m_strMaxCost = keep(12, true);
   impact.m_bCorrelate = ReadTrueFlag(text(13)) ? 1 : 0;
   impact.m_bLink = ReadTrueFlag(text(14)) ? 1 : 0;
 }
@@ -59,11 +63,11 @@ void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
 template <typename Record, typename ValueOf>
 void WritePerScenario(LibraryState& state, const OrderedCollection<Record>& records,
                       const char* suffix, ValueOf valueOf) {
-  std::unordered_map<std::string, std::vector<const Record*>> byScenario;
+  std::unordered_map<std::string_view, std::vector<const Record*>> byScenario;
   for (const Record& record : records) byScenario[record.m_strScenarioName].push_back(&record);
   const auto& scenarios = Held(Model(state).scenarios);
   for (std::int32_t n = 1; n <= scenarios.Count(); ++n) {
-    const auto group = byScenario.find(scenarios.Item(n));
+    const auto group = byScenario.find(std::string_view(scenarios.Item(n)));
     if (group == byScenario.end()) continue;
     const std::string section = "S" + DecimalText(n) + suffix;
     std::int32_t k = 1;
@@ -76,47 +80,44 @@ void WritePerScenario(LibraryState& state, const OrderedCollection<Record>& reco
 }  // namespace
 
 std::string QuantRiskValue(const clsQuantRisk& risk) {
-  return "\t" + risk.m_strRiskID + "\t" + risk.m_strProb + "\t" + risk.m_strMitCost + "\t" +
-         risk.m_strMitActions;
+  return TabFields({risk.m_strRiskID, risk.m_strProb, risk.m_strMitCost, risk.m_strMitActions});
 }
 
 std::string TaskImpactValue(const clsQuantRiskImpact& impact) {
-  std::string value;
-  for (const std::string* text :
-       {&impact.m_strRiskID, &impact.m_strTaskID, &impact.m_strDurImpactShape, &impact.m_strMinDur,
-        &impact.m_strLikelyDur, &impact.m_strMaxDur, &impact.m_strCostImpactShape,
-        &impact.m_strMinCost, &impact.m_strLikelyCost, &impact.m_strMaxCost}) {
-    value += "\t" + *text;
-  }
   // The flags go out as correlate, link, scenario link.
-  return value + "\t" + FlagText(impact.m_bCorrelate != 0) + "\t" + FlagText(impact.m_bLink != 0) +
-         "\t" + FlagText(impact.m_bScenarioLink != 0);
+  return TabFields({impact.m_strRiskID, impact.m_strTaskID, impact.m_strDurImpactShape,
+                    impact.m_strMinDur, impact.m_strLikelyDur, impact.m_strMaxDur,
+                    impact.m_strCostImpactShape, impact.m_strMinCost, impact.m_strLikelyCost,
+                    impact.m_strMaxCost, FlagText(impact.m_bCorrelate != 0),
+                    FlagText(impact.m_bLink != 0), FlagText(impact.m_bScenarioLink != 0)});
 }
 
 bool modLoadRisks::LoadQuantitativeRisks(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& risks = Held(Model(state).quantitativeRisks);
-  std::string carried;  // each sheet carries its own scenario name
+  std::string_view carried;  // each sheet carries its own scenario name
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, std::string key) {
-        risks.Add(ReadRiskRow(state, sheet, row, std::move(key), carried));
+      [&](std::int32_t row, const std::string& key) {
+        risks.Add(ReadRiskRow(state, sheet, row, key, carried));
       },
       "Loading quantitative risks complete.");
 }
 
 bool modLoadRisks::LoadTaskImpacts(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& impacts = Held(Model(state).taskImpacts);
-  std::string carried;
+  workbook::TextArena& texts = Model(state).texts;
+  std::string_view carried;
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, std::string key) {
+      [&](std::int32_t row, const std::string& key) {
         clsQuantRiskImpact impact;
-        impact.m_strScenarioName = ScenarioOfRow(workbook::GetCellText(sheet, row, 1), carried);
-        impact.m_strRiskID = std::move(key);
-        impact.m_strTaskID = workbook::GetCellText(sheet, row, 3);
+        impact.m_strScenarioName =
+            ScenarioOfRow(workbook::KeepCellText(sheet, row, 1, texts), carried);
+        impact.m_strTaskID = workbook::KeepCellText(sheet, row, 3, texts);
         // A row without a task ID is dropped, yet it does not end the data.
         if (impact.m_strTaskID.empty()) return;
-        ReadImpactColumns(sheet, row, impact);
+        impact.m_strRiskID = texts.Keep(key);
+        ReadImpactColumns(sheet, row, texts, impact);
         impacts.Add(std::move(impact));
       },
       "Loading quantitative risk impacts complete.");

@@ -13,25 +13,26 @@ namespace {
 constexpr std::int32_t kKeyColumn = 2;
 
 clsQualRiskAction ReadActionRow(LibraryState& state, const workbook::Worksheet* sheet,
-                                std::int32_t row, std::string key) {
-  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
-  // The cost columns lose every "$" before use.
-  const auto withoutDollar = [&](std::int32_t column) {
-    return workbook::GetCellText(sheet, row, column, true);
+                                std::int32_t row, const std::string& key) {
+  workbook::TextArena& texts = Model(state).texts;
+  const auto keep = [&](std::int32_t column) {
+    return workbook::KeepCellText(sheet, row, column, texts);
   };
+  const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   clsQualRiskAction action;
-  action.m_strMitName = text(1);
-  action.m_strRiskID = std::move(key);
-  action.m_strDescr = text(3);
-  action.m_strRespon = text(4);
-  action.m_strTargetDate = text(5);
-  action.m_strActualDate = text(6);
-  action.m_dbMitCost = ScoreNumber(state, withoutDollar(7));
-  action.m_strStatus = text(8);
-  action.m_strProb = text(9);
-  action.m_strCost = withoutDollar(10);
-  action.m_strTime = text(11);
-  action.m_strPerformance = text(12);
+  action.m_strMitName = keep(1);
+  action.m_strRiskID = texts.Keep(key);
+  action.m_strDescr = keep(3);
+  action.m_strRespon = keep(4);
+  action.m_strTargetDate = keep(5);
+  action.m_strActualDate = keep(6);
+  // The cost columns lose every "$" before use.
+  action.m_dbMitCost = ScoreNumber(state, workbook::GetCellText(sheet, row, 7, true));
+  action.m_strStatus = keep(8);
+  action.m_strProb = keep(9);
+  action.m_strCost = workbook::KeepCellText(sheet, row, 10, texts, true);
+  action.m_strTime = keep(11);
+  action.m_strPerformance = keep(12);
   action.m_dblScore = ScoreNumber(state, text(13));
   return action;
 }
@@ -39,29 +40,20 @@ clsQualRiskAction ReadActionRow(LibraryState& state, const workbook::Worksheet* 
 }  // namespace
 
 std::string ActionValue(LibraryState& state, const clsQualRiskAction& action) {
-  std::string value;
-  const auto field = [&value](const std::string& text) { value += "\t" + text; };
-  field(action.m_strRiskID);
-  field(action.m_strDescr);
-  field(action.m_strRespon);
-  field(PlanDateText(state, action.m_strTargetDate));
-  field(PlanDateText(state, action.m_strActualDate));
-  field(NumberText(state, action.m_dbMitCost));
-  field(action.m_strStatus);
-  field(action.m_strProb);
-  field(action.m_strCost);
-  field(action.m_strTime);
-  field(action.m_strPerformance);
-  field(NumberText(state, action.m_dblScore));
-  return value;
+  return TabFields({action.m_strRiskID, action.m_strDescr, action.m_strRespon,
+                    PlanDateText(state, action.m_strTargetDate),
+                    PlanDateText(state, action.m_strActualDate),
+                    NumberText(state, action.m_dbMitCost), action.m_strStatus, action.m_strProb,
+                    action.m_strCost, action.m_strTime, action.m_strPerformance,
+                    NumberText(state, action.m_dblScore)});
 }
 
 bool modLoadRisks::LoadQualitativeActions(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& actions = Held(Model(state).riskActions);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, std::string key) {
-        actions.Add(ReadActionRow(state, sheet, row, std::move(key)));
+      [&](std::int32_t row, const std::string& key) {
+        actions.Add(ReadActionRow(state, sheet, row, key));
       },
       "Loading qualitative risk actions complete.");
 }

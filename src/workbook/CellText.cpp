@@ -22,6 +22,13 @@ std::string CurrencyText(double value, const std::string& decimalSeparator) {
   return text;
 }
 
+// A cell's text with the import's changes: "$" removed when asked, line feeds as "<CRLF>".
+std::string ImportText(const Worksheet& sheet, const CellValue& value, bool stripDollar) {
+  std::string text = CellText(value, sheet.Owner().Format());
+  if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
+  return ReplaceLineFeeds(text);
+}
+
 }  // namespace
 
 std::string CellText(const CellValue& value, const TextFormat& format) {
@@ -47,9 +54,24 @@ std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std:
   try {
     if (row < 1 || column < 1 || sheet == nullptr) return {};
     sheet->NoteRead(row, column);
-    std::string text = workbook::CellText(sheet->Cell(row, column), sheet->Owner().Format());
-    if (stripDollar) text.erase(std::remove(text.begin(), text.end(), '$'), text.end());
-    return ReplaceLineFeeds(text);
+    return ImportText(*sheet, sheet->Cell(row, column), stripDollar);
+  } catch (...) {
+    return {};
+  }
+}
+
+std::string_view KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
+                              TextArena& arena, bool stripDollar) {
+  try {
+    if (row < 1 || column < 1 || sheet == nullptr) return {};
+    sheet->NoteRead(row, column);
+    const CellValue value = sheet->Cell(row, column);
+    // Most cells are texts the import takes as they stand: those are not copied.
+    const bool unchanged = value.kind == CellKind::Text &&
+                           value.text.find('\n') == std::string_view::npos &&
+                           (!stripDollar || value.text.find('$') == std::string_view::npos);
+    if (unchanged) return value.text;
+    return arena.Keep(ImportText(*sheet, value, stripDollar));
   } catch (...) {
     return {};
   }

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "workbook/CellValue.h"
+#include "workbook/TextArena.h"
 #include "workbook/Workbook.h"
 
 namespace velloway::workbook {
@@ -20,6 +22,11 @@ class Worksheet;
 // feeds as "<CRLF>"; empty text for a missing sheet, a row or column below 1, or any failure.
 std::string GetCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
                         bool stripDollar = false);
+
+// The same text as a view: a text cell's own characters when the import leaves them as they
+// stand, else a copy kept in the arena; valid while both the workbook and the arena live.
+std::string_view KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
+                              TextArena& arena, bool stripDollar = false);
 
 // Replaces every line feed with "<CRLF>" in place and returns the result.
 std::string& ReplaceLineFeeds(std::string& text);

@@ -212,8 +212,6 @@ TEST_F(Display, MessageBoxesHaveTheirTitleIconAndButtons) {
     MsgAnswer answer;
     const char* shot;
   } cases[] = {
-      {MsgIcon::Information, MsgButtons::OK, "", "Return", GTK_MESSAGE_INFO,
-       "dialog-information-symbolic", "_OK ", MsgAnswer::OK, "box-information"},
       {MsgIcon::Exclamation, MsgButtons::OK, "", "Return", GTK_MESSAGE_WARNING,
        "dialog-warning-symbolic", "_OK ", MsgAnswer::OK, "box-exclamation"},
       {MsgIcon::Critical, MsgButtons::OK, "MSXMLParser", "Return", GTK_MESSAGE_ERROR,
@@ -349,11 +347,6 @@ TEST_F(Display, ImportCommandWithGuiNeedsADisplayAndCentresOnTheTerminal) {
   const std::string shown = run("env");  // the summary on stdout, as without --gui
   EXPECT_EQ(shown.rfind("Details: 3\n", 0), 0u) << shown;
   EXPECT_TRUE(shown.ends_with("\nexit 0")) << shown;
-  EXPECT_EQ(host::SqlitePlan::Open(dir_.File("cli.db"), host::SqlitePlan::Mode::OpenExisting)
-                ->Contents()
-                .front()
-                .tag,
-            "RR2");
 
   GtkWidget* host = HostWindowOnSecondMonitor();
   const std::string id = std::to_string(gtk::XWindowOf(host));

@@ -45,29 +45,25 @@ struct LaunchWorld {
 class LaunchSequence : public ::testing::Test, public LaunchWorld {};
 
 // Runs that stop before the import: what the user is told, what the plan was asked, and the
-// user's separator as it was.
+// user's separator as it was. (A missing workbook is the command's tests' to check.)
 TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
   const struct {
     const char* what;
     const char* workingKey;  // the [RegPath] line of Kestrion.ini
-    const char* workbook;    // the configured file, written unless it is "missing.xlsx"
     const char* plan;        // the loaded plan's file name; no plan when null
-    const char* boxes;       // one a line; "@" stands for the workbook's path
+    const char* boxes;       // one a line
     MsgIcon icon;            // of the first box
     const char* planCalls;   // the plan's operations, one a line
     const char* registryBase;
   } cases[] = {
-      {"no working key: an empty base", "Other=1", "book.xlsx", "/plans/p.db",
+      {"no working key: an empty base", "Other=1", "/plans/p.db",
        "No working key in 'Kestrion.ini' file.\nThe file '' does not exist.\n",
        MsgIcon::Exclamation, "", ""},
-      {"the working key joined unchanged", "WorkingKey= My Key", "book.xlsx", "/plans/p.db",
+      {"the working key joined unchanged", "WorkingKey= My Key", "/plans/p.db",
        "The file '' does not exist.\n", MsgIcon::None, "", "SOFTWARE\\Kestrion Software\\My Key"},
-      {"a missing workbook", "WorkingKey=Main", "missing.xlsx", "/plans/p.db",
-       "The file '@' does not exist.\n", MsgIcon::None, "", "SOFTWARE\\Kestrion Software\\Main"},
-      {"no plan loaded", "WorkingKey=Main", "book.xlsx", nullptr,
-       "No plan is loaded up in Kestrion.\n", MsgIcon::Information, "",
-       "SOFTWARE\\Kestrion Software\\Main"},
-      {"a plan never saved is offered to save", "WorkingKey=Main", "book.xlsx", "",
+      {"no plan loaded", "WorkingKey=Main", nullptr, "No plan is loaded up in Kestrion.\n",
+       MsgIcon::Information, "", "SOFTWARE\\Kestrion Software\\Main"},
+      {"a plan never saved is offered to save", "WorkingKey=Main", "",
        "Please save the plan before continuing.\n", MsgIcon::Information, "SavePlan\n",
        "SOFTWARE\\Kestrion Software\\Main"},
   };
@@ -75,19 +71,14 @@ TEST(LaunchSequenceStops, TellTheUserAndLeaveTheSeparator) {
     SCOPED_TRACE(c.what);
     LaunchWorld run;
     run.dir.Write("Kestrion.ini", "[RegPath]\n" + std::string(c.workingKey) + "\n");
-    const std::string workbook = run.dir.File(c.workbook);
-    if (std::string(c.workbook) != "missing.xlsx") run.dir.Write(c.workbook, "x");
-    run.ConfigureWorkbook(workbook);
+    run.ConfigureWorkbook(run.dir.Write("book.xlsx", "x"));
     run.fakes.host->plan = c.plan ? std::make_shared<test::RecordingPlan>(c.plan) : nullptr;
     modSubMain::Main(run.state);
     std::string boxes, calls;
     for (const auto& box : run.fakes.ui->boxes) boxes += box.text + "\n";
     for (const auto& call : c.plan ? run.fakes.host->plan->calls : std::vector<test::PlanCall>{})
       calls += call.op + "\n";
-    std::string expected = c.boxes;
-    if (const auto at = expected.find('@'); at != std::string::npos)
-      expected.replace(at, 1, workbook);
-    EXPECT_EQ(boxes, expected);
+    EXPECT_EQ(boxes, c.boxes);
     EXPECT_EQ(run.fakes.ui->boxes.at(0).icon, c.icon);
     EXPECT_EQ(calls, c.planCalls);
     EXPECT_EQ(run.state.RegistryBase, c.registryBase);
@@ -109,13 +100,11 @@ TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   EXPECT_EQ(fakes.hostCreations, 1);
 }
 
-TEST_F(LaunchSequence, SchemaPathAndSeparatorDuringTheRun) {
+TEST_F(LaunchSequence, AWorkbookThatCannotBeOpenedEndsSilently) {
   ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
   modSubMain::Main(state);
-  EXPECT_EQ(state.SchemaPath, dir.path() + "/RiskRegister/RiskRegister.xsd");
-  EXPECT_EQ(state.SavedDecimalSeparator, ",");
+  EXPECT_TRUE(fakes.ui->boxes.empty());
   EXPECT_EQ(UserSeparator(), ",");
-  EXPECT_TRUE(fakes.ui->boxes.empty());  // a workbook that cannot be opened ends silently
 }
 
 // A host whose installation folder fails once the run is under way.

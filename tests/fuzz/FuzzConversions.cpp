@@ -19,17 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
   using namespace velloway::modToolBox;
-  try {
-    TextToNumber(settings, text);
-  } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
-  }
-  try {
-    TextToFlag(settings, text);
-  } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
-  }
-  try {
-    TextToDate(settings, text, 2026);
-  } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
-  }
+  const auto refusedOrConverted = [](auto convert) {
+    try {
+      convert();
+    } catch (const velloway::ImportError&) {  // a type mismatch or an overflow: a refused text
+    }
+  };
+  refusedOrConverted([&] { TextToNumber(settings, text); });
+  refusedOrConverted([&] { TextToFlag(settings, text); });
+  refusedOrConverted([&] { TextToDate(settings, text, 2026); });
   return 0;
 }

@@ -26,16 +26,15 @@ std::string Cell(const std::string& ref, std::string_view text) {
 }
 
 std::string OptionsSheet(std::string_view input) {
+  const std::vector<std::string> parts = velloway::fuzz::SplitInput(input, 5);
   const char* const rows[] = {"1", "3", "4", "5", "6"};
   std::string sheet =
       "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
   for (std::size_t i = 0; i < 5; ++i) {
-    const std::size_t end = i == 4 ? std::string_view::npos : input.find("\n--\n");
-    sheet += "<row r=\"" + std::string(rows[i]) + "\">" +
-             Cell(std::string("A") + rows[i], input.substr(0, end));
+    sheet +=
+        "<row r=\"" + std::string(rows[i]) + "\">" + Cell(std::string("A") + rows[i], parts[i]);
     if (i == 2) sheet += Cell("B4", "2.1");
     sheet += "</row>";
-    input.remove_prefix(end == std::string_view::npos ? input.size() : end + 4);
   }
   // The template version again and the column layout of the record sheets.
   sheet += "<row r=\"14\">" + Cell("A14", "2.1") + "</row>";

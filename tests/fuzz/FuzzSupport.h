@@ -13,8 +13,7 @@ namespace velloway::fuzz {
 std::string WriteScratch(const std::uint8_t* data, std::size_t size, const std::string& extension);
 
 // Runs one whole import of the workbook at path into a plan in memory, with the shipped
-// schema, validation on, the user's separator "decimalSeparator" and every question answered
-// No. Returns how many operations the plan received.
-int ImportWorkbook(const std::string& path, const std::string& decimalSeparator = ",");
+// schema, validation on, the user's separator "," and every question answered No.
+void ImportWorkbook(const std::string& path);
 
 }  // namespace velloway::fuzz

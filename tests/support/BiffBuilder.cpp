@@ -81,17 +81,6 @@ ByteVector FormulaMarked(int kind, int value) {
       .U16(0xFFFF)
       .data();
 }
-ByteVector StringRecord(const std::string& text) { return Record(0x0207, Bytes().String16(text)); }
-ByteVector XfRecord(int formatId) {
-  Bytes body;
-  body.U16(0).U16(static_cast<std::uint32_t>(formatId));
-  for (int i = 0; i < 16; ++i) body.U8(0);
-  return Record(0x00E0, body);
-}
-ByteVector FormatRecord(int formatId, const std::string& code) {
-  return Record(0x041E, Bytes().U16(static_cast<std::uint32_t>(formatId)).String16(code));
-}
-
 ByteVector Biff5LabelRecord(int row, int column, const std::string& bytes, int xf) {
   return Record(0x0204,
                 Place(row, column, xf).U16(static_cast<std::uint32_t>(bytes.size())).Narrow(bytes));

@@ -41,9 +41,6 @@ ByteVector FormulaRecord(int row, int column, const ByteVector& result, int xf =
                          const ByteVector& expression = {0x1E, 1, 0});
 ByteVector FormulaNumber(double value);
 ByteVector FormulaMarked(int kind, int value = 0);  // 0 text, 1 boolean, 2 error, 3 empty text
-ByteVector StringRecord(const std::string& text);
-ByteVector XfRecord(int formatId);
-ByteVector FormatRecord(int formatId, const std::string& code);
 
 // BIFF5 records whose texts are bytes in the workbook's code page.
 ByteVector Biff5LabelRecord(int row, int column, const std::string& bytes, int xf = 0);

@@ -85,8 +85,8 @@ Parts MinimalWorkbook::Build() const {
     rels += Relationship("rIdT", "styles", "styles.xml", ns.relationships);
   }
   parts["xl/workbook.xml"] = "<?xml version=\"1.0\"?><workbook xmlns=\"" + ns.main +
-                             "\" xmlns:r=\"" + ns.relationships + "\"><workbookPr " +
-                             workbookAttributes + "/><sheets>" + sheetList + "</sheets></workbook>";
+                             "\" xmlns:r=\"" + ns.relationships + "\"><sheets>" + sheetList +
+                             "</sheets></workbook>";
   parts["xl/_rels/workbook.xml.rels"] = RelationshipsPart(rels);
   return parts;
 }

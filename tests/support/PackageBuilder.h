@@ -1,5 +1,5 @@
-// Hand-built packages for what libxlsxwriter cannot write: inline strings, cells without
-// references, the strict namespaces, hostile XML, deflate bombs.
+// Hand-built packages for what libxlsxwriter cannot write: the strict namespaces, style tables,
+// hostile XML, deflate bombs, OpenDocument and binary workbook packages.
 #pragma once
 
 #include <map>
@@ -28,13 +28,11 @@ std::string Relationship(const std::string& id, const std::string& type, const s
                          const std::string& ns = Transitional().relationships);
 
 // A workbook of one sheet per entry (name -> sheetData content), with an optional
-// shared-string table (the <si> items) and styles part (the whole part); workbookPr
-// attributes such as date1904="1" go into workbookAttributes.
+// shared-string table (the <si> items) and styles part (the whole part).
 struct MinimalWorkbook {
   std::vector<std::pair<std::string, std::string>> sheets;
   std::vector<std::string> sharedStrings;
   std::string styles;
-  std::string workbookAttributes;
   Namespaces ns = Transitional();
   Parts Build() const;
 };

@@ -95,7 +95,7 @@ Parts XlsbWorkbook::Build() const {
       RelationshipsPart(Relationship("rId1", "officeDocument", "xl/workbook.bin"));
 
   Bytes properties;
-  properties.U32(date1904 ? 1 : 0).U32(0);
+  properties.U32(0).U32(0);
   std::string book =
       XlsbRecord(131) + XlsbRecord(153, XlsbString(properties, u"")) + XlsbRecord(143);
   std::string rels = Relationship("rIdS", "sharedStrings", "sharedStrings.bin") +

@@ -38,7 +38,6 @@ struct XlsbWorkbook {
   std::vector<std::u16string> sharedStrings;
   std::map<int, std::u16string> formats;  // custom number formats by id
   std::vector<int> cellFormats;           // the number format id of each cell format
-  bool date1904 = false;
   Parts Build() const;
 };
 

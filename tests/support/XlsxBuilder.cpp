@@ -12,7 +12,6 @@ struct XlsxBuilder::Writer {
   lxw_workbook* book = nullptr;
   lxw_worksheet* sheet = nullptr;
   std::map<std::string, lxw_format*> formats;
-  lxw_format* bold = nullptr;
 
   lxw_format* Format(const std::string& code) {
     if (code.empty()) return nullptr;
@@ -30,8 +29,8 @@ struct XlsxBuilder::Writer {
   lxw_col_t Col(const std::string& cell) const { return lxw_name_to_col(cell.c_str()); }
 };
 
-XlsxBuilder& XlsxBuilder::Sheet(const std::string& name, bool hidden) {
-  sheets_.push_back(SheetSteps{name, hidden, {}});
+XlsxBuilder& XlsxBuilder::Sheet(const std::string& name) {
+  sheets_.push_back(SheetSteps{name, {}});
   return *this;
 }
 
@@ -59,14 +58,6 @@ XlsxBuilder& XlsxBuilder::Boolean(const std::string& cell, bool value) {
   });
 }
 
-XlsxBuilder& XlsxBuilder::Formula(const std::string& cell, const std::string& formula,
-                                  double result, const std::string& format) {
-  return Add([=](Writer& w) {
-    w.Check(worksheet_write_formula_num(w.sheet, w.Row(cell), w.Col(cell), formula.c_str(),
-                                        w.Format(format), result));
-  });
-}
-
 XlsxBuilder& XlsxBuilder::FormulaText(const std::string& cell, const std::string& formula,
                                       const std::string& result) {
   return Add([=](Writer& w) {
@@ -75,32 +66,14 @@ XlsxBuilder& XlsxBuilder::FormulaText(const std::string& cell, const std::string
   });
 }
 
-XlsxBuilder& XlsxBuilder::Rich(const std::string& cell, const std::vector<std::string>& runs) {
-  return Add([=](Writer& w) {
-    std::vector<lxw_rich_string_tuple> tuples(runs.size());
-    std::vector<lxw_rich_string_tuple*> pointers;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-      tuples[i].format = i % 2 == 1 ? w.bold : nullptr;
-      tuples[i].string = const_cast<char*>(runs[i].c_str());
-      pointers.push_back(&tuples[i]);
-    }
-    pointers.push_back(nullptr);
-    w.Check(
-        worksheet_write_rich_string(w.sheet, w.Row(cell), w.Col(cell), pointers.data(), nullptr));
-  });
-}
-
 std::string XlsxBuilder::Save(const std::string& path) const {
   Writer w;
   w.book = workbook_new(path.c_str());
   if (w.book == nullptr) throw std::runtime_error("cannot create " + path);
-  w.bold = workbook_add_format(w.book);
-  format_set_bold(w.bold);
   for (const SheetSteps& sheet : sheets_) {
     w.sheet = workbook_add_worksheet(w.book, sheet.name.c_str());
     if (w.sheet == nullptr) throw std::runtime_error("cannot add sheet " + sheet.name);
     for (const Step& step : sheet.steps) step(w);
-    if (sheet.hidden) worksheet_hide(w.sheet);
   }
   w.Check(workbook_close(w.book));
   return path;

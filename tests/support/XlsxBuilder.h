@@ -10,16 +10,12 @@ namespace velloway::test {
 
 class XlsxBuilder {
  public:
-  XlsxBuilder& Sheet(const std::string& name, bool hidden = false);
+  XlsxBuilder& Sheet(const std::string& name);
   XlsxBuilder& Text(const std::string& cell, const std::string& text);
   XlsxBuilder& Number(const std::string& cell, double value, const std::string& format = "");
   XlsxBuilder& Boolean(const std::string& cell, bool value);
-  XlsxBuilder& Formula(const std::string& cell, const std::string& formula, double result,
-                       const std::string& format = "");
   XlsxBuilder& FormulaText(const std::string& cell, const std::string& formula,
                            const std::string& result);
-  // Rich text: the runs alternate plain and bold.
-  XlsxBuilder& Rich(const std::string& cell, const std::vector<std::string>& runs);
   // Writes the workbook and returns the path.
   std::string Save(const std::string& path) const;
 
@@ -28,7 +24,6 @@ class XlsxBuilder {
   using Step = std::function<void(Writer&)>;
   struct SheetSteps {
     std::string name;
-    bool hidden = false;
     std::vector<Step> steps;
   };
   XlsxBuilder& Add(Step step);

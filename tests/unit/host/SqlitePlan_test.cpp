@@ -38,33 +38,6 @@ TEST_F(SqlitePlanTest, EmptyTextRemovesEverythingUnderTheTagOnly) {
   EXPECT_EQ(contents[1].sections[0].second, (Values{{"1", "x"}}));
 }
 
-TEST_F(SqlitePlanTest, AnImportThatDoesNotCommitLeavesThePlanAsItWas) {
-  {
-    auto plan = Open();
-    plan->BeginImport();
-    plan->WriteAppValue("RR2", "Details", "Currency", "£");
-    plan->CommitImport();
-  }
-  {
-    auto plan = Open();
-    plan->BeginImport();
-    plan->WriteAppData("RR2", "");
-    plan->WriteAppValue("RR2", "Details", "Currency", "$");
-  }  // closed without a commit, as a killed import would be
-  const auto contents = Open()->Contents();
-  ASSERT_EQ(contents.size(), 1u);
-  EXPECT_EQ(contents[0].sections[0].second, (Values{{"Currency", "£"}}));
-}
-
-TEST_F(SqlitePlanTest, ASecondImportWaitsThenGivesUp) {
-  auto first = Open();
-  first->BeginImport();
-  auto second = Open();
-  EXPECT_THROW(second->BeginImport(), PlanError);  // the command's tests check the message
-  first->CommitImport();
-  EXPECT_NO_THROW(second->BeginImport());
-}
-
 TEST_F(SqlitePlanTest, ForeignDatabasesAndDamagedFilesAreRefused) {
   sqlite3* db = nullptr;
   sqlite3_open(dir.File("foreign.db").c_str(), &db);
@@ -76,15 +49,9 @@ TEST_F(SqlitePlanTest, ForeignDatabasesAndDamagedFilesAreRefused) {
   EXPECT_THROW(SqlitePlan::Open(dir.path(), SqlitePlan::Mode::OpenOrCreate), PlanError);
 }
 
-TEST(SqlitePlanInMemory, HasNoFileNameAndCountsSaveRequests) {
-  auto plan = SqlitePlan::Open("", SqlitePlan::Mode::OpenOrCreate);
-  EXPECT_EQ(plan->PlanFileName(), "");
-  plan->SavePlan();
-  EXPECT_EQ(plan->saveRequests(), 1);
-  plan->WriteAppValue("RR2", "S", "k", "v");
-  EXPECT_EQ(plan->Contents().size(), 1u);
-  // The named plan in memory (what `velloway check` imports into) looks at no file of the
-  // working folder, even a read-only folder that holds a file of that name.
+// The named plan in memory (what `velloway check` imports into) looks at no file of the working
+// folder, even a read-only folder that holds a file of that name.
+TEST(SqlitePlanInMemory, TouchesNoFileOfTheWorkingFolder) {
   test::TempDir dir;
   dir.Write(":memory:", "not a plan");
   const auto home = std::filesystem::current_path();

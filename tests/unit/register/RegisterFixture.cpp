@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/TemplateLayout.h"
 #include "control/modSubMain.h"
 
 namespace velloway::test {
@@ -20,22 +21,15 @@ RegisterImport::RegisterImport() {
 
 void RegisterImport::OptionsSheet() {
   withOptions = true;
-  Option("B2", "$").Option("B3", "Harbour Bridge").Option("B4", "2.2");
-  const char* performance[] = {"Critical", "Major", "Moderate", "Minor", "Negligible"};
-  for (int i = 0; i < 5; ++i) Option("B" + std::to_string(11 + i), performance[i]);
-  const std::string columns = "BCDEF";
-  for (int i = 0; i < 5; ++i) {
-    const std::string c(1, columns[static_cast<std::size_t>(i)]);
-    Option(c + "16", "S" + std::to_string(i + 1));
-    Option(c + "17", (i + 1) * 0.2);
-    Option(c + "26", "C" + std::to_string(i + 1));
+  for (const app::OptionCell& cell : app::FindTemplateLayout("2.2")->options) {
+    if (cell.number) {
+      Option(cell.cell, *cell.number);
+    } else {
+      Option(cell.cell, cell.text);
+    }
   }
-  for (int i = 0; i < 25; ++i) Option(std::string(1, static_cast<char>('B' + i)) + "18", i + 1.0);
-  Option("B19", 1.0).Option("B20", 1.0).Option("B21", 0.0).Option("B22", 0.5).Option("C22", 1.25);
-  Option("B23", 5.0).Option("B24", 5.0).Option("B25", 2.0);
-  const double values[] = {9602507, 14871722, 12561751, 5992447, 0, 1, 2, 1, 0, 0};
-  for (int i = 0; i < 10; ++i) Option("B" + std::to_string(36 + i), values[i]);
-  Option("B56", 0.0);
+  // Without scenarios; the tests that want them name them.
+  Option("B3", "Harbour Bridge").Option("B56", 0.0).ClearOption("B57").ClearOption("B59");
 }
 
 RegisterImport& RegisterImport::Option(const std::string& cell,

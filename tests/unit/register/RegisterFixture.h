@@ -21,8 +21,8 @@ class RegisterImport : public ::testing::Test {
  public:
   RegisterImport();
 
-  // Gives the workbook an Options sheet with every cell the current template reads and no
-  // scenario; tests change its cells with Option before Import writes it.
+  // Gives the workbook the Options sheet of a blank current template, titled and without
+  // scenarios; tests change its cells with Option before Import writes it.
   void OptionsSheet();
   RegisterImport& Option(const std::string& cell, std::variant<std::string, double> value);
   RegisterImport& ClearOption(const std::string& cell);

@@ -63,5 +63,14 @@ TEST_F(ImportResponseActions, ACostThatIsNoNumberEndsTheStepOnly) {
   EXPECT_TRUE(Stored());
 }
 
+// The final calculations stop at a sum that overflows and leave the total the risk had.
+TEST_F(ImportResponseActions, ACostSumThatOverflowsEndsTheFinalCalculations) {
+  EXPECT_TRUE(Import(WithActions({{"A", "R1", "Big", "", "", "", "", "", "1E+308"},
+                                  {"B", "R1", "Bigger", "", "", "", "", "", "1E+308"}})));
+  EXPECT_EQ(BoxTexts(), Strings{msg::kFinalCalculationsFailed});
+  EXPECT_EQ(Text(Risk("R1"), "ResponseTotalCost"), "42");
+  EXPECT_TRUE(Stored());
+}
+
 }  // namespace
 }  // namespace velloway

@@ -84,7 +84,8 @@ class OlderWorkbook {
 };
 
 // The road through the reader, the modal progress form and a recording plan, with the shipped
-// schema switched on.
+// schema switched on: an import whose document the schema rejects fails, so every import these
+// tests expect to succeed also checks its kinds of record against the schema.
 class SheetStepsTest : public RegisterXmlTest {
  protected:
   SheetStepsTest() { InstallSchema("TRUE"); }

@@ -32,16 +32,5 @@ TEST_F(XmlSafety, ExternalEntitiesDoctypesAndBillionLaughsDoNotLoad) {
   EXPECT_NE(error.reason.find("document type declaration"), std::string::npos) << error.reason;
 }
 
-TEST_F(XmlSafety, ParseErrorsSayWhereTheyAre) {
-  XmlParseError error;
-  EXPECT_FALSE(LoadXml("<Options>\n  <A>1</B>\n</Options>", &error));
-  EXPECT_GT(error.errorCode, 0);
-  EXPECT_EQ(error.line, 2);
-  EXPECT_EQ(error.srcText, "<A>1</B>");
-  EXPECT_EQ(error.reason.substr(error.reason.size() - 2), "\r\n");
-  EXPECT_FALSE(LoadXml("", &error));
-  EXPECT_FALSE(LoadXml("<Options/><Options/>"));
-}
-
 }  // namespace
 }  // namespace velloway

@@ -1,8 +1,6 @@
 // The register XML driver: the step sequence through the modal progress form, validation, the
-// plan's text, the error log and the final calculations.
+// plan's text and the error log.
 #include "core/Messages.h"
-#include "registerxml/clsXmlMitAction.h"
-#include "registerxml/clsXmlRisk.h"
 #include "ui/frmImportProgress.h"
 #include "unit/registerxml/OlderWorkbook.h"
 
@@ -13,18 +11,8 @@ using namespace modXMLToolbox;
 using test::Heading;
 using Names = std::vector<std::string>;
 
-class RegisterXmlDriver : public test::RegisterXmlTest {
+class RegisterXmlDriver : public test::SheetStepsTest {
  protected:
-  RegisterXmlDriver() {
-    fakes.host->plan = std::make_shared<test::RecordingPlan>(dir.File("plan.vlw"));
-    fakes.platform.progressRenderer = fakes.progress;
-    InstallSchema("TRUE");
-  }
-  // A workbook with options, the PID and the record sheets' headers, and no records.
-  void ConnectEmptyRegister() {
-    state.WorkbookPath = test::OlderWorkbook().Save(dir.File("book.xlsx"));
-    ASSERT_TRUE(ConnectWorkbook(state));
-  }
   const std::vector<test::PlanCall>& PlanCalls() { return fakes.host->plan->calls; }
   std::vector<std::string> StepTexts() {
     std::vector<std::string> texts;
@@ -40,12 +28,10 @@ class RegisterXmlDriver : public test::RegisterXmlTest {
 
 // Imported twice: each import starts a fresh log and document.
 TEST_F(RegisterXmlDriver, AWorkbookWithoutRecordsStoresAValidSkeleton) {
-  ConnectEmptyRegister();
-  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
-  fakes.host->plan->calls.clear();
+  EXPECT_TRUE(Import(test::OlderWorkbook()));  // options, the PID and the headers, no records
   fakes.host->formActive.clear();
   fakes.progress->frames.clear();
-  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
+  EXPECT_TRUE(Import(test::OlderWorkbook()));
 
   EXPECT_EQ(StepTexts(), (Names{msg::kStepSkeleton, msg::kStepOptions, msg::kStepPid,
                                 msg::kStepRisks, msg::kStepActions, msg::kStepTaskImpacts,
@@ -81,26 +67,18 @@ TEST_F(RegisterXmlDriver, WithoutALayoutTheSequenceEndsBeforeTheRisks) {
                                      "the layout value is empty"});
 }
 
-TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhetherValidationFailsOrIsOff) {
-  ConnectEmptyRegister();
+TEST_F(RegisterXmlDriver, TheDocumentIsStoredWhenValidationFails) {
   dir.Write("RiskRegister/RiskRegister.xsd",
             "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
             "targetNamespace=\"http://www.kestrion.com/2006/KSRiskRegister\">"
             "<xs:element name=\"Kestrion\"><xs:complexType/></xs:element></xs:schema>");
-  EXPECT_FALSE(modBuildXmlFile::ImportRegisterXml(state));
-  ASSERT_EQ(PlanCalls().size(), 2u);
+  EXPECT_FALSE(Import(test::OlderWorkbook()));
+  ASSERT_TRUE(Stored());
   EXPECT_NE(PlanCalls()[1].value.find("<RiskRegister>"), std::string::npos);
   ASSERT_EQ(fakes.ui->boxes.size(), 1u);
   EXPECT_EQ(fakes.ui->boxes[0].title, "MSXMLParser");
   EXPECT_FALSE(registerxml::RegisterXmlRun(state).progress->Loaded());
   EXPECT_EQ(registerxml::RegisterXmlRun(state).progress->pbProgress().Value(), 100);
-
-  // Validation switched off: stored and a success, whatever the schema file holds.
-  fakes.host->plan->calls.clear();
-  InstallSchema("FALSE");
-  dir.Write("RiskRegister/RiskRegister.xsd", "not a schema");
-  EXPECT_TRUE(modBuildXmlFile::ImportRegisterXml(state));
-  EXPECT_EQ(PlanCalls().size(), 2u);
 }
 
 TEST_F(RegisterXmlDriver, NoPlanStoresNothing) {
@@ -111,56 +89,6 @@ TEST_F(RegisterXmlDriver, NoPlanStoresNothing) {
   fakes.host->plan = std::make_shared<test::RecordingPlan>("p");
   modBuildXmlFile::StoreXmlInPlan(state);
   EXPECT_TRUE(PlanCalls().empty());
-}
-
-class FinalCalculations : public test::RegisterXmlTest {
- protected:
-  FinalCalculations() { NewDocument(); }
-  // Risks with actions of the costs given; hasActions as the risks step found it.
-  void AddRisks(const std::vector<std::tuple<std::string, bool, std::vector<double>>>& risks) {
-    auto& doc = registerxml::TheDocument(state);
-    for (const auto& [id, hasActions, costs] : risks) {
-      clsXmlRisk risk;
-      risk.m_strID = id;
-      risk.m_bHasActions = hasActions;
-      risk.m_dblResponCost = 42;
-      doc.AppendRisk(risk.GetNode(state, doc.get()).get());
-      for (double cost : costs) {
-        clsXmlMitAction action;
-        action.m_dblMitCost = cost;
-        AppendClone(SelectSingleNode(doc.FindRisk(id), "ResponseActions"),
-                    action.GetNode(state, doc.get()).get());
-      }
-    }
-  }
-  Names Totals() {
-    Names totals;
-    for (xmlNodePtr risk : SelectNodesOrThrow(registerxml::TheDocument(state).RiskList(), "Risk"))
-      totals.push_back(test::Text(risk, "ResponseTotalCost"));
-    return totals;
-  }
-};
-
-TEST_F(FinalCalculations, SumsTheActionsOfRisksThatHaveThem) {
-  AddRisks({{"R1", true, {100, 250.5, 0}}, {"R2", false, {100}}, {"R3", true, {}}});
-  EXPECT_TRUE(modBuildXmlFile::DoFinalCalculations(state));
-  EXPECT_EQ(Totals(), (Names{"350.5", "42", "0"}));
-  EXPECT_EQ(state.errorLog.text, Heading("Final Calculations"));
-  EXPECT_FALSE(state.errorLog.hasErrors);
-}
-
-TEST_F(FinalCalculations, ACostThatIsNoNumberStopsThere) {
-  AddRisks({{"R1", true, {10, 20}}, {"R2", true, {5}}, {"R3", true, {7}}});
-  SetXmlNodeText(registerxml::TheDocument(state).FindRisk("R2"),
-                 "ResponseActions/ResponseAction/MitigationCost", "n/a");
-  EXPECT_FALSE(modBuildXmlFile::DoFinalCalculations(state));
-  EXPECT_EQ(Totals(), (Names{"30", "42", "42"}));
-}
-
-TEST_F(FinalCalculations, ASumThatOverflowsStopsThere) {
-  AddRisks({{"R1", true, {10, 20}}, {"R2", true, {1e308, 1e308}}, {"R3", true, {7}}});
-  EXPECT_FALSE(modBuildXmlFile::DoFinalCalculations(state));
-  EXPECT_EQ(Totals(), (Names{"30", "42", "42"}));
 }
 
 }  // namespace

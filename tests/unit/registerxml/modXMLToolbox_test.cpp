@@ -1,8 +1,8 @@
-// The XML toolbox: document settings, elements, copies, queries and the value formats.
+// The XML toolbox: the written text, the text encoding, texts through queries and the value
+// formats.
 #include <libxml/parserInternals.h>
 #include <libxml/xmlsave.h>
 
-#include "core/ImportError.h"
 #include "registerxml/XmlTreeWriter.h"
 #include "unit/registerxml/RegisterXmlFixture.h"
 
@@ -10,25 +10,6 @@ namespace velloway {
 namespace {
 
 using namespace modXMLToolbox;
-using test::ChildNames;
-using test::Text;
-
-TEST(XmlDocumentSettings, DeclarationRootNamespaceAndQueryPrefix) {
-  XmlDocument doc = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
-  const std::string text = XmlText(doc.get());
-  EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u) << text;
-  EXPECT_NE(
-      text.find("<ksrr:Kestrion xmlns:ksrr=\"http://www.kestrion.com/2006/KSRiskRegister\"/>"),
-      std::string::npos)
-      << text;
-  EXPECT_NE(SelectSingleNode(DocumentNode(doc.get()), "ksrr:Kestrion"), nullptr);
-
-  // Without a namespace nothing binds "ksrr": the same query is not valid there.
-  XmlDocument plain = CreateXmlDocument("Options", "");
-  EXPECT_NE(SelectSingleNode(DocumentNode(plain.get()), "Options"), nullptr);
-  EXPECT_FALSE(SelectXmlNodes(DocumentNode(plain.get()), "ksrr:Options").has_value());
-  EXPECT_THROW(SelectNodesOrThrow(DocumentNode(plain.get()), "ksrr:Options"), ImportError);
-}
 
 // The text as libxml2's own serialiser writes it, which the register's stored text must equal.
 std::string SavedByLibxml2(xmlDocPtr doc) {
@@ -104,47 +85,8 @@ TEST(LoadXml, TextIsUtf8WhateverItsDeclarationSays) {
   EXPECT_EQ(NodeText(xmlDocGetRootElement(doc.get())), "\xC2\xA3");
 }
 
-TEST(CreateXmlElement, AttributeOnlyWithAValueAndTextOnlyWhenGiven) {
-  XmlDocument doc = CreateXmlDocument("Root", "");
-  const XmlNode bare = CreateXmlElement(doc.get(), "Impact", "", "Name", "");
-  EXPECT_EQ(bare->properties, nullptr);
-  EXPECT_EQ(bare->children, nullptr);
-
-  const XmlNode full = CreateXmlElement(doc.get(), "Impact", "a < b & c", "Name", "Cost");
-  EXPECT_EQ(Text(full.get(), "@Name"), "Cost");
-  EXPECT_EQ(NodeText(full.get()), "a < b & c");  // raw text, never parsed as markup
-  AppendCloneToRoot(doc.get(), full.get());
-  EXPECT_NE(XmlText(doc.get()).find("<Impact Name=\"Cost\">a &lt; b &amp; c</Impact>"),
-            std::string::npos);
-}
-
-TEST(AppendClone, AppendsADeepCopyThatOwnsNothingOfTheOriginal) {
-  XmlDocument doc = CreateXmlDocument("Root", "");
-  XmlNode parent = CreateXmlElement(doc.get(), "Parent");
-  XmlNode child = CreateXmlElement(doc.get(), "Child", "x", "ID", "1");
-  EXPECT_TRUE(AppendClone(parent.get(), child.get()));
-  EXPECT_TRUE(AppendClone(parent.get(), child.get()));
-  EXPECT_EQ(ChildNames(parent.get()), "Child Child");
-  EXPECT_EQ(child->parent, nullptr);
-  EXPECT_NE(parent->children, child.get());
-  EXPECT_FALSE(AppendClone(parent.get(), nullptr));
-  EXPECT_FALSE(AppendClone(nullptr, child.get()));
-  EXPECT_FALSE(AppendCloneToRoot(doc.get(), nullptr));
-  EXPECT_FALSE(AppendClone(DocumentNode(doc.get()), child.get()));  // one document element only
-
-  // A fragment from another document keeps its namespaces.
-  XmlDocument reg = CreateXmlDocument(kRegisterRootName, kRegisterNamespaceUri);
-  XmlDocument fragment = LoadXml(
-      "<PlanData xmlns:kspd=\"http://example.org/2006/KSPlanData\"><kspd:Task/></PlanData>");
-  ASSERT_TRUE(fragment);
-  EXPECT_TRUE(AppendCloneToRoot(reg.get(), xmlDocGetRootElement(fragment.get())));
-  fragment.reset();  // the copy owns nothing of the fragment
-  XmlDocument reloaded = LoadXml(XmlText(reg.get()));
-  ASSERT_TRUE(reloaded);
-  EXPECT_NE(XmlText(reloaded.get()).find("<kspd:Task/>"), std::string::npos);
-}
-
-TEST(NodeTexts, GetAndSetThroughQueries) {
+// Texts are never parsed as markup: escaped when written, as a query finds them when read.
+TEST(NodeTexts, GetAndSetThroughQueriesEscaped) {
   XmlDocument doc = LoadXml("<Risk ID=\"R1\"><Cost>5</Cost><Cost>6</Cost><Empty/></Risk>");
   xmlNodePtr risk = xmlDocGetRootElement(doc.get());
   EXPECT_EQ(GetXmlNodeText(risk, "@ID"), "R1");
@@ -157,8 +99,12 @@ TEST(NodeTexts, GetAndSetThroughQueries) {
   SetXmlNodeText(risk, "@ID", "R<2>");
   SetXmlNodeText(risk, "Missing", "x");
   SetXmlNodeText(risk, "Empty", "");
+  const XmlNode impact = CreateXmlElement(doc.get(), "Impact", "a < b & c", "Name", "Cost");
+  EXPECT_EQ(NodeText(impact.get()), "a < b & c");
+  AppendClone(risk, impact.get());
   EXPECT_EQ(XmlText(doc.get()).substr(XmlText(doc.get()).find("<Risk")),
-            "<Risk ID=\"R&lt;2&gt;\"><Cost>1 &amp; 2</Cost><Cost>6</Cost><Empty/></Risk>\n");
+            "<Risk ID=\"R&lt;2&gt;\"><Cost>1 &amp; 2</Cost><Cost>6</Cost><Empty/>"
+            "<Impact Name=\"Cost\">a &lt; b &amp; c</Impact></Risk>\n");
 }
 
 class XmlValues : public test::RegisterXmlTest {};

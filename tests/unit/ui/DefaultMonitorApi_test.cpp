@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
-
-#include "ui/X11MonitorLayout.h"
 
 namespace velloway {
 namespace {
@@ -39,15 +36,6 @@ TEST_F(DrmFolder, TakesThePreferredModeOfTheFirstConnectedDisplay) {
   ASSERT_TRUE(mode);
   EXPECT_EQ(std::pair(mode->width, mode->height), std::pair(2560, 1440));
   EXPECT_FALSE(FirstConnectedDisplayMode(root / "missing"));
-}
-
-// The monitors of a running X display are the desktop tests' to check.
-TEST(X11MonitorLayout, NothingWithoutADisplay) {
-  const char* saved = std::getenv("DISPLAY");
-  const std::string restore = saved != nullptr ? saved : "";
-  unsetenv("DISPLAY");
-  EXPECT_FALSE(X11MonitorLayout());
-  if (saved != nullptr) setenv("DISPLAY", restore.c_str(), 1);
 }
 
 }  // namespace

@@ -132,15 +132,5 @@ TEST(TerminalLines, LinesNeverWrapAndControlCharactersBecomeSpaces) {
             "  [" + std::string(20, '#') + std::string(40, '-') + "]  33%");
 }
 
-TEST(MakeTerminalRenderer, IsSilentWhenErrIsNotATerminal) {
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  auto renderer = MakeTerminalRenderer(file);
-  EXPECT_EQ(dynamic_cast<TerminalRenderer*>(renderer.get()), nullptr);
-  renderer->Show({"Caption", "", {}, "", {}, true});
-  EXPECT_EQ(std::ftell(file), 0);
-  std::fclose(file);
-}
-
 }  // namespace
 }  // namespace velloway

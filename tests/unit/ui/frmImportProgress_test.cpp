@@ -63,7 +63,7 @@ TEST_F(FormTest, UpdateProgressBarYieldsItsTextAndUpdateLabelNeitherMovesNorYiel
   EXPECT_EQ(Yields(), 1);
 }
 
-TEST_F(FormTest, SetMaxValueClearsTheItemPairAndKeepsTheMaximumForCountsNotAbove0) {
+TEST_F(FormTest, TheItemPairIsClearedByCountsAndRefusesValuesOutsideItsRange) {
   form.SetMaxValue(40);
   form.UpdateProgress(30, "Importing Risk - R1 (30 of 40)");
   form.SetMaxValue(0);
@@ -72,11 +72,7 @@ TEST_F(FormTest, SetMaxValueClearsTheItemPairAndKeepsTheMaximumForCountsNotAbove
   EXPECT_EQ(form.Label1(), "");
   form.SetMaxValue(-3);
   EXPECT_EQ(form.ProgressBar1().Max(), 40.0f);
-  form.SetMaxValue(7);
-  EXPECT_EQ(form.ProgressBar1().Max(), 7.0f);
-}
-
-TEST_F(FormTest, UpdateProgressOutsideTheItemRangeFailsInTheCaller) {
+  // A count above 0 is the new maximum; a value outside the range fails in the caller.
   form.Show(FormShowMode::Modeless);
   form.SetMaxValue(10);
   form.UpdateProgress(10, "Importing Risk - R10 (10 of 10)");
@@ -90,16 +86,13 @@ TEST_F(FormTest, UpdateProgressOutsideTheItemRangeFailsInTheCaller) {
   EXPECT_EQ(Yields(), yields);
 }
 
-TEST_F(FormTest, TheHostHearsOfCreationAndOfEveryUnload) {
+TEST_F(FormTest, TheHostHearsOfCreationAndOfEveryUnloadOnce) {
   {
     frmImportProgress other(FormHostOf(state));
-    EXPECT_EQ(fake.host->formActive, (Flags{true, true}));
-    other.SetProgressCounter(18);
-    other.Show(FormShowMode::Modeless);
-    other.CompleteProgressBar();
-    EXPECT_EQ(fake.host->formActive, (Flags{true, true, false}));
+    other.SetProgressCounter(18);  // loads it
+    other.Unload();
     other.Unload();  // unloading an unloaded form does nothing
-    EXPECT_EQ(fake.host->formActive.size(), 3u);
+    EXPECT_EQ(fake.host->formActive, (Flags{true, true, false}));
     // A method after unloading loads the form again; dropping it unloads it once more.
     other.UpdateLabel("again");
     EXPECT_TRUE(other.Loaded());

