@@ -19,7 +19,7 @@ using EscapeTable = std::array<std::string_view, 256>;
 // In text: "<", ">", "&", and the carriage return, which a parser would turn into a line feed.
 constexpr EscapeTable TextEscapes() {
   EscapeTable table{};
-  table[0] = std::string_view("", 0);
+  table[0] = "";  // not null: the end of the text
   table['<'] = "&lt;";
   table['>'] = "&gt;";
   table['&'] = "&amp;";
