@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 #include "core/ImportError.h"
 
@@ -77,7 +77,9 @@ class OrderedCollection {
     }
   }
 
-  std::vector<T> items_;
+  // A deque: a large collection grows without moving what it holds, so it never needs its old
+  // and its new storage at once.
+  std::deque<T> items_;
   std::unordered_map<std::string, std::size_t> indexByKey_;
 };
 

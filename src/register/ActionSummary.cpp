@@ -4,10 +4,11 @@
 
 namespace velloway {
 
-ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions) {
+ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions,
+                             const workbook::RecordTexts& texts) {
   ActionSummaries summaries;
   for (const clsQualRiskAction& action : actions) {
-    ActionTotals& totals = summaries[action.m_strRiskID];
+    ActionTotals& totals = summaries[texts[action.m_strRiskID]];
     if (totals.endedAtOverflow) continue;
     const double sum = totals.cost + action.m_dbMitCost;
     // The platform's overflow error ends the summary of this risk only, before the action's name
@@ -17,20 +18,21 @@ ActionSummaries IndexActions(const OrderedCollection<clsQualRiskAction>& actions
       continue;
     }
     totals.cost = sum;
-    if (totals.name.empty()) totals.name = action.m_strMitName;
+    if (texts[totals.name].empty()) totals.name = action.m_strMitName;
   }
   return summaries;
 }
 
 std::int32_t SummariseRiskActions(const ActionSummaries& summaries, const clsQualRisk& risk,
-                                  double& cost, std::string_view& name) {
-  const auto found = summaries.find(risk.strRiskID);
+                                  const workbook::RecordTexts& texts, double& cost,
+                                  workbook::TextRef& name) {
+  const auto found = summaries.find(texts[risk.strRiskID]);
   if (found == summaries.end()) {
     cost = 0;
     return 0;
   }
   cost += found->second.cost;
-  if (name.empty()) name = found->second.name;
+  if (texts[name].empty()) name = found->second.name;
   return 1;
 }
 

@@ -2,14 +2,26 @@
 
 #include "core/HostApp.h"
 #include "core/Messages.h"
+#include "core/WorkbookRefs.h"
 #include "register/RegisterSections.h"
 #include "register/RegisterStore.h"
 #include "ui/frmImportProgress.h"
+#include "workbook/Workbook.h"
 
 namespace velloway {
 namespace {
 
 constexpr std::int32_t kProgressSteps = 18;  // nine loaders and nine writers
+
+using RecordLoader = bool (*)(LibraryState&, const workbook::Worksheet*);
+
+// Each record sheet is read by its loader alone, so its cells go once it has run: a large
+// register then never holds the cells of every sheet beside the whole model.
+bool LoadAndRelease(LibraryState& state, RecordLoader load, const workbook::Worksheet* sheet) {
+  const bool loaded = load(state, sheet);
+  if (sheet != nullptr && state.sheets.workbook) state.sheets.workbook->ReleaseCells(sheet);
+  return loaded;
+}
 
 bool RunLoaders(LibraryState& state) {
   const WorkbookRefs& sheets = state.sheets;
@@ -18,11 +30,11 @@ bool RunLoaders(LibraryState& state) {
   loaded &= modLoadRisks::LoadPid(state, sheets.options);
   loaded &= modLoadRisks::LoadRegisterDetails(state, sheets.options);
   loaded &= modLoadRisks::LoadRegisterOptions(state, sheets.options);
-  loaded &= modLoadRisks::LoadQualitativeRisks(state, sheets.qualitativeRisks);
-  loaded &= modLoadRisks::LoadQualitativeActions(state, sheets.actions);
-  loaded &= modLoadRisks::LoadQuantitativeRisks(state, sheets.quantitativeRisks);
-  loaded &= modLoadRisks::LoadTaskImpacts(state, sheets.taskImpacts);
-  loaded &= modLoadRisks::LoadRiskHistory(state, sheets.riskHistory);
+  loaded &= LoadAndRelease(state, modLoadRisks::LoadQualitativeRisks, sheets.qualitativeRisks);
+  loaded &= LoadAndRelease(state, modLoadRisks::LoadQualitativeActions, sheets.actions);
+  loaded &= LoadAndRelease(state, modLoadRisks::LoadQuantitativeRisks, sheets.quantitativeRisks);
+  loaded &= LoadAndRelease(state, modLoadRisks::LoadTaskImpacts, sheets.taskImpacts);
+  loaded &= LoadAndRelease(state, modLoadRisks::LoadRiskHistory, sheets.riskHistory);
   return loaded;
 }
 
@@ -41,7 +53,7 @@ void PrepareRegisterWrite(LibraryState& state) {
   RegisterModel& model = Model(state);
   auto& scenarios = Held(model.scenarios);
   for (const clsQuantRisk& risk : Held(model.quantitativeRisks)) {
-    const std::string name(risk.m_strScenarioName);
+    const std::string name(model.texts[risk.m_strScenarioName]);
     // A name already there in another letter case keeps the spelling of its first risk.
     if (!name.empty() && !scenarios.Contains(name)) scenarios.Add(name, name);
   }

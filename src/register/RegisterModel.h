@@ -1,19 +1,18 @@
 // The in-memory register of the current template: plain records filled by the sheet loaders and
 // read by the section writers, and the holders they live in. A holder is created on first use
-// and dropped when the register has been written. A record's texts are views: of the workbook's
-// own text where a cell's text is taken as it stands, else of the model's text arena; so the
-// model must not outlive the workbook it was loaded from.
+// and dropped when the register has been written. A record's texts are references into the
+// model's texts, which name the workbook's own text where a cell's text is taken as it stands;
+// so the model must not outlive the workbook it was loaded from. Its loader sets every field.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/LibraryState.h"
 #include "core/OrderedCollection.h"
-#include "workbook/TextArena.h"
+#include "workbook/RecordTexts.h"
 
 namespace velloway {
 
@@ -79,79 +78,81 @@ struct clsScenario {
   std::string m_strLinkedTo;     // second row of the block
 };
 
+// The records keep their numbers first, so that no padding falls between four-byte texts.
+
 // One qualitative risk; also one risk-history record.
 struct clsQualRisk {
-  std::string_view strRiskID;
-  std::string_view strTitle;
-  std::string_view strType = "T";
-  std::string_view strProb = "M";
-  std::string_view strCost = "N";
-  std::string_view strTime = "N";
-  std::string_view strPerformance = "N";
   double dblScore = 0;
-  std::string_view strTargetProb = "N";
-  std::string_view strTargetCost = "N";
-  std::string_view strTargetTime = "N";
-  std::string_view strTargetPerformance = "N";
-  std::string_view strTargetDate;
   double dblTargetScore = 0;
-  double dblMitCost = 0;        // set while writing: the cost of the risk's actions
-  std::int32_t bActions = 0;    // set while writing: 1 when the risk has actions
-  std::string_view strMitName;  // set while writing: from the risk's actions
-  std::string_view strOwner;
-  std::string_view strDescription;
-  std::string_view strCause;
-  std::string_view strEffect;
-  std::string_view strRBS;
-  std::string_view strStatus = "Open";
-  std::string_view strExpiry;
+  double dblMitCost = 0;      // set while writing: the cost of the risk's actions
+  std::int32_t bActions = 0;  // set while writing: 1 when the risk has actions
   bool bQRisk = true;
-  std::string_view strAuditDat;  // history records only
+  workbook::TextRef strRiskID;
+  workbook::TextRef strTitle;
+  workbook::TextRef strType;
+  workbook::TextRef strProb;
+  workbook::TextRef strCost;
+  workbook::TextRef strTime;
+  workbook::TextRef strPerformance;
+  workbook::TextRef strTargetProb;
+  workbook::TextRef strTargetCost;
+  workbook::TextRef strTargetTime;
+  workbook::TextRef strTargetPerformance;
+  workbook::TextRef strTargetDate;
+  workbook::TextRef strMitName;  // set while writing: from the risk's actions
+  workbook::TextRef strOwner;
+  workbook::TextRef strDescription;
+  workbook::TextRef strCause;
+  workbook::TextRef strEffect;
+  workbook::TextRef strRBS;
+  workbook::TextRef strStatus;
+  workbook::TextRef strExpiry;
+  workbook::TextRef strAuditDat;  // history records only
 };
 
 // One response action of a qualitative risk.
 struct clsQualRiskAction {
-  std::string_view m_strRiskID;
-  std::string_view m_strDescr;
-  std::string_view m_strRespon;
-  std::string_view m_strTargetDate;
-  std::string_view m_strActualDate;
   double m_dbMitCost = 0;
-  std::string_view m_strProb;
-  std::string_view m_strCost;
-  std::string_view m_strTime;
-  std::string_view m_strPerformance;
   double m_dblScore = 0;
-  std::string_view m_strStatus;
-  std::string_view m_strMitName;
+  workbook::TextRef m_strRiskID;
+  workbook::TextRef m_strDescr;
+  workbook::TextRef m_strRespon;
+  workbook::TextRef m_strTargetDate;
+  workbook::TextRef m_strActualDate;
+  workbook::TextRef m_strProb;
+  workbook::TextRef m_strCost;
+  workbook::TextRef m_strTime;
+  workbook::TextRef m_strPerformance;
+  workbook::TextRef m_strStatus;
+  workbook::TextRef m_strMitName;
 };
 
 // One quantitative risk.
 struct clsQuantRisk {
-  std::string_view m_strRiskID;
-  std::string_view m_strTitle;
-  std::string_view m_strProb;
-  std::string_view m_strMitCost;
-  std::string_view m_strMitActions;
-  std::string_view m_strScenarioName;
+  workbook::TextRef m_strRiskID;
+  workbook::TextRef m_strTitle;
+  workbook::TextRef m_strProb;
+  workbook::TextRef m_strMitCost;
+  workbook::TextRef m_strMitActions;
+  workbook::TextRef m_strScenarioName;
 };
 
 // One task impact of a quantitative risk.
 struct clsQuantRiskImpact {
-  std::string_view m_strRiskID;
-  std::string_view m_strTaskID;
-  std::string_view m_strDurImpactShape;
-  std::string_view m_strMinDur;
-  std::string_view m_strLikelyDur;
-  std::string_view m_strMaxDur;
-  std::string_view m_strCostImpactShape;
-  std::string_view m_strMinCost;
-  std::string_view m_strLikelyCost;
-  std::string_view m_strMaxCost;
   std::int32_t m_bCorrelate = 1;
   std::int32_t m_bLink = 1;
   std::int32_t m_bScenarioLink = 1;
-  std::string_view m_strScenarioName;
+  workbook::TextRef m_strRiskID;
+  workbook::TextRef m_strTaskID;
+  workbook::TextRef m_strDurImpactShape;
+  workbook::TextRef m_strMinDur;
+  workbook::TextRef m_strLikelyDur;
+  workbook::TextRef m_strMaxDur;
+  workbook::TextRef m_strCostImpactShape;
+  workbook::TextRef m_strMinCost;
+  workbook::TextRef m_strLikelyCost;
+  workbook::TextRef m_strMaxCost;
+  workbook::TextRef m_strScenarioName;
 };
 
 // The holders of one loaded library, each empty until first used.
@@ -168,8 +169,8 @@ struct RegisterModel {
   std::optional<OrderedCollection<clsQuantRiskImpact>> taskImpacts;
   // The distinct scenario names of the quantitative risks, keyed by themselves.
   std::optional<OrderedCollection<std::string>> scenarios;
-  // The record texts that are not the workbook's own (numbers, dates, changed texts).
-  workbook::TextArena texts;
+  // What the records' texts refer to.
+  workbook::RecordTexts texts;
 };
 
 // A holder's object, created with its defaults when the holder is empty.

@@ -13,14 +13,15 @@ struct clsQualRiskAction;
 struct clsQuantRisk;
 struct clsQuantRiskImpact;
 namespace workbook {
+class RecordTexts;
 class Worksheet;
 }
 
 // The record values: an empty first field, then the record's fields, joined by TABs.
 std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool withAuditDate);
 std::string ActionValue(LibraryState& state, const clsQualRiskAction& action);
-std::string QuantRiskValue(const clsQuantRisk& risk);
-std::string TaskImpactValue(const clsQuantRiskImpact& impact);
+std::string QuantRiskValue(const workbook::RecordTexts& t, const clsQuantRisk& risk);
+std::string TaskImpactValue(const workbook::RecordTexts& t, const clsQuantRiskImpact& impact);
 
 namespace modLoadRisks {
 bool LoadQuantSettings(LibraryState& state, const workbook::Worksheet* sheet);

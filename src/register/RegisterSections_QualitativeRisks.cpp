@@ -15,14 +15,14 @@ constexpr std::int32_t kKeyColumn = 1;
 // Columns B to V (and W for the history) of one row; every field is assigned, so a blank cell
 // gives empty text, 0 or a true flag, never a class default.
 clsQualRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
-                        const std::string& key, bool withAuditDate) {
-  workbook::TextArena& texts = Model(state).texts;
+                        bool withAuditDate) {
+  workbook::RecordTexts& texts = Model(state).texts;
   const auto keep = [&](std::int32_t column) {
     return workbook::KeepCellText(sheet, row, column, texts);
   };
   const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   clsQualRisk risk;
-  risk.strRiskID = texts.Keep(key);
+  risk.strRiskID = keep(kKeyColumn);
   risk.strType = keep(2);
   risk.strTitle = keep(3);
   risk.strProb = keep(4);
@@ -52,8 +52,8 @@ clsQualRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, s
 void WriteRiskRecord(LibraryState& state, const ActionSummaries& summaries, clsQualRisk& risk,
                      const char* section, std::int32_t position, bool withAuditDate) {
   double cost = 0;
-  std::string_view name;
-  risk.bActions = SummariseRiskActions(summaries, risk, cost, name);
+  workbook::TextRef name;
+  risk.bActions = SummariseRiskActions(summaries, risk, Model(state).texts, cost, name);
   risk.dblMitCost = cost;
   risk.strMitName = name;
   WriteRegisterValue(state, section, DecimalText(position),
@@ -63,32 +63,33 @@ void WriteRiskRecord(LibraryState& state, const ActionSummaries& summaries, clsQ
 }  // namespace
 
 std::string QualRiskValue(LibraryState& state, const clsQualRisk& risk, bool withAuditDate) {
-  std::string value = TabFields({risk.strRiskID,
-                                 ThreatCode(risk.strType),
-                                 risk.strTitle,
-                                 risk.strProb,
-                                 risk.strCost,
-                                 risk.strTime,
-                                 risk.strPerformance,
+  const workbook::RecordTexts& t = Model(state).texts;
+  std::string value = TabFields({t[risk.strRiskID],
+                                 ThreatCode(t[risk.strType]),
+                                 t[risk.strTitle],
+                                 t[risk.strProb],
+                                 t[risk.strCost],
+                                 t[risk.strTime],
+                                 t[risk.strPerformance],
                                  NumberText(state, risk.dblScore),
-                                 risk.strTargetProb,
-                                 risk.strTargetCost,
-                                 risk.strTargetTime,
-                                 risk.strTargetPerformance,
+                                 t[risk.strTargetProb],
+                                 t[risk.strTargetCost],
+                                 t[risk.strTargetTime],
+                                 t[risk.strTargetPerformance],
                                  FixedNumberText(risk.dblTargetScore),
-                                 PlanDateText(state, risk.strTargetDate),
+                                 PlanDateText(state, t[risk.strTargetDate]),
                                  FixedNumberText(risk.dblMitCost),
                                  FlagText(risk.bActions != 0),
-                                 risk.strMitName,
-                                 risk.strOwner,
-                                 risk.strDescription,
-                                 risk.strCause,
-                                 risk.strEffect,
-                                 risk.strRBS,
-                                 risk.strStatus,
-                                 PlanDateText(state, risk.strExpiry),
+                                 t[risk.strMitName],
+                                 t[risk.strOwner],
+                                 t[risk.strDescription],
+                                 t[risk.strCause],
+                                 t[risk.strEffect],
+                                 t[risk.strRBS],
+                                 t[risk.strStatus],
+                                 PlanDateText(state, t[risk.strExpiry]),
                                  FlagText(risk.bQRisk)});
-  if (withAuditDate) value += TabFields({PlanDateText(state, risk.strAuditDat)});
+  if (withAuditDate) value += TabFields({PlanDateText(state, t[risk.strAuditDat])});
   return value;
 }
 
@@ -96,8 +97,8 @@ bool modLoadRisks::LoadQualitativeRisks(LibraryState& state, const workbook::Wor
   auto& risks = Held(Model(state).qualitativeRisks);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string& key) {
-        risks.Add(ReadRiskRow(state, sheet, row, key, false));
+      [&](std::int32_t row, const std::string&) {
+        risks.Add(ReadRiskRow(state, sheet, row, false));
       },
       "Loading qualitative risks complete.");
 }
@@ -106,15 +107,16 @@ bool modLoadRisks::LoadRiskHistory(LibraryState& state, const workbook::Workshee
   auto& history = Held(Model(state).riskHistory);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string& key) {
-        history.Add(ReadRiskRow(state, sheet, row, key, true));
+      [&](std::int32_t row, const std::string&) {
+        history.Add(ReadRiskRow(state, sheet, row, true));
       },
       "Loading qualitative risk history complete.");
 }
 
 void modWriteRisks::WriteQualitativeRisks(LibraryState& state) {
   auto& risks = Held(Model(state).qualitativeRisks);
-  const ActionSummaries summaries = IndexActions(Held(Model(state).riskActions));
+  const ActionSummaries summaries =
+      IndexActions(Held(Model(state).riskActions), Model(state).texts);
   try {
     for (std::int32_t i = 1; i <= risks.Count(); ++i) {
       WriteRiskRecord(state, summaries, risks.Item(i), "QualitativeRisks", i, false);
@@ -129,7 +131,8 @@ void modWriteRisks::WriteQualitativeRisks(LibraryState& state) {
 
 void modWriteRisks::WriteRiskHistory(LibraryState& state) {
   auto& history = Held(Model(state).riskHistory);
-  const ActionSummaries summaries = IndexActions(Held(Model(state).riskActions));
+  const ActionSummaries summaries =
+      IndexActions(Held(Model(state).riskActions), Model(state).texts);
   for (std::int32_t i = 1; i <= history.Count(); ++i) {
     WriteRiskRecord(state, summaries, history.Item(i), "RiskHistory", i, true);
   }

@@ -19,18 +19,20 @@ namespace {
 constexpr std::int32_t kKeyColumn = 2;
 
 // The scenario of a row: its own name, which is then carried down, or the carried one.
-std::string_view ScenarioOfRow(std::string_view cell, std::string_view& carried) {
-  if (cell.empty()) return carried;
+workbook::TextRef ScenarioOfRow(const workbook::RecordTexts& texts, workbook::TextRef cell,
+                                workbook::TextRef& carried) {
+  if (texts[cell].empty()) return carried;
   carried = cell;
   return cell;
 }
 
 clsQuantRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t row,
-                         const std::string& key, std::string_view& carried) {
-  workbook::TextArena& texts = Model(state).texts;
+                         workbook::TextRef& carried) {
+  workbook::RecordTexts& texts = Model(state).texts;
   clsQuantRisk risk;
-  risk.m_strScenarioName = ScenarioOfRow(workbook::KeepCellText(sheet, row, 1, texts), carried);
-  risk.m_strRiskID = texts.Keep(key);
+  risk.m_strScenarioName =
+      ScenarioOfRow(texts, workbook::KeepCellText(sheet, row, 1, texts), carried);
+  risk.m_strRiskID = workbook::KeepCellText(sheet, row, kKeyColumn, texts);
   risk.m_strTitle = workbook::KeepCellText(sheet, row, 3, texts);
   risk.m_strProb = texts.Keep(PercentText(state, workbook::GetCellText(sheet, row, 4)));
   risk.m_strMitCost = workbook::KeepCellText(sheet, row, 5, texts, true);
@@ -39,7 +41,7 @@ clsQuantRisk ReadRiskRow(LibraryState& state, const workbook::Worksheet* sheet, 
 }
 
 void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
-                       workbook::TextArena& texts, clsQuantRiskImpact& impact) {
+                       workbook::RecordTexts& texts, clsQuantRiskImpact& impact) {
   const auto keep = [&](std::int32_t column, bool stripDollar = false) {
     return workbook::KeepCellText(sheet, row, column, texts, stripDollar);
   };
@@ -63,8 +65,11 @@ void ReadImpactColumns(const workbook::Worksheet* sheet, std::int32_t row,
 template <typename Record, typename ValueOf>
 void WritePerScenario(LibraryState& state, const OrderedCollection<Record>& records,
                       const char* suffix, ValueOf valueOf) {
+  const workbook::RecordTexts& texts = Model(state).texts;
   std::unordered_map<std::string_view, std::vector<const Record*>> byScenario;
-  for (const Record& record : records) byScenario[record.m_strScenarioName].push_back(&record);
+  for (const Record& record : records) {
+    byScenario[texts[record.m_strScenarioName]].push_back(&record);
+  }
   const auto& scenarios = Held(Model(state).scenarios);
   for (std::int32_t n = 1; n <= scenarios.Count(); ++n) {
     const auto group = byScenario.find(std::string_view(scenarios.Item(n)));
@@ -72,51 +77,53 @@ void WritePerScenario(LibraryState& state, const OrderedCollection<Record>& reco
     const std::string section = "S" + DecimalText(n) + suffix;
     std::int32_t k = 1;
     for (const Record* record : group->second) {
-      WriteRegisterValue(state, section, DecimalText(k++), valueOf(*record));
+      WriteRegisterValue(state, section, DecimalText(k++), valueOf(texts, *record));
     }
   }
 }
 
 }  // namespace
 
-std::string QuantRiskValue(const clsQuantRisk& risk) {
-  return TabFields({risk.m_strRiskID, risk.m_strProb, risk.m_strMitCost, risk.m_strMitActions});
+std::string QuantRiskValue(const workbook::RecordTexts& t, const clsQuantRisk& risk) {
+  return TabFields(
+      {t[risk.m_strRiskID], t[risk.m_strProb], t[risk.m_strMitCost], t[risk.m_strMitActions]});
 }
 
-std::string TaskImpactValue(const clsQuantRiskImpact& impact) {
+std::string TaskImpactValue(const workbook::RecordTexts& t, const clsQuantRiskImpact& impact) {
   // The flags go out as correlate, link, scenario link.
-  return TabFields({impact.m_strRiskID, impact.m_strTaskID, impact.m_strDurImpactShape,
-                    impact.m_strMinDur, impact.m_strLikelyDur, impact.m_strMaxDur,
-                    impact.m_strCostImpactShape, impact.m_strMinCost, impact.m_strLikelyCost,
-                    impact.m_strMaxCost, FlagText(impact.m_bCorrelate != 0),
-                    FlagText(impact.m_bLink != 0), FlagText(impact.m_bScenarioLink != 0)});
+  return TabFields({t[impact.m_strRiskID], t[impact.m_strTaskID], t[impact.m_strDurImpactShape],
+                    t[impact.m_strMinDur], t[impact.m_strLikelyDur], t[impact.m_strMaxDur],
+                    t[impact.m_strCostImpactShape], t[impact.m_strMinCost],
+                    t[impact.m_strLikelyCost], t[impact.m_strMaxCost],
+                    FlagText(impact.m_bCorrelate != 0), FlagText(impact.m_bLink != 0),
+                    FlagText(impact.m_bScenarioLink != 0)});
 }
 
 bool modLoadRisks::LoadQuantitativeRisks(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& risks = Held(Model(state).quantitativeRisks);
-  std::string_view carried;  // each sheet carries its own scenario name
+  workbook::TextRef carried;  // each sheet carries its own scenario name
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string& key) {
-        risks.Add(ReadRiskRow(state, sheet, row, key, carried));
+      [&](std::int32_t row, const std::string&) {
+        risks.Add(ReadRiskRow(state, sheet, row, carried));
       },
       "Loading quantitative risks complete.");
 }
 
 bool modLoadRisks::LoadTaskImpacts(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& impacts = Held(Model(state).taskImpacts);
-  workbook::TextArena& texts = Model(state).texts;
-  std::string_view carried;
+  workbook::RecordTexts& texts = Model(state).texts;
+  workbook::TextRef carried;
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string& key) {
+      [&](std::int32_t row, const std::string&) {
         clsQuantRiskImpact impact;
         impact.m_strScenarioName =
-            ScenarioOfRow(workbook::KeepCellText(sheet, row, 1, texts), carried);
+            ScenarioOfRow(texts, workbook::KeepCellText(sheet, row, 1, texts), carried);
+        impact.m_strRiskID = workbook::KeepCellText(sheet, row, kKeyColumn, texts);
         impact.m_strTaskID = workbook::KeepCellText(sheet, row, 3, texts);
         // A row without a task ID is dropped, yet it does not end the data.
-        if (impact.m_strTaskID.empty()) return;
-        impact.m_strRiskID = texts.Keep(key);
+        if (texts[impact.m_strTaskID].empty()) return;
         ReadImpactColumns(sheet, row, texts, impact);
         impacts.Add(std::move(impact));
       },

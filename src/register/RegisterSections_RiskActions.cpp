@@ -13,15 +13,15 @@ namespace {
 constexpr std::int32_t kKeyColumn = 2;
 
 clsQualRiskAction ReadActionRow(LibraryState& state, const workbook::Worksheet* sheet,
-                                std::int32_t row, const std::string& key) {
-  workbook::TextArena& texts = Model(state).texts;
+                                std::int32_t row) {
+  workbook::RecordTexts& texts = Model(state).texts;
   const auto keep = [&](std::int32_t column) {
     return workbook::KeepCellText(sheet, row, column, texts);
   };
   const auto text = [&](std::int32_t column) { return workbook::GetCellText(sheet, row, column); };
   clsQualRiskAction action;
   action.m_strMitName = keep(1);
-  action.m_strRiskID = texts.Keep(key);
+  action.m_strRiskID = keep(kKeyColumn);
   action.m_strDescr = keep(3);
   action.m_strRespon = keep(4);
   action.m_strTargetDate = keep(5);
@@ -40,21 +40,20 @@ clsQualRiskAction ReadActionRow(LibraryState& state, const workbook::Worksheet* 
 }  // namespace
 
 std::string ActionValue(LibraryState& state, const clsQualRiskAction& action) {
-  return TabFields({action.m_strRiskID, action.m_strDescr, action.m_strRespon,
-                    PlanDateText(state, action.m_strTargetDate),
-                    PlanDateText(state, action.m_strActualDate),
-                    NumberText(state, action.m_dbMitCost), action.m_strStatus, action.m_strProb,
-                    action.m_strCost, action.m_strTime, action.m_strPerformance,
-                    NumberText(state, action.m_dblScore)});
+  const workbook::RecordTexts& t = Model(state).texts;
+  return TabFields({t[action.m_strRiskID], t[action.m_strDescr], t[action.m_strRespon],
+                    PlanDateText(state, t[action.m_strTargetDate]),
+                    PlanDateText(state, t[action.m_strActualDate]),
+                    NumberText(state, action.m_dbMitCost), t[action.m_strStatus],
+                    t[action.m_strProb], t[action.m_strCost], t[action.m_strTime],
+                    t[action.m_strPerformance], NumberText(state, action.m_dblScore)});
 }
 
 bool modLoadRisks::LoadQualitativeActions(LibraryState& state, const workbook::Worksheet* sheet) {
   auto& actions = Held(Model(state).riskActions);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string& key) {
-        actions.Add(ReadActionRow(state, sheet, row, key));
-      },
+      [&](std::int32_t row, const std::string&) { actions.Add(ReadActionRow(state, sheet, row)); },
       "Loading qualitative risk actions complete.");
 }
 

@@ -60,21 +60,25 @@ std::string GetCellText(const workbook::Worksheet* sheet, std::int32_t row, std:
   }
 }
 
-std::string_view KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
-                              TextArena& arena, bool stripDollar) {
+TextRef KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
+                     RecordTexts& texts, bool stripDollar) {
+  CellValue value;
+  bool pooled = false;
+  std::string changed;
   try {
     if (row < 1 || column < 1 || sheet == nullptr) return {};
     sheet->NoteRead(row, column);
-    const CellValue value = sheet->Cell(row, column);
+    value = sheet->Cell(row, column);
     // Most cells are texts the import takes as they stand: those are not copied.
-    const bool unchanged = value.kind == CellKind::Text &&
-                           value.text.find('\n') == std::string_view::npos &&
-                           (!stripDollar || value.text.find('$') == std::string_view::npos);
-    if (unchanged) return value.text;
-    return arena.Keep(ImportText(*sheet, value, stripDollar));
+    pooled = value.kind == CellKind::Text && value.text.find('\n') == std::string_view::npos &&
+             (!stripDollar || value.text.find('$') == std::string_view::npos);
+    if (!pooled) changed = ImportText(*sheet, value, stripDollar);
   } catch (...) {
     return {};
   }
+  // Keeping the text is outside the trap: running out of room must not pass for an empty cell.
+  if (pooled) return texts.Pooled(sheet->Owner().Strings(), value.poolIndex);
+  return texts.Keep(changed);
 }
 
 std::string& ReplaceLineFeeds(std::string& text) {

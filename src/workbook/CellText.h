@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "workbook/CellValue.h"
-#include "workbook/TextArena.h"
+#include "workbook/RecordTexts.h"
 #include "workbook/Workbook.h"
 
 namespace velloway::workbook {
@@ -23,10 +23,10 @@ class Worksheet;
 std::string GetCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
                         bool stripDollar = false);
 
-// The same text as a view: a text cell's own characters when the import leaves them as they
-// stand, else a copy kept in the arena; valid while both the workbook and the arena live.
-std::string_view KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
-                              TextArena& arena, bool stripDollar = false);
+// The same text kept in texts: a reference to the workbook's own text when the import leaves it
+// as it stands, else to a copy.
+TextRef KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
+                     RecordTexts& texts, bool stripDollar = false);
 
 // Replaces every line feed with "<CRLF>" in place and returns the result.
 std::string& ReplaceLineFeeds(std::string& text);

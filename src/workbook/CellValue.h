@@ -15,6 +15,8 @@ struct CellValue {
   double number = 0;
   // Text: the characters in UTF-8; they live as long as the workbook.
   std::string_view text;
+  // Text: its index in the workbook's string pool.
+  std::uint32_t poolIndex = 0;
   bool boolean = false;
   // Number: a currency amount, which reads with at most four decimals and never in exponent
   // form.

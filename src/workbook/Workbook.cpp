@@ -85,6 +85,12 @@ const Worksheet* Workbook::FindSheet(const std::string& name) const {
   return it == sheets_.end() ? nullptr : &*it;
 }
 
+void Workbook::ReleaseCells(const Worksheet* sheet) {
+  for (Worksheet& own : sheets_) {
+    if (&own == sheet) own.ReleaseCells();
+  }
+}
+
 std::unique_ptr<Workbook> OpenWorkbook(const std::string& path) {
   auto workbook = std::make_unique<Workbook>();
   if (KindOf(FileHead(path)) == FileKind::Package) {

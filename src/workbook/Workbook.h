@@ -33,6 +33,10 @@ class Workbook {
   const TextFormat& Format() const { return format_; }
   void SetFormat(TextFormat format) { format_ = std::move(format); }
 
+  // Frees the cells of one of this workbook's sheets, once nothing will read them again; the
+  // sheet stays, empty. Its texts stay too: records may still hold views of them.
+  void ReleaseCells(const Worksheet* sheet);
+
   // Building.
   StringPool& MutableStrings() { return strings_; }
   Worksheet& AddSheet(std::string name) { return sheets_.emplace_back(std::move(name), *this); }

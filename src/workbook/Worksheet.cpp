@@ -37,7 +37,8 @@ CellValue Worksheet::ValueOf(const StoredCell& cell) const {
       value.currency = cell.kind == CellKind::Number && cell.boolean;
       break;
     case CellKind::Text:
-      value.text = owner_->Strings().At(static_cast<std::uint32_t>(cell.payload));
+      value.poolIndex = static_cast<std::uint32_t>(cell.payload);
+      value.text = owner_->Strings().At(value.poolIndex);
       break;
     case CellKind::Boolean:
       value.boolean = cell.boolean;

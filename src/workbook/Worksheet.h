@@ -47,6 +47,10 @@ class Worksheet {
     rowStarts_.clear();
   }
   void Seal();
+  void ReleaseCells() {
+    cells_.clear();
+    rowStarts_ = {};
+  }
 
   // The import's cell reader notes each cell it reads, so that a failure can name the cell it
   // failed on ("H7"; empty before any read). Reading stays const: this is no part of the data.

@@ -102,16 +102,41 @@ TEST_F(WorkbookConnectionTest, CellTextRules) {
                           .Text("A2", "first\nsecond\r\nthird")
                           .Number("A4", 45306.5, "dd/mm/yyyy hh:mm")));
   const workbook::Worksheet* options = state->sheets.options;
-  EXPECT_EQ(workbook::GetCellText(options, 1, 1, true), "1,200");
-  EXPECT_EQ(workbook::GetCellText(options, 1, 1, false), "$1,200");
-  EXPECT_EQ(workbook::GetCellText(options, 2, 1, false), "first<CRLF>second\r<CRLF>third");
+  struct Case {
+    const workbook::Worksheet* sheet;
+    std::int32_t row, column;
+    bool stripDollar;
+    std::string text;
+  };
   // The user's date and time patterns; numbers are the value text tests'.
-  EXPECT_EQ(workbook::GetCellText(options, 4, 1, false), "15/01/2024 12:00:00");
-  EXPECT_EQ(workbook::GetCellText(options, 0, 1, false), "");
-  EXPECT_EQ(workbook::GetCellText(options, 1, 0, false), "");
-  EXPECT_EQ(workbook::GetCellText(options, -3, -3, false), "");
-  EXPECT_EQ(workbook::GetCellText(options, 2000000, 20000, false), "");
-  EXPECT_EQ(workbook::GetCellText(nullptr, 1, 1, false), "");
+  const Case cases[] = {{options, 1, 1, true, "1,200"},
+                        {options, 1, 1, false, "$1,200"},
+                        {options, 2, 1, false, "first<CRLF>second\r<CRLF>third"},
+                        {options, 4, 1, false, "15/01/2024 12:00:00"},
+                        {options, 0, 1, false, ""},
+                        {options, 1, 0, false, ""},
+                        {options, -3, -3, false, ""},
+                        {options, 2000000, 20000, false, ""},
+                        {nullptr, 1, 1, false, ""}};
+  // Kept for a record, every cell reads the same; a text taken as it stands is not copied.
+  workbook::RecordTexts kept;
+  for (const Case& c : cases) {
+    EXPECT_EQ(workbook::GetCellText(c.sheet, c.row, c.column, c.stripDollar), c.text);
+    const workbook::TextRef ref =
+        workbook::KeepCellText(c.sheet, c.row, c.column, kept, c.stripDollar);
+    EXPECT_EQ(kept[ref], c.text) << c.row << "," << c.column;
+  }
+  const workbook::TextRef asItStands = workbook::KeepCellText(options, 1, 1, kept);
+  EXPECT_EQ(kept[asItStands].data(), options->Cell(1, 1).text.data());
+  // Own copies of any size, beyond one block of them, stay readable beside small ones.
+  const std::string large(3 << 20, 'x');
+  const workbook::TextRef small = kept.Keep("small");
+  const workbook::TextRef big = kept.Keep(large);
+  const workbook::TextRef after = kept.Keep("after");
+  EXPECT_EQ(kept[small], "small");
+  EXPECT_EQ(kept[big], large);
+  EXPECT_EQ(kept[after], "after");
+  EXPECT_EQ(kept[kept.Keep("")], "");
 }
 
 TEST_F(WorkbookConnectionTest, TheSeparatorInForceWhenConnectingIsKept) {
