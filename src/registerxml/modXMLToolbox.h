@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "registerxml/XmlHandles.h"
+#include "registerxml/XmlTextBlocks.h"
 
 namespace velloway {
 struct LibraryState;
@@ -94,20 +95,6 @@ std::string XmlNumberText(double value);
 // Parses text as a whole document; null when it is not well-formed, carries a DTD or is empty.
 // The error, when asked for, describes the first problem.
 XmlDocument LoadXml(const std::string& text, XmlParseError* error = nullptr);
-// A document's text kept in blocks as it is written: a large text grows without copying itself,
-// and its tree can be freed before the blocks are joined into one string.
-class XmlTextBlocks {
- public:
-  void Append(const char* piece, std::size_t size);
-  // The whole text; the blocks are freed as they are copied.
-  std::string Join();
-
- private:
-  static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-  std::vector<std::string> blocks_;
-  std::size_t size_ = 0;
-};
-
 // The document's serialisation: declaration and tree, without added white space unless indented
 // (then one element a line). Empty when it cannot be written.
 XmlTextBlocks WriteXmlBlocks(xmlDocPtr doc, bool indented = false);

@@ -1,6 +1,8 @@
 // Creating documents, elements and attributes, and placing deep copies in a tree.
 #include <libxml/tree.h>
 
+#include <string_view>
+
 #include "registerxml/XmlSelectionNamespaces.h"
 #include "registerxml/modXMLToolbox.h"
 
@@ -38,6 +40,15 @@ xmlNodePtr NewText(xmlDocPtr doc, const std::string& text) {
   return node;
 }
 
+// An element of the name given; its name comes from the document's dictionary when there is one,
+// as the parser makes its elements.
+xmlNodePtr NewElement(xmlDocPtr doc, std::string_view name) {
+  if (const xmlChar* shared = SharedName(doc, name)) {
+    return xmlNewDocNodeEatName(doc, nullptr, const_cast<xmlChar*>(shared), nullptr);
+  }
+  return xmlNewDocNode(doc, nullptr, Xml(std::string(name)), nullptr);
+}
+
 }  // namespace
 
 XmlDocument CreateXmlDocument(const std::string& rootName, const std::string& namespaceUri) {
@@ -56,12 +67,13 @@ XmlNode CreateXmlElement(xmlDocPtr doc, const std::string& name, const std::stri
                          const std::string& attributeName, const std::string& attributeValue,
                          const std::string& namespaceUri) {
   std::string prefix;
-  std::string localName = name;
+  std::string_view localName = name;
   if (const auto colon = name.find(':'); colon != std::string::npos && !namespaceUri.empty()) {
     prefix = name.substr(0, colon);
-    localName = name.substr(colon + 1);
+    localName.remove_prefix(colon + 1);
   }
-  XmlNode element(xmlNewDocNode(doc, nullptr, Xml(localName), nullptr));
+  XmlNode element(NewElement(doc, localName));
+  if (!element) return element;
   if (!namespaceUri.empty()) {
     xmlNsPtr ns =
         xmlNewNs(element.get(), Xml(namespaceUri), prefix.empty() ? nullptr : Xml(prefix));
@@ -70,7 +82,13 @@ XmlNode CreateXmlElement(xmlDocPtr doc, const std::string& name, const std::stri
   if (!attributeName.empty() && !attributeValue.empty()) {
     AddXmlAttribute(doc, element.get(), attributeName, attributeValue);
   }
-  if (!text.empty()) xmlAddChild(element.get(), NewText(doc, text));
+  if (!text.empty()) {
+    // The one child of a new element: linked as xmlAddChild would, without its merging checks.
+    if (xmlNodePtr child = NewText(doc, text)) {
+      child->parent = element.get();
+      element->children = element->last = child;
+    }
+  }
   return element;
 }
 

@@ -3,10 +3,11 @@
 #include <libxml/parserInternals.h>
 #include <libxml/xmlsave.h>
 
-#include <algorithm>
 #include <climits>
+#include <new>
 
 #include "registerxml/XmlErrorCapture.h"
+#include "registerxml/XmlTreeWriter.h"
 #include "registerxml/modXMLToolbox.h"
 
 namespace velloway::modXMLToolbox {
@@ -82,34 +83,16 @@ XmlDocument LoadXml(const std::string& text, XmlParseError* error) {
   return nullptr;
 }
 
-void XmlTextBlocks::Append(const char* piece, std::size_t size) {
-  while (size > 0) {
-    if (blocks_.empty() || blocks_.back().size() == kBlockSize) {
-      blocks_.emplace_back().reserve(kBlockSize);
-    }
-    const std::size_t part = std::min(size, kBlockSize - blocks_.back().size());
-    blocks_.back().append(piece, part);
-    piece += part;
-    size -= part;
-    size_ += part;
-  }
-}
-
-std::string XmlTextBlocks::Join() {
-  std::string text;
-  text.reserve(size_);
-  for (std::string& block : blocks_) {
-    text += block;
-    std::string().swap(block);
-  }
-  blocks_.clear();
-  size_ = 0;
-  return text;
-}
-
 XmlTextBlocks WriteXmlBlocks(xmlDocPtr doc, bool indented) {
   XmlTextBlocks blocks;
   if (doc == nullptr) return blocks;
+  // The register is stored unindented, and that text the tree writer makes; libxml2 writes the
+  // indented text of an error message and the documents the tree writer leaves to it.
+  try {
+    if (!indented && WriteTreeText(doc, blocks)) return blocks;
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
   auto append = [](void* context, const char* piece, int size) {
     static_cast<XmlTextBlocks*>(context)->Append(piece, static_cast<std::size_t>(size));
     return size;

@@ -3,8 +3,11 @@
 #include <libxml/xpathInternals.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/ImportError.h"
 #include "registerxml/XmlSelectionNamespaces.h"
@@ -13,10 +16,19 @@
 namespace velloway::modXMLToolbox {
 namespace {
 
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    return std::hash<std::string_view>{}(name);
+  }
+};
+
 // Kept in the document's private pointer; nothing else of ours uses it.
 struct QueryState {
   bool bindsRegisterPrefix = false;
   xmlXPathContextPtr context = nullptr;
+  // Element names as the document's dictionary holds them, each looked up there once.
+  std::unordered_map<std::string, const xmlChar*, NameHash, std::equal_to<>> sharedNames;
 };
 
 QueryState& QueryStateOf(xmlDocPtr doc) {
@@ -61,15 +73,29 @@ bool IsPlainChildPath(std::string_view xpath) {
   return !stepStart;
 }
 
-bool Matches(xmlNodePtr node, std::string_view step) {
-  if (node->type != XML_ELEMENT_NODE) return false;
-  const std::size_t colon = step.find(':');
-  if (colon == std::string_view::npos) {
-    return node->ns == nullptr && step == reinterpret_cast<const char*>(node->name);
+// One step of a plain child path: a name, in the register namespace when it had the prefix.
+struct Step {
+  explicit Step(std::string_view step) : name(step) {
+    if (const std::size_t colon = step.find(':'); colon != std::string_view::npos) {
+      registerNamespace = true;
+      name.remove_prefix(colon + 1);
+    }
   }
+  std::string_view name;
+  bool registerNamespace = false;
+};
+
+// Compared without measuring the node's name first: most children differ in their first bytes.
+bool IsNamed(const xmlChar* name, std::string_view wanted) {
+  const char* chars = reinterpret_cast<const char*>(name);
+  return std::strncmp(chars, wanted.data(), wanted.size()) == 0 && chars[wanted.size()] == '\0';
+}
+
+bool Matches(xmlNodePtr node, const Step& step) {
+  if (node->type != XML_ELEMENT_NODE || !IsNamed(node->name, step.name)) return false;
+  if (!step.registerNamespace) return node->ns == nullptr;
   return node->ns != nullptr && node->ns->href != nullptr &&
-         std::string_view(kRegisterNamespaceUri) == reinterpret_cast<const char*>(node->ns->href) &&
-         step.substr(colon + 1) == reinterpret_cast<const char*>(node->name);
+         std::string_view(kRegisterNamespaceUri) == reinterpret_cast<const char*>(node->ns->href);
 }
 
 // The elements the path names, step by step, in document order.
@@ -77,7 +103,7 @@ XmlNodeList SelectChildPath(xmlNodePtr node, std::string_view xpath) {
   XmlNodeList current{node};
   for (std::size_t start = 0; start <= xpath.size();) {
     const std::size_t end = std::min(xpath.find('/', start), xpath.size());
-    const std::string_view step = xpath.substr(start, end - start);
+    const Step step(xpath.substr(start, end - start));
     XmlNodeList next;
     for (xmlNodePtr parent : current) {
       for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
@@ -112,6 +138,16 @@ xmlXPathContextPtr QueryContextOf(xmlDocPtr doc) {
     }
   }
   return queries.context;
+}
+
+const xmlChar* SharedName(xmlDocPtr doc, std::string_view name) {
+  if (doc == nullptr || doc->dict == nullptr) return nullptr;
+  auto& names = QueryStateOf(doc).sharedNames;
+  if (const auto found = names.find(name); found != names.end()) return found->second;
+  const xmlChar* shared = xmlDictLookup(doc->dict, reinterpret_cast<const xmlChar*>(name.data()),
+                                        static_cast<int>(name.size()));
+  if (shared != nullptr) names.emplace(name, shared);
+  return shared;
 }
 
 void ReleaseQueryState(xmlDocPtr doc) {
