@@ -7,7 +7,7 @@
 namespace velloway {
 
 bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t keyColumn,
-                     const std::function<void(std::int32_t row, std::string key)>& readRow,
+                     const std::function<void(std::int32_t row)>& readRow,
                      const char* completeText) {
   if (sheet != nullptr) {
     // A sheet without a key has no records.
@@ -17,10 +17,10 @@ bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std:
     std::int32_t count = 0;
     try {
       if (header) {
-        ForEachRecordRow(sheet, keyColumn, *header, [&](std::int32_t row, std::string key) {
+        ForEachRecordRow(sheet, keyColumn, *header, [&](std::int32_t row, const std::string&) {
           if (count++ == 0) first = row;
           last = row;
-          readRow(row, std::move(key));
+          readRow(row);
         });
       }
     } catch (const std::exception& e) {

@@ -16,7 +16,7 @@ class Worksheet;
 // reported with completeText when the sheet is read to its end or missing. False, without the
 // step, when a row fails; the header search itself is not trapped.
 bool LoadRecordSheet(LibraryState& state, const workbook::Worksheet* sheet, std::int32_t keyColumn,
-                     const std::function<void(std::int32_t row, std::string key)>& readRow,
+                     const std::function<void(std::int32_t row)>& readRow,
                      const char* completeText);
 
 // A loader's run over a sheet of fixed cells (details, options, PID, scenarios): read runs when

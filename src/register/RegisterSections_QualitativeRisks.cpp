@@ -98,9 +98,7 @@ bool modLoadRisks::LoadQualitativeRisks(LibraryState& state, const workbook::Wor
   auto& risks = Held(Model(state).qualitativeRisks);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string&) {
-        risks.Add(ReadRiskRow(state, sheet, row, false));
-      },
+      [&](std::int32_t row) { risks.Add(ReadRiskRow(state, sheet, row, false)); },
       "Loading qualitative risks complete.");
 }
 
@@ -108,9 +106,7 @@ bool modLoadRisks::LoadRiskHistory(LibraryState& state, const workbook::Workshee
   auto& history = Held(Model(state).riskHistory);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string&) {
-        history.Add(ReadRiskRow(state, sheet, row, true));
-      },
+      [&](std::int32_t row) { history.Add(ReadRiskRow(state, sheet, row, true)); },
       "Loading qualitative risk history complete.");
 }
 

@@ -104,9 +104,7 @@ bool modLoadRisks::LoadQuantitativeRisks(LibraryState& state, const workbook::Wo
   workbook::TextRef carried;  // each sheet carries its own scenario name
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string&) {
-        risks.Add(ReadRiskRow(state, sheet, row, carried));
-      },
+      [&](std::int32_t row) { risks.Add(ReadRiskRow(state, sheet, row, carried)); },
       "Loading quantitative risks complete.");
 }
 
@@ -116,7 +114,7 @@ bool modLoadRisks::LoadTaskImpacts(LibraryState& state, const workbook::Workshee
   workbook::TextRef carried;
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string&) {
+      [&](std::int32_t row) {
         clsQuantRiskImpact impact;
         impact.m_strScenarioName =
             ScenarioOfRow(texts, workbook::KeepCellText(sheet, row, 1, texts), carried);

@@ -54,7 +54,7 @@ bool modLoadRisks::LoadQualitativeActions(LibraryState& state, const workbook::W
   auto& actions = Held(Model(state).riskActions);
   return LoadRecordSheet(
       state, sheet, kKeyColumn,
-      [&](std::int32_t row, const std::string&) { actions.Add(ReadActionRow(state, sheet, row)); },
+      [&](std::int32_t row) { actions.Add(ReadActionRow(state, sheet, row)); },
       "Loading qualitative risk actions complete.");
 }
 
