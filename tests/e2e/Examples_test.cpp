@@ -1,5 +1,6 @@
 // Every example workbook imports to the plan dump kept beside it, in any user locale; failed
-// imports and failed plan writes leave the plan as it was; large registers import whole.
+// imports and failed plan writes leave the plan as it was; large registers of both roads import
+// whole (the failed-write test's counting runs, under the sanitizers in their build).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -110,20 +111,6 @@ TEST(Examples, AFailedPlanWriteLeavesThePlanAsItWasAndSaysSo) {
                   std::string::npos);
       }
     }
-  }
-}
-
-// Ten thousand risks through each road, whole: the sanitizer build checks them for leaks and
-// invalid accesses on the way.
-TEST(Examples, TenThousandRisksOfEachRoad) {
-  TempDir dir;
-  for (const std::string version : {"2.2", "2.1"}) {
-    SCOPED_TRACE(version);
-    ASSERT_EQ(Shell("'" VELLOWAY_MAKE_REGISTER_WORKBOOK "' " + version + " 10000 '" +
-                    dir.File("large.xlsx") + "'"),
-              0);
-    const CommandResult r = RunVelloway(dir, "import large.xlsx --plan " + version + ".db --quiet");
-    EXPECT_EQ(r.exitCode, 0) << r.err;
   }
 }
 

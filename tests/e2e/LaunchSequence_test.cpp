@@ -89,12 +89,16 @@ TEST_F(LaunchSequence, AnEmptyConfiguredPathReusesThePreviousRunsWorkbook) {
   EXPECT_EQ(fakes.hostCreations, 1);
 }
 
-// A workbook that cannot be opened ends the run silently; a separator that reads as empty is
-// given back as the default, never empty.
+// A workbook that cannot be opened ends the run silently, with a diagnostic; a separator that
+// reads as empty is given back as the default, never empty.
 TEST_F(LaunchSequence, AWorkbookThatCannotBeOpenedEndsSilently) {
-  fakes.ConfigureWorkbook(dir.Write("book.xlsx", "not a workbook"));
+  const std::string book = dir.Write("book.xlsx", "not a workbook");
+  fakes.ConfigureWorkbook(book);
   modSubMain::Main(state);
   EXPECT_TRUE(fakes.ui->boxes.empty());
+  EXPECT_EQ(fakes.diagnostics, std::vector<std::string>{"cannot open workbook '" + book +
+                                                        "': not a workbook (no zip or compound "
+                                                        "file signature)"});
   EXPECT_EQ(UserSeparator(), ",");
   fakes.SetInternational("sDecimal", "");
   modSubMain::Main(state);

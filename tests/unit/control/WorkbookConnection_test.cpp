@@ -74,16 +74,6 @@ TEST_F(WorkbookConnectionTest, OnlyTheExactQualitativeRiskSheetOrOptionsConnects
   EXPECT_EQ(diagnostics.size(), 1u);
 }
 
-TEST_F(WorkbookConnectionTest, AWorkbookThatCannotBeOpenedFailsSilentlyWithADiagnostic) {
-  state->WorkbookPath = dir.Write("notes.xlsx", "plain text");
-  EXPECT_FALSE(ConnectWorkbook(*state));
-  EXPECT_TRUE(fakes.ui->boxes.empty());
-  EXPECT_EQ(diagnostics,
-            (std::vector<std::string>{"cannot open workbook '" + state->WorkbookPath +
-                                      "': not a workbook (no zip or compound file signature)"}));
-  EXPECT_FALSE(state->sheets.workbookOpen);
-}
-
 TEST_F(WorkbookConnectionTest, NoReaderAtAllTellsTheUserAndCleansUp) {
   state->sheets.startReaders = [] { return false; };
   state->WorkbookPath = XlsxBuilder().Sheet("Options").Save(dir.File("book.xlsx"));
