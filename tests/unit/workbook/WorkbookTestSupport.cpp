@@ -17,19 +17,10 @@ std::string Read(const workbook::Worksheet& sheet, const std::string& reference)
   return workbook::CellText(sheet.Cell(row, column), sheet.Owner().Format());
 }
 
-namespace {
-
-const workbook::Worksheet* Sheet(const workbook::Workbook& book, const std::string& name) {
-  const workbook::Worksheet* found = book.FindSheet(name);
-  if (found == nullptr) ADD_FAILURE() << "no sheet " << name;
-  return found;
-}
-
-}  // namespace
-
 std::string Read(const workbook::Workbook& book, const std::string& sheet,
                  const std::string& reference) {
-  const workbook::Worksheet* found = Sheet(book, sheet);
+  const workbook::Worksheet* found = book.FindSheet(sheet);
+  if (found == nullptr) ADD_FAILURE() << "no sheet " << sheet;
   return found == nullptr ? std::string() : Read(*found, reference);
 }
 
@@ -39,11 +30,6 @@ void ExpectCells(const workbook::Worksheet& sheet, const std::vector<std::string
     EXPECT_EQ(Read(sheet, entry.substr(0, eq)), entry.substr(eq + 1))
         << sheet.Name() << " " << entry;
   }
-}
-
-void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
-                 const std::vector<std::string>& entries) {
-  if (const workbook::Worksheet* found = Sheet(book, sheet)) ExpectCells(*found, entries);
 }
 
 namespace {

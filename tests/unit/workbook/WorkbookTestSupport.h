@@ -23,8 +23,6 @@ std::string Read(const workbook::Workbook& book, const std::string& sheet,
 
 // Checks "A1=text" for each entry: what the cell of the sheet reads as.
 void ExpectCells(const workbook::Worksheet& sheet, const std::vector<std::string>& entries);
-void ExpectCells(const workbook::Workbook& book, const std::string& sheet,
-                 const std::vector<std::string>& entries);
 
 // Opens a workbook and sets the test format; fails the test when it cannot be opened.
 std::unique_ptr<workbook::Workbook> Open(const std::string& path);
