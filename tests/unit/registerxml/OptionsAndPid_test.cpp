@@ -1,6 +1,6 @@
 // The Options sheet of an older template into the register document: fragments taken over when
 // they load with the expected document element, empty sections otherwise, and the layout values.
-// Fragments load as any XML does, so hostile ones are XmlSafety_test's.
+// Fragments load as any XML does, so hostile ones are the XmlSafety test's (modXMLToolbox_test).
 #include <map>
 
 #include "control/WorkbookConnection.h"

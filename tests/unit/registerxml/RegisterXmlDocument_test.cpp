@@ -1,5 +1,5 @@
 // Finding risks by ID through the index gives what the record query gives. That a replaced risk
-// keeps its place in the list, the import of a repeated risk ID shows (ImportRisks_test).
+// keeps its place in the list, the import of a repeated risk ID shows (SheetSteps_test).
 #include <random>
 
 #include "core/ImportError.h"

@@ -1,5 +1,5 @@
-// The XML toolbox: the written text, the text encoding, texts through queries and the value
-// formats.
+// The XML toolbox: the written text, the text encoding, hostile texts that must not load, texts
+// through queries and the value formats.
 #include <libxml/parserInternals.h>
 #include <libxml/xmlsave.h>
 
@@ -118,6 +118,35 @@ TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
   EXPECT_EQ(XmlDateText(state, "next week", false), "2026-12-06");
   EXPECT_EQ(XmlDateText(state, "next week", true), "");
   EXPECT_EQ(XmlDateText(state, "31/02/2025", true), "");
+}
+
+using namespace modXMLToolbox;
+
+// Hostile XML never reaches a file, a URL or an expanded entity.
+class XmlSafety : public RegisterXmlTest {};
+
+TEST_F(XmlSafety, ExternalEntitiesDoctypesAndBillionLaughsDoNotLoad) {
+  const std::string secret = dir.Write("secret.txt", "top secret");
+  std::string bomb = "<!DOCTYPE lolz [<!ENTITY lol0 \"lol\">";
+  for (int i = 1; i <= 9; ++i) {
+    bomb += "<!ENTITY lol" + std::to_string(i) + " \"";
+    for (int j = 0; j < 10; ++j) bomb += "&lol" + std::to_string(i - 1) + ";";
+    bomb += "\">";
+  }
+  bomb += "]><Options>&lol9;</Options>";
+  XmlParseError error;
+  for (const std::string& xml :
+       {"<!DOCTYPE Options [<!ENTITY s SYSTEM \"file://" + secret + "\">]><Options>&s;</Options>",
+        std::string("<!DOCTYPE PID SYSTEM \"http://127.0.0.1:9/pid.dtd\"><PID/>"),
+        "<!DOCTYPE PID [<!ENTITY % p SYSTEM \"file://" + secret + "\"> %p;]><PID/>",
+        std::string("<Options>&s;</Options>"),  // undeclared: no more welcome than declared
+        bomb}) {
+    error = {};
+    EXPECT_FALSE(LoadXml(xml, &error)) << xml;
+    EXPECT_NE(error.errorCode, 0) << xml;
+  }
+  // The bomb stops at the doctype, before any entity is expanded.
+  EXPECT_NE(error.reason.find("document type declaration"), std::string::npos) << error.reason;
 }
 
 }  // namespace
