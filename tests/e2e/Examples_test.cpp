@@ -1,12 +1,17 @@
 // Every example workbook imports to the plan dump kept beside it, in any user locale; failed
 // imports and failed plan writes leave the plan as it was; large registers of both roads import
-// whole (the failed-write test's counting runs, under the sanitizers in their build).
+// whole (the failed-write test's counting runs, under the sanitizers in their build). The
+// register XML road through the command, and blank templates filled in, import as well.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "app/TemplateWorkbook.h"
 #include "e2e/Command.h"
 #include "support/XlsxBuilder.h"
+#include "unit/registerxml/OlderWorkbook.h"
 
 namespace velloway::test {
 namespace {
@@ -141,6 +146,95 @@ TEST(ExampleGenerator, WritesTheKeptWorkbooksByteForByte) {
     ASSERT_EQ(Shell("'" + std::string(generator) + "' '" + dir.File(name) + "'"), 0);
     EXPECT_EQ(ReadFile(dir.File(name)), ReadFile(kExamples + "/" + name)) << name;
   }
+}
+
+// The register XML road through the command: the example older-template workbook is stored as
+// a document that xmllint accepts under the shipped schema, and nothing is asked.
+TEST(RegisterXmlRoad, TheStoredDocumentPassesXmllint) {
+  TempDir dir;
+  const CommandResult r =
+      RunVelloway(dir, "import '" VELLOWAY_EXAMPLES "/register-2.1.xlsx' --plan p.db --no --quiet");
+  ASSERT_EQ(r.exitCode, 0);
+  // No error line was logged, so the error log is not offered.
+  EXPECT_EQ(r.err, "");
+  ASSERT_EQ(RunVelloway(dir, "dump --plan p.db --tag RR2-XML --raw").exitCode, 0);
+  if (Shell("command -v xmllint >/dev/null") != 0) GTEST_SKIP() << "xmllint is not installed";
+  EXPECT_EQ(Shell("xmllint --noout --nonet --schema '" VELLOWAY_SOURCE_SHARE
+                  "/RiskRegister/RiskRegister.xsd' '" +
+                  dir.File("out.txt") + "' 2>'" + dir.File("lint.txt") + "'"),
+            0)
+      << ReadFile(dir.File("lint.txt"));
+}
+
+// The sheet steps' questions reach the terminal and take the command's answer, and their error
+// log is written to the temporary folder with the platform's line ends; which steps ask and log
+// what, the road's own tests check.
+TEST(RegisterXmlRoad, TheStepsAskAndLogThroughTheCommand) {
+  TempDir dir;
+  OlderWorkbook()
+      .Records("Qualitative Risks", {OlderWorkbook::Risk("R1"), OlderWorkbook::Risk("R1")})
+      .Records("Response Actions", {{"Survey", "R9"}})
+      .Save(dir.File("book.xlsx"));
+  const CommandResult r =
+      RunVelloway(dir, "import book.xlsx --plan p.db --yes --quiet", "TMPDIR=. VISUAL=true");
+  ASSERT_EQ(r.exitCode, 0);
+  for (const char* question :
+       {"R1 already exists.  Would you like to replace this risk?",
+        "There were errors during your import.  Do you wish to view these errors?"}) {
+    EXPECT_NE(r.err.find(question + std::string("\nAnswer: Yes\n")), std::string::npos) << r.err;
+  }
+  EXPECT_NE(ReadFile(dir.File("ExcelToRRErrorLog.txt"))
+                .find("Could not add Mitiagtion Action as Risk (ID -R9) does not exist\r\n"),
+            std::string::npos);
+}
+
+// Blank templates of both versions, filled with a few rows, import at once; an existing file is
+// only written over with --force.
+
+// One row of cells from a line whose cells are parted by "|".
+std::vector<std::string> Cells(const std::string& line) {
+  std::vector<std::string> cells;
+  std::stringstream in(line);
+  for (std::string cell; std::getline(in, cell, '|');) cells.push_back(cell);
+  return cells;
+}
+
+// Each version's rows are kept as lines of cells parted by "|", the sheet's name first.
+TEST(Template, FilledWithAFewRowsItImports) {
+  test::TempDir dir;
+  for (const auto& [version, summary] :
+       {std::pair{"2.2",
+                  "Details: 3\nRiskOptions: 10\nRiskPID: 16\nQuantData: 1\nScenario1: 2\n"
+                  "QualitativeRisks: 2\nRiskActions: 1\nRiskHistory: 1\nS1Impacts: 1\n"
+                  "S1Mitigations: 1\n"},
+        {"2.1",
+         "Risks: 1\nResponseActions: 1\nTaskImpacts: 1\nQuantitativeEntries: 1\nHistoryEntries: 1\n"
+         "SchemaCheck: ran\n"}}) {
+    SCOPED_TRACE(version);
+    app::SheetRows rows;
+    std::ifstream in(std::string(VELLOWAY_TEST_DATA) + "/templates/filled-" + version + ".txt");
+    for (std::string line; std::getline(in, line);) {
+      std::vector<std::string> cells = Cells(line);
+      rows[cells[0]].emplace_back(cells.begin() + 1, cells.end());
+    }
+    ASSERT_FALSE(rows.empty());
+    app::WriteTemplate(dir.File("register.xlsx"), version, rows);
+    const test::CommandResult r = test::RunVelloway(dir, "import register.xlsx --plan p.db");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, summary);
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST(Template, TheCommandWritesOverAFileOnlyWithForce) {
+  test::TempDir dir;
+  dir.Write("t.xlsx", "keep me");
+  const test::CommandResult refused = test::RunVelloway(dir, "template --version 2.1 t.xlsx");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("exists; --force"), std::string::npos);
+  EXPECT_EQ(test::ReadFile(dir.File("t.xlsx")), "keep me");
+  EXPECT_EQ(test::RunVelloway(dir, "template --version 2.1 t.xlsx --force").exitCode, 0);
+  EXPECT_EQ(test::ReadFile(dir.File("t.xlsx")).rfind("PK", 0), 0u);
 }
 
 }  // namespace
