@@ -54,13 +54,17 @@ Namespaces Strict() {
           "http://purl.oclc.org/ooxml/officeDocument/relationships"};
 }
 
+Parts PackageOf(const std::string& mainDocument, const std::string& ns) {
+  // The reader finds the parts through the relationships; the content types are not read.
+  return {
+      {"[Content_Types].xml",
+       "<?xml version=\"1.0\"?><Types "
+       "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
+      {"_rels/.rels", RelationshipsPart(Relationship("rId1", "officeDocument", mainDocument, ns))}};
+}
+
 Parts MinimalWorkbook::Build() const {
-  Parts parts;
-  parts["[Content_Types].xml"] =
-      "<?xml version=\"1.0\"?><Types "
-      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
-  parts["_rels/.rels"] = RelationshipsPart(
-      Relationship("rId1", "officeDocument", "xl/workbook.xml", ns.relationships));
+  Parts parts = PackageOf("xl/workbook.xml", ns.relationships);
   std::string sheetList;
   std::string rels;
   for (std::size_t i = 0; i < sheets.size(); ++i) {

@@ -27,6 +27,10 @@ std::string RelationshipsPart(const std::string& items);
 std::string Relationship(const std::string& id, const std::string& type, const std::string& target,
                          const std::string& ns = Transitional().relationships);
 
+// A package whose main document is at that name: its content types and root relationships.
+Parts PackageOf(const std::string& mainDocument,
+                const std::string& ns = Transitional().relationships);
+
 // A workbook of one sheet per entry (name -> sheetData content), with an optional
 // shared-string table (the <si> items) and styles part (the whole part).
 struct MinimalWorkbook {

@@ -81,13 +81,7 @@ std::string XlsbFormulaError(int column, int code) {
 }
 
 Parts XlsbWorkbook::Build() const {
-  Parts parts;
-  // The reader finds the parts through the relationships; the content types are not read.
-  parts["[Content_Types].xml"] =
-      "<?xml version=\"1.0\"?><Types "
-      "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
-  parts["_rels/.rels"] =
-      RelationshipsPart(Relationship("rId1", "officeDocument", "xl/workbook.bin"));
+  Parts parts = PackageOf("xl/workbook.bin");
 
   Bytes properties;
   properties.U32(0).U32(0);
