@@ -49,6 +49,15 @@ struct ImportOutcome {
 
 ImportOutcome RunLaunch(const ImportRequest& request, const ImportScreens& screens);
 
+// The import's exit status. What was imported goes to stdout unless quiet, apart from the boxes
+// and diagnostics on stderr.
+int ImportExitStatus(const ImportRequest& request, const ImportOutcome& outcome, int criticalBoxes,
+                     bool quiet);
+
+// relative, taken from the program's own folder: where an installation puts what ships with the
+// program (the build tree has it at the same relative place).
+std::string BesideProgram(const std::string& relative);
+
 // The installation folder shipped with the program.
 std::string DefaultInstallDir();
 

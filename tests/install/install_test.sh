@@ -25,6 +25,14 @@ done
 mv "$work/prefix" "$work/moved"
 "$work/moved/bin/velloway" import "$example" --plan "$work/plan.db" --quiet
 "$work/moved/bin/velloway" dump --plan "$work/plan.db" | cmp - "$source/examples/register-2.2.dump.json"
+# --gui loads the windows module from beside the command: without a display it gets as far as
+# asking for one.
+gui=$(env -u DISPLAY "$work/moved/bin/velloway" import "$example" --plan "$work/gui.db" --gui 2>&1 ||
+  true)
+[ "$gui" = "velloway: --gui needs an X display, and none could be opened" ] || {
+  echo "installed import --gui: $gui"
+  exit 1
+}
 
 export PKG_CONFIG_PATH=$work/moved/$libdir/pkgconfig
 # shellcheck disable=SC2046
