@@ -40,6 +40,7 @@ class Workbook {
   // Building.
   StringPool& MutableStrings() { return strings_; }
   Worksheet& AddSheet(std::string name) { return sheets_.emplace_back(std::move(name), *this); }
+  std::span<Worksheet> MutableSheets() { return sheets_; }
 
  private:
   std::vector<Worksheet> sheets_;

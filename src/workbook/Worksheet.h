@@ -21,7 +21,9 @@ struct StoredCell {
   std::uint32_t row = 0;     // 1-based
   std::uint16_t column = 0;  // 1-based
   CellKind kind = CellKind::Empty;
-  bool boolean = false;  // Boolean: the value; Number: a currency amount
+  // Boolean: the value; Number: a currency amount; Text, only while its sheet is read: the
+  // index is one of the sheet's own texts rather than the workbook's.
+  bool boolean = false;
   // Number and DateTime: the value's bits. Text: the string pool index.
   std::uint64_t payload = 0;
 };
@@ -47,6 +49,7 @@ class Worksheet {
     rowStarts_.clear();
   }
   void Seal();
+  BlockStore<StoredCell>& MutableCells() { return cells_; }
   void ReleaseCells() {
     cells_.clear();
     rowStarts_ = {};

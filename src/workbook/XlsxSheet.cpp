@@ -1,5 +1,6 @@
 #include "workbook/XlsxSheet.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -64,8 +65,9 @@ bool ParseWhole(std::string_view text, T& out) {
 
 class SheetHandler : public XmlHandler {
  public:
-  SheetHandler(const std::string& partName, const SheetContext& context, Worksheet& sheet)
-      : partName_(partName), context_(context), sheet_(sheet) {}
+  SheetHandler(const std::string& partName, const SheetContext& context, Worksheet& sheet,
+               SheetTexts& texts)
+      : partName_(partName), context_(context), sheet_(sheet), texts_(texts) {}
 
   void StartElement(const char* name, const XmlAttributes& attributes) override {
     if (inlineDepth_ > 0) {
@@ -174,13 +176,20 @@ class SheetHandler : public XmlHandler {
   void EndCell() {
     inCell_ = false;
     if (hasInline_ && (type_ == ValueType::Inline || !hasValue_)) {
-      sheet_.Append(TextCell(row_, column_, context_.pool.Add(item_.Text())));
+      sheet_.Append(OwnTextCell(item_.Text()));
       return;
     }
     // A formula without a saved result, or a formatted empty cell; an empty value of a number
     // cell is no value either.
     if (!hasValue_ || (type_ == ValueType::Number && Trimmed(value_).empty())) return;
     sheet_.Append(ValueCell());
+  }
+
+  // Marked as the sheet's own text until the texts are settled.
+  StoredCell OwnTextCell(std::string_view text) {
+    StoredCell cell = TextCell(row_, column_, texts_.own.Add(text));
+    cell.boolean = true;
+    return cell;
   }
 
   StoredCell Number(double number) const {
@@ -197,14 +206,15 @@ class SheetHandler : public XmlHandler {
       }
       case ValueType::Shared: {
         std::uint32_t index = 0;
-        if (!ParseWhole(value_, index) || index >= context_.sharedCount) return error;
+        if (!ParseWhole(value_, index)) return error;
+        texts_.sharedEnd = std::max<std::uint64_t>(texts_.sharedEnd, std::uint64_t{index} + 1);
         return TextCell(row_, column_, index);
       }
       case ValueType::Formula:
       case ValueType::Inline: {
         text_.clear();
         AppendUnescaped(value_, text_);
-        return TextCell(row_, column_, context_.pool.Add(text_));
+        return OwnTextCell(text_);
       }
       case ValueType::Boolean: {
         const std::string_view v = Trimmed(value_);
@@ -227,6 +237,7 @@ class SheetHandler : public XmlHandler {
   const std::string& partName_;
   const SheetContext& context_;
   Worksheet& sheet_;
+  SheetTexts& texts_;
   bool inSheetData_ = false;
   bool inRow_ = false;
   bool inCell_ = false;
@@ -248,10 +259,29 @@ class SheetHandler : public XmlHandler {
 }  // namespace
 
 void ReadSheet(ZipPackage& package, const std::string& partName, const SheetContext& context,
-               Worksheet& sheet) {
-  SheetHandler handler(partName, context, sheet);
+               Worksheet& sheet, SheetTexts& texts) {
+  SheetHandler handler(partName, context, sheet, texts);
   ScanXmlPart(package, partName, handler);
   sheet.Seal();
+}
+
+void SettleSheetTexts(Worksheet& sheet, SheetTexts& texts, StringPool& pool,
+                      std::size_t sharedCount) {
+  const auto offset = static_cast<std::uint32_t>(pool.Count());
+  for (std::uint32_t i = 0; i < texts.own.Count(); ++i) pool.Add(texts.own.At(i));
+  if (texts.own.Count() > 0 || texts.sharedEnd > sharedCount) {
+    BlockStore<StoredCell>& cells = sheet.MutableCells();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      StoredCell& cell = cells[i];
+      if (cell.kind != CellKind::Text) continue;
+      if (cell.boolean) {
+        cell = TextCell(cell.row, cell.column, static_cast<std::uint32_t>(cell.payload) + offset);
+      } else if (cell.payload >= sharedCount) {
+        cell = FlagCell(cell.row, cell.column, CellKind::Error, false);
+      }
+    }
+  }
+  texts.own = StringPool();
 }
 
 }  // namespace velloway::workbook

@@ -39,12 +39,10 @@ std::string ErrorText(zip_error_t& error) {
 
 void ZipPackage::Closer::operator()(zip* archive) const noexcept { zip_discard(archive); }
 
-ZipPackage::ZipPackage(std::unique_ptr<zip, Closer> archive, std::uint64_t packedSize)
-    : archive_(std::move(archive)), budget_(BudgetFor(packedSize)) {}
+ZipPackage::ZipPackage(std::unique_ptr<zip, Closer> archive, std::shared_ptr<Budget> budget)
+    : archive_(std::move(archive)), budget_(std::move(budget)) {}
 
-ZipPackage ZipPackage::OpenFile(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) throw WorkbookError("the file cannot be read");
+std::unique_ptr<zip, ZipPackage::Closer> ZipPackage::OpenArchive(const std::string& path) {
   int code = 0;
   zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
   if (archive == nullptr) {
@@ -52,11 +50,11 @@ ZipPackage ZipPackage::OpenFile(const std::string& path) {
     zip_error_init_with_code(&error, code);
     throw Damaged(ErrorText(error));
   }
-  return ZipPackage(std::unique_ptr<zip, Closer>(archive),
-                    static_cast<std::uint64_t>(info.st_size));
+  return std::unique_ptr<zip, Closer>(archive);
 }
 
-ZipPackage ZipPackage::OpenBytes(std::span<const unsigned char> bytes) {
+std::unique_ptr<zip, ZipPackage::Closer> ZipPackage::OpenArchive(
+    std::span<const unsigned char> bytes) {
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
@@ -67,7 +65,37 @@ ZipPackage ZipPackage::OpenBytes(std::span<const unsigned char> bytes) {
     throw Damaged(ErrorText(error));
   }
   zip_error_fini(&error);
-  return ZipPackage(std::unique_ptr<zip, Closer>(archive), bytes.size());
+  return std::unique_ptr<zip, Closer>(archive);
+}
+
+ZipPackage ZipPackage::OpenFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) throw WorkbookError("the file cannot be read");
+  ZipPackage package(OpenArchive(path),
+                     std::make_shared<Budget>(BudgetFor(static_cast<std::uint64_t>(info.st_size))));
+  package.path_ = path;
+  return package;
+}
+
+ZipPackage ZipPackage::OpenBytes(std::span<const unsigned char> bytes) {
+  ZipPackage package(OpenArchive(bytes), std::make_shared<Budget>(BudgetFor(bytes.size())));
+  package.bytes_ = bytes;
+  return package;
+}
+
+ZipPackage ZipPackage::Reopen() const {
+  ZipPackage package(path_.empty() ? OpenArchive(bytes_) : OpenArchive(path_), budget_);
+  package.path_ = path_;
+  package.bytes_ = bytes_;
+  return package;
+}
+
+bool ZipPackage::Spend(std::uint64_t count) {
+  std::uint64_t left = budget_->load();
+  do {
+    if (count > left) return false;
+  } while (!budget_->compare_exchange_weak(left, left - count));
+  return true;
 }
 
 std::int64_t ZipPackage::Locate(const std::string& name) const {
@@ -86,6 +114,18 @@ std::int64_t ZipPackage::Locate(const std::string& name) const {
 }
 
 bool ZipPackage::Has(const std::string& name) const { return Locate(name) >= 0; }
+
+std::uint64_t ZipPackage::StatedSize(const std::string& name) const {
+  const std::int64_t index = Locate(name);
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (index < 0 ||
+      zip_stat_index(archive_.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+      (stat.valid & ZIP_STAT_SIZE) == 0) {
+    return 0;
+  }
+  return stat.size;
+}
 
 void ZipPackage::Read(const std::string& name, const Sink& sink) {
   const std::int64_t index = Locate(name);
@@ -114,8 +154,7 @@ void ZipPackage::Read(const std::string& name, const Sink& sink) {
       throw TooLarge(name + " inflates to more than " + std::to_string(kPartRatio) +
                      " times its packed size");
     }
-    if (count > budget_) throw TooLarge("the package inflates beyond its budget");
-    budget_ -= count;
+    if (!Spend(count)) throw TooLarge("the package inflates beyond its budget");
     sink(std::span<const char>(buffer.data(), static_cast<std::size_t>(count)));
   }
 }

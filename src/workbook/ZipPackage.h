@@ -3,6 +3,7 @@
 // zip headers can lie.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,8 +23,14 @@ class ZipPackage {
   // The bytes must outlive the package.
   static ZipPackage OpenBytes(std::span<const unsigned char> bytes);
 
+  // The same package opened once more, for another thread: libzip serves one thread per
+  // opening. Both openings draw on one budget. Throws WorkbookError as the first opening did.
+  ZipPackage Reopen() const;
+
   // Finds a part by name without regard to case, as part names are compared.
   bool Has(const std::string& name) const;
+  // What the part's header says it inflates to (0 when missing); a hint only, as it may lie.
+  std::uint64_t StatedSize(const std::string& name) const;
   // Streams the part's bytes into sink. Throws WorkbookError when the part is missing, damaged
   // or inflates beyond what its packed size makes believable.
   void Read(const std::string& name, const Sink& sink);
@@ -32,11 +39,17 @@ class ZipPackage {
   struct Closer {
     void operator()(zip* archive) const noexcept;
   };
-  ZipPackage(std::unique_ptr<zip, Closer> archive, std::uint64_t packedSize);
+  using Budget = std::atomic<std::uint64_t>;  // bytes that may still be inflated
+  ZipPackage(std::unique_ptr<zip, Closer> archive, std::shared_ptr<Budget> budget);
+  static std::unique_ptr<zip, Closer> OpenArchive(const std::string& path);
+  static std::unique_ptr<zip, Closer> OpenArchive(std::span<const unsigned char> bytes);
   std::int64_t Locate(const std::string& name) const;
+  bool Spend(std::uint64_t count);
 
   std::unique_ptr<zip, Closer> archive_;
-  std::uint64_t budget_;  // bytes that may still be inflated in this package
+  std::shared_ptr<Budget> budget_;
+  std::string path_;                      // the file opened, or empty for bytes in memory
+  std::span<const unsigned char> bytes_;  // the bytes opened, when not a file
 };
 
 }  // namespace velloway::workbook

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "WorkbookTestSupport.h"
 #include "support/PackageBuilder.h"
 #include "support/XlsbBuilder.h"
 #include "support/XmlEventLog.h"
+#include "workbook/Workbook.h"
+#include "workbook/ZipPackage.h"
 
 namespace velloway::test {
 namespace {
@@ -41,6 +44,41 @@ TEST(XlsxReader, CustomCodesOverrideBuiltInIdsAndCurrencyHasFourDecimals) {
   ExpectCells(*book, "S", {"A1=45306", "B1=15/01/2024", "C1=45306", "E1=-1234.5679"});
   EXPECT_EQ(Read(*book, "S", "D1"), "45306");  // a style index past the list is general
   EXPECT_EQ(Read(*book, "S", "F1"), "1E+15");  // beyond what a currency amount holds
+}
+
+// Large workbooks are read on several threads: the shared strings beside the sheets. Each
+// sheet's own texts, its shared-string references (one past the end is an error, read as
+// empty) and the failure reported (the first in order) must not depend on how the threads ran.
+TEST(XlsxReader, SheetsReadOnThreadsReadAsInOrder) {
+  MinimalWorkbook wb;
+  wb.sharedStrings = {"<si><t>zero</t></si>", "<si><t>one</t></si>"};
+  wb.sheets = {{"A",
+                "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a own</t></is></c>"
+                "<c r=\"B1\" t=\"s\"><v>1</v></c><c r=\"C1\" t=\"s\"><v>2</v></c></row>"},
+               {"B",
+                "<row r=\"2\"><c r=\"A2\" t=\"str\"><v>b own</v></c>"
+                "<c r=\"B2\" t=\"s\"><v>0</v></c></row>"}};
+  auto read = [](const std::vector<unsigned char>& bytes) {
+    auto package = workbook::ZipPackage::OpenBytes(bytes);
+    auto book = std::make_unique<workbook::Workbook>();
+    book->SetFormat(TestFormat());
+    workbook::ReadXlsx(package, *book, 0);
+    return book;
+  };
+  const auto bytes = Zip(wb.Build());
+  const auto book = read(bytes);
+  ExpectCells(*book, "A", {"A1=a own", "B1=one"});
+  ExpectCells(*book, "B", {"A2=b own", "B2=zero"});
+  EXPECT_EQ(Read(*book, "A", "C1"), "");
+  EXPECT_EQ(book->Strings().Count(), 4U);
+
+  wb.sheets[0].second += "<row r=\"1\"/>";
+  wb.sheets[1].second += "<row>";
+  const auto damaged = Zip(wb.Build());
+  for (int run = 0; run < 20; ++run) {
+    EXPECT_EQ(FailureOf([&] { read(damaged); }), OpenFailure(damaged));
+  }
+  EXPECT_NE(OpenFailure(damaged).find("row 1 does not ascend"), std::string::npos);
 }
 
 // A binary workbook with every kind of cell record; what each cell reads as is what the
