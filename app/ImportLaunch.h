@@ -54,12 +54,9 @@ ImportOutcome RunLaunch(const ImportRequest& request, const ImportScreens& scree
 int ImportExitStatus(const ImportRequest& request, const ImportOutcome& outcome, int criticalBoxes,
                      bool quiet);
 
-// relative, taken from the program's own folder: where an installation puts what ships with the
+// A path relative to the program's own folder: where an installation puts what ships with the
 // program (the build tree has it at the same relative place).
 std::string BesideProgram(const std::string& relative);
-
-// The installation folder shipped with the program.
-std::string DefaultInstallDir();
 
 // The user's number settings that an import changes for its length, kept aside so that a host
 // that loses its display part way can put them back before it ends.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <string>
 
 #include "app/Commands.h"
 #include "app/ImportLaunch.h"
