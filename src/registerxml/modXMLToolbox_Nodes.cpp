@@ -19,9 +19,11 @@ xmlNodePtr CopyFor(xmlNodePtr node, xmlDocPtr target) {
   return xmlDocCopyNode(node, target, 1);
 }
 
-// Texts up to this length ("0", "true", dates, level positions, IDs) recur across thousands of
-// risks: kept in the document's dictionary, as the parser keeps short texts, each is stored once.
-constexpr std::size_t kSharedTextLength = 15;
+// Texts this short ("0", "1", "M", "Yes") recur across thousands of risks: kept in the
+// document's dictionary, as the parser keeps them, each is stored once. Longer ones (IDs, dates,
+// amounts) are mostly distinct, and the dictionary's table stops growing at some ten thousand
+// buckets: with a million distinct texts in it every lookup walked a long chain.
+constexpr std::size_t kSharedTextLength = 3;
 
 // A text node made here is raw text: "&" and "<" are characters, not markup.
 xmlNodePtr NewText(xmlDocPtr doc, const std::string& text) {

@@ -81,6 +81,13 @@ CellValue Worksheet::Cell(std::int64_t row, std::int64_t column) const {
     low = rowStarts_[r];
     high = rowStarts_[r + 1];
   }
+  // Rows are mostly filled from their first cell on: the cell is then where its column says.
+  if (low < high) {
+    const std::size_t guess = low + (c - std::min(c, cells_[low].column));
+    if (guess < high && cells_[guess].column == c && cells_[guess].row == r) {
+      return ValueOf(cells_[guess]);
+    }
+  }
   low = LowerBound(low, high, r, c);
   if (low == high || cells_[low].row != r || cells_[low].column != c) return {};
   return ValueOf(cells_[low]);
