@@ -1,34 +1,20 @@
 // velloway import: runs one import with the terminal as its screen (message boxes and progress
 // on stderr), or with windows when asked for --gui.
-#include <cstdlib>
+#include <dlfcn.h>
+
+#include <cstdio>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "app/Commands.h"
 #include "app/ImportLaunch.h"
-#include "app/WindowScreens.h"
-#include "gtk/Display.h"
-#include "host/ImportSummary.h"
+#include "app/WindowedImport.h"
 #include "host/SystemServices.h"
 #include "host/TerminalUI.h"
 #include "velloway/progress_renderer.h"
 
 namespace velloway::app {
 namespace {
-
-// What was imported goes to stdout, apart from the boxes and diagnostics on stderr.
-int ExitStatus(const ImportOptions& options, const ImportRequest& request,
-               const ImportOutcome& outcome, int criticalBoxes) {
-  if (!outcome.plan) return kExitFailed;
-  const bool wrote = outcome.committed && outcome.plan->writeCount() > 0;
-  const bool succeeded = wrote && criticalBoxes == 0 && !outcome.diagnosed;
-  if (succeeded && !options.quiet) {
-    std::fputs(
-        host::FormatSummary(host::SummarizeImport(*outcome.plan, request.installDir)).c_str(),
-        stdout);
-  }
-  return succeeded ? kExitOk : kExitFailed;
-}
 
 // Progress is drawn only on a terminal and never with --quiet; boxes and diagnostics first
 // clear the drawing so that no piece of it is left on the screen.
@@ -43,24 +29,26 @@ int RunOnTerminal(const ImportOptions& options, const ImportRequest& request) {
     progress->Interrupt();
     std::fprintf(stderr, "velloway: %s\n", line.c_str());
   };
-  return ExitStatus(options, request, RunLaunch(request, screens), ui->criticalCount());
+  return ImportExitStatus(request, RunLaunch(request, screens), ui->criticalCount(), options.quiet);
 }
 
-// The form and the boxes as windows, the form centred by the terminal's window. The process
-// stays until the user has closed the error log it opened.
+// The windows come from the module beside the command (see app/WindowedImport.h). Without it
+// the import cannot be shown in windows, as without a display: nothing is imported. The module
+// stays loaded until the process ends, as GTK cannot be unloaded.
 int RunInWindows(const ImportOptions& options, const ImportRequest& request) {
-  if (!gtk::OpenDisplay()) {
-    std::fprintf(stderr, "velloway: --gui needs an X display, and none could be opened\n");
+  const std::string path = BesideProgram(VELLOWAY_WINDOWS_FROM_BIN);
+  void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* entry = module != nullptr ? ::dlsym(module, kWindowedImportEntry) : nullptr;
+  if (entry == nullptr) {
+    std::fprintf(stderr,
+                 "velloway: --gui needs the desktop front end %s, which could not be loaded: %s\n",
+                 path.c_str(), ::dlerror());
     return kExitUsage;
   }
-  const gtk::FrontEnd front = gtk::MakeFrontEnd(nullptr, options.answer);
-  ImportScreens screens = WindowScreens(front, gtk::TerminalWindow());
-  screens.report = [](const std::string& line) {
-    std::fprintf(stderr, "velloway: %s\n", line.c_str());
-  };
-  const ImportOutcome outcome = RunLaunch(request, screens);
-  front.logWindows->WaitUntilClosed();
-  return ExitStatus(options, request, outcome, front.dialogs->criticalCount());
+  const VellowayWindowedImport import{request.workbook.c_str(), request.plan.c_str(),
+                                      request.installDir.c_str(),
+                                      options.answer ? int{*options.answer} : -1, options.quiet};
+  return reinterpret_cast<VellowayImportInWindows>(entry)(&import);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 
+#include "app/Commands.h"
+#include "host/ImportSummary.h"
 #include "host/ReferenceHost.h"
 #include "host/SystemServices.h"
 #include "velloway/host_contract.h"
@@ -16,14 +19,27 @@ const char* const kInternationalKey = "Control Panel\\International";
 
 }  // namespace
 
-// The installation folder beside the program, where an installation puts it (the build tree
-// gets a copy at the same relative place).
-std::string DefaultInstallDir() {
+std::string BesideProgram(const std::string& relative) {
   char self[PATH_MAX] = {};
   const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n <= 0) return VELLOWAY_DATA_FROM_BIN;  // relative to the working folder, as a last resort
+  if (n <= 0) return relative;  // relative to the working folder, as a last resort
   const std::string path(self, static_cast<std::size_t>(n));
-  return path.substr(0, path.find_last_of('/')) + "/" + VELLOWAY_DATA_FROM_BIN;
+  return path.substr(0, path.find_last_of('/')) + "/" + relative;
+}
+
+std::string DefaultInstallDir() { return BesideProgram(VELLOWAY_DATA_FROM_BIN); }
+
+int ImportExitStatus(const ImportRequest& request, const ImportOutcome& outcome, int criticalBoxes,
+                     bool quiet) {
+  if (!outcome.plan) return kExitFailed;
+  const bool wrote = outcome.committed && outcome.plan->writeCount() > 0;
+  const bool succeeded = wrote && criticalBoxes == 0 && !outcome.diagnosed;
+  if (succeeded && !quiet) {
+    std::fputs(
+        host::FormatSummary(host::SummarizeImport(*outcome.plan, request.installDir)).c_str(),
+        stdout);
+  }
+  return succeeded ? kExitOk : kExitFailed;
 }
 
 ImportOutcome RunLaunch(const ImportRequest& request, const ImportScreens& screens) {

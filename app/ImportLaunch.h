@@ -49,8 +49,14 @@ struct ImportOutcome {
 
 ImportOutcome RunLaunch(const ImportRequest& request, const ImportScreens& screens);
 
-// The installation folder shipped with the program.
-std::string DefaultInstallDir();
+// The import's exit status. What was imported goes to stdout unless quiet, apart from the boxes
+// and diagnostics on stderr.
+int ImportExitStatus(const ImportRequest& request, const ImportOutcome& outcome, int criticalBoxes,
+                     bool quiet);
+
+// A path relative to the program's own folder: where an installation puts what ships with the
+// program (the build tree has it at the same relative place).
+std::string BesideProgram(const std::string& relative);
 
 // The user's number settings that an import changes for its length, kept aside so that a host
 // that loses its display part way can put them back before it ends.

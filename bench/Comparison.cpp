@@ -9,16 +9,19 @@
 //
 // Workbooks are written to DIR (default $TMPDIR/velloway-comparison) unless they exist there
 // already; --older "" leaves the older template out. The best of K runs (default 1) counts.
+// "cpu s" is the user and system time of all its threads: the reader uses more than one core.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,8 +39,13 @@ using velloway::bench::TemplateKind;
 
 struct Result {
   double seconds = 0;
+  double cpuSeconds = 0;  // user and system time of all the pass's threads
   double peakMiB = 0;
 };
+
+double Seconds(const timeval& time) {
+  return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
 
 // Runs work in a child process, timed from fork to exit, with the child's own peak memory.
 Result RunInChild(const std::function<int()>& work) {
@@ -51,6 +59,7 @@ Result RunInChild(const std::function<int()>& work) {
   wait4(child, &status, 0, &usage);
   Result result;
   result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  result.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
   result.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     std::fprintf(stderr, "a pass failed (status %d)\n", status);
@@ -116,8 +125,8 @@ void Compare(const fs::path& folder, const RegisterShape& shape, int repeat,
     return 0;
   });
   auto print = [&](const char* pass, const Result& r) {
-    std::printf("%-22s %-8s %8.2f %8.2f %9.0f\n", name.c_str(), pass, r.seconds,
-                r.seconds / bare.seconds, r.peakMiB);
+    std::printf("%-22s %-8s %8.2f %8.2f %9.0f %8.2f\n", name.c_str(), pass, r.seconds,
+                r.seconds / bare.seconds, r.peakMiB, r.cpuSeconds);
   };
   auto run = [&](const char* pass, const std::function<int()>& task) {
     if (passes.find(pass) != std::string::npos) print(pass, Best(repeat, task));
@@ -142,8 +151,17 @@ int main(int argc, char** argv) {
   fs::path folder = fs::path(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") / "velloway-comparison";
   int repeat = 1;
   std::string passes = "inflate,sax2,cells,import";
-  for (int i = 1; i + 1 < argc; i += 2) {
+  for (int i = 1; i < argc; i += 2) {
     const std::string option = argv[i];
+    static const std::string kOptions[] = {"--risks",  "--older",  "--strings",
+                                           "--folder", "--passes", "--repeat"};
+    if (i + 1 == argc ||
+        std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
+      std::fprintf(stderr,
+                   "usage: velloway_comparison [--risks N,...] [--older N,...] "
+                   "[--strings shared|inline] [--folder DIR] [--repeat K] [--passes LIST]\n");
+      return 2;
+    }
     const std::string value = argv[i + 1];
     if (option == "--risks") risks = value;
     if (option == "--older") older = value;
@@ -154,7 +172,8 @@ int main(int argc, char** argv) {
     if (option == "--repeat") repeat = std::max(1, std::atoi(value.c_str()));
   }
   fs::create_directories(folder);
-  std::printf("%-22s %-8s %8s %8s %9s\n", "workbook", "pass", "seconds", "x SAX2", "peak MiB");
+  std::printf("%-22s %-8s %8s %8s %9s %8s\n", "workbook", "pass", "seconds", "x SAX2", "peak MiB",
+              "cpu s");
   for (const int size : Sizes(risks))
     Compare(folder, {TemplateKind::Current, size, strings}, repeat, passes);
   for (const int size : Sizes(older))

@@ -25,6 +25,15 @@ done
 mv "$work/prefix" "$work/moved"
 "$work/moved/bin/velloway" import "$example" --plan "$work/plan.db" --quiet
 "$work/moved/bin/velloway" dump --plan "$work/plan.db" | cmp - "$source/examples/register-2.2.dump.json"
+# --gui loads the windows module from beside the command: without a display it gets as far as
+# asking for one. Without the module it names the file it could not load and imports nothing.
+gui() { env -u DISPLAY "$work/moved/bin/velloway" import "$example" --plan "$work/gui.db" --gui 2>&1; }
+# shellcheck disable=SC2053  # the expected text is a pattern
+expect() { [[ "$2" == $1 ]] || { echo "import --gui: expected $1, got: $2"; exit 1; }; }
+expect "velloway: --gui needs an X display, *exit 2" "$(gui || echo "exit $?")"
+rm "$work/moved/$libdir/velloway/velloway-gui.so"
+expect "velloway: *${libdir#./}/velloway/velloway-gui.so*exit 2" "$(gui || echo "exit $?")"
+[ ! -e "$work/gui.db" ]
 
 export PKG_CONFIG_PATH=$work/moved/$libdir/pkgconfig
 # shellcheck disable=SC2046
