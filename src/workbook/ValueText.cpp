@@ -91,6 +91,13 @@ std::string GeneralNumberText(double value, const std::string& decimalSeparator)
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
   if (value == 0) return "0";
+  // A whole number of up to fifteen digits is its digits, as the general form below would give
+  // them; most numbers of a register are such.
+  if (std::fabs(value) < 1e15 && std::trunc(value) == value) {
+    char whole[24];
+    return std::string(
+        whole, std::to_chars(whole, whole + sizeof whole, static_cast<long long>(value)).ptr);
+  }
   // Round to 15 significant digits first (d.dddddddddddddde±x, rounded exactly as printf
   // rounds); the exponent of the rounded value picks the form.
   char buffer[40];
