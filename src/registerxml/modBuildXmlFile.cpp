@@ -73,9 +73,12 @@ bool RunRegisterXmlSteps(LibraryState& state) {
     RunTolerantStep(state, msg::kStepHistory, ImportHistory, msg::kHistoryFailed);
     RunTolerantStep(state, msg::kStepFinal, DoFinalCalculations, msg::kFinalCalculationsFailed);
 
+    // Checking the document against the schema and writing its text both only read the tree:
+    // the text is written while the check runs.
+    auto text = StartXmlText(state);
     const bool valid = modXMLToolbox::ValidateXmlWithSchema(
         state, registerxml::TheDocument(state).get(), state.SchemaPath, true);
-    StoreXmlInPlan(state);  // an invalid document is stored all the same
+    StoreXmlInPlan(state, std::move(text));  // an invalid document is stored all the same
     form.CompleteProgressBar();
     return valid;
   } catch (const std::exception& e) {

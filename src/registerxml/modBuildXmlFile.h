@@ -5,9 +5,11 @@
 #include <libxml/tree.h>
 
 #include <cstdint>
+#include <future>
 #include <string>
 
 #include "registerxml/XmlHandles.h"
+#include "registerxml/XmlTextBlocks.h"
 
 namespace velloway {
 struct LibraryState;
@@ -36,6 +38,11 @@ bool DoFinalCalculations(LibraryState& state);
 // Hands the document's text to the open plan under "RR2-XML", after an empty text, and frees
 // the document.
 void StoreXmlInPlan(LibraryState& state);
+// The same in two halves: the text begun (on another thread where one can be had; nothing
+// without a document or a plan), then stored once written. Between them the tree may only be
+// read.
+std::future<modXMLToolbox::XmlTextBlocks> StartXmlText(LibraryState& state);
+void StoreXmlInPlan(LibraryState& state, std::future<modXMLToolbox::XmlTextBlocks> text);
 
 // Copies the Options fragment of Options!A1 and reads the version text (A14) and the layout
 // values (B16 to B23). False, with an empty error-log line, when A1 is not XML.

@@ -1,5 +1,7 @@
 // The first and the last step of the register XML road: the empty document, and its text
 // handed to the plan.
+#include <future>
+
 #include "core/HostApp.h"
 #include "registerxml/RegisterXmlAccess.h"
 #include "registerxml/modBuildXmlFile.h"
@@ -27,18 +29,27 @@ bool CreateXmlSkeleton(LibraryState& state) {
   }
 }
 
-void StoreXmlInPlan(LibraryState& state) {
+std::future<XmlTextBlocks> StartXmlText(LibraryState& state) {
   auto& run = registerxml::RegisterXmlRun(state);
-  if (!run.document || !HostApp(state).ActivePlan()) return;
-  XmlTextBlocks blocks = WriteXmlBlocks(run.document->get());
+  if (!run.document || !HostApp(state).ActivePlan()) return {};
+  // Where no thread can be had, the text is written when it is asked for.
+  return std::async(std::launch::async | std::launch::deferred,
+                    [doc = run.document->get()] { return WriteXmlBlocks(doc); });
+}
+
+void StoreXmlInPlan(LibraryState& state, std::future<XmlTextBlocks> text) {
+  if (!text.valid()) return;
+  XmlTextBlocks blocks = text.get();
   // Nothing needs the tree once it is written: freed before its text is joined and copied into
   // the plan, that memory takes the text instead of the text adding to it.
-  run.document.reset();
-  const std::string text = blocks.Join();
-  if (text.empty()) return;
+  registerxml::RegisterXmlRun(state).document.reset();
+  const std::string joined = blocks.Join();
+  if (joined.empty()) return;
   // The plan is fetched afresh for each write, as every plan operation does.
   RequirePlan(state)->WriteAppData(kRegisterXmlTag, "");
-  RequirePlan(state)->WriteAppData(kRegisterXmlTag, text);
+  RequirePlan(state)->WriteAppData(kRegisterXmlTag, joined);
 }
+
+void StoreXmlInPlan(LibraryState& state) { StoreXmlInPlan(state, StartXmlText(state)); }
 
 }  // namespace velloway::modBuildXmlFile
