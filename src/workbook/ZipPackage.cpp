@@ -1,6 +1,8 @@
 #include "workbook/ZipPackage.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <algorithm>
@@ -68,12 +70,25 @@ std::unique_ptr<zip, ZipPackage::Closer> ZipPackage::OpenArchive(
   return std::unique_ptr<zip, Closer>(archive);
 }
 
+ZipPackage::HeldFile::~HeldFile() {
+  if (fd >= 0) ::close(fd);
+}
+
 ZipPackage ZipPackage::OpenFile(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) throw WorkbookError("the file cannot be read");
+  auto held = std::make_shared<HeldFile>();
+  held->fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   ZipPackage package(OpenArchive(path),
                      std::make_shared<Budget>(BudgetFor(static_cast<std::uint64_t>(info.st_size))));
-  package.path_ = path;
+  // Kept only when it is the file the archive was opened from; without it the package is not
+  // opened again and its parts are read on one thread.
+  struct stat kept {};
+  struct stat named {};
+  if (held->fd >= 0 && ::fstat(held->fd, &kept) == 0 && ::stat(path.c_str(), &named) == 0 &&
+      kept.st_dev == named.st_dev && kept.st_ino == named.st_ino) {
+    package.file_ = std::move(held);
+  }
   return package;
 }
 
@@ -84,9 +99,14 @@ ZipPackage ZipPackage::OpenBytes(std::span<const unsigned char> bytes) {
 }
 
 ZipPackage ZipPackage::Reopen() const {
-  ZipPackage package(path_.empty() ? OpenArchive(bytes_) : OpenArchive(path_), budget_);
-  package.path_ = path_;
-  package.bytes_ = bytes_;
+  if (bytes_.data() != nullptr) {
+    ZipPackage package(OpenArchive(bytes_), budget_);
+    package.bytes_ = bytes_;
+    return package;
+  }
+  if (!file_) throw WorkbookError("the package cannot be opened again");
+  ZipPackage package(OpenArchive("/proc/self/fd/" + std::to_string(file_->fd)), budget_);
+  package.file_ = file_;
   return package;
 }
 

@@ -48,7 +48,13 @@ class ZipPackage {
 
   std::unique_ptr<zip, Closer> archive_;
   std::shared_ptr<Budget> budget_;
-  std::string path_;                      // the file opened, or empty for bytes in memory
+  // The file, held open so that another opening reads the very file the first one read even
+  // when its name is given to another file meanwhile; null for bytes in memory.
+  struct HeldFile {
+    int fd = -1;
+    ~HeldFile();
+  };
+  std::shared_ptr<const HeldFile> file_;
   std::span<const unsigned char> bytes_;  // the bytes opened, when not a file
 };
 

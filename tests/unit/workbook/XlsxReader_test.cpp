@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "WorkbookTestSupport.h"
 #include "support/PackageBuilder.h"
+#include "support/TempDir.h"
 #include "support/XlsbBuilder.h"
 #include "support/XmlEventLog.h"
 #include "workbook/Workbook.h"
@@ -80,6 +82,18 @@ TEST(XlsxReader, SheetsReadOnThreadsReadAsInOrder) {
     EXPECT_EQ(FailureOf([&] { read(damaged); }), OpenFailure(damaged));
   }
   EXPECT_NE(OpenFailure(damaged).find("row 1 does not ascend"), std::string::npos);
+
+  // From a file, every thread reads the file first opened, though its name now names another.
+  TempDir dir;
+  for (int run = 0; run < 20; ++run) {
+    const std::string path = dir.Write("book.xlsx", std::string(bytes.begin(), bytes.end()));
+    auto package = workbook::ZipPackage::OpenFile(path);
+    dir.Write("other.xlsx", std::string(damaged.begin(), damaged.end()));
+    std::filesystem::rename(dir.File("other.xlsx"), path);
+    workbook::Workbook fromFile;
+    fromFile.SetFormat(TestFormat());
+    EXPECT_EQ(FailureOf([&] { workbook::ReadXlsx(package, fromFile, 0); }), "opened");
+  }
 }
 
 // A binary workbook with every kind of cell record; what each cell reads as is what the
