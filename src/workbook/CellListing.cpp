@@ -48,13 +48,8 @@ class Listing {
     char row[16];
     buffer_.append(row, std::to_chars(row, row + sizeof row, cell.row).ptr);
     buffer_.push_back('\t');
-    // Line feeds as the import writes them.
-    for (std::size_t feed = text.find('\n'); feed != std::string_view::npos;
-         feed = text.find('\n')) {
-      buffer_.append(text.substr(0, feed)).append("<CRLF>");
-      text.remove_prefix(feed + 1);
-    }
-    buffer_.append(text).push_back('\n');
+    AppendReplacingLineFeeds(text, buffer_);  // line feeds as the import writes them
+    buffer_.push_back('\n');
     if (buffer_.size() >= kFlushAt) Flush();
   }
 

@@ -81,17 +81,19 @@ TextRef KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t colu
   return texts.Keep(changed);
 }
 
+void AppendReplacingLineFeeds(std::string_view text, std::string& out) {
+  for (std::size_t feed = text.find('\n'); feed != std::string_view::npos; feed = text.find('\n')) {
+    out.append(text.substr(0, feed)).append("<CRLF>");
+    text.remove_prefix(feed + 1);
+  }
+  out.append(text);
+}
+
 std::string& ReplaceLineFeeds(std::string& text) {
   if (text.find('\n') == std::string::npos) return text;
   std::string out;
   out.reserve(text.size() + 16);
-  for (const char c : text) {
-    if (c == '\n') {
-      out += "<CRLF>";
-    } else {
-      out += c;
-    }
-  }
+  AppendReplacingLineFeeds(text, out);
   text = std::move(out);
   return text;
 }

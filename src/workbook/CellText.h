@@ -28,7 +28,9 @@ std::string GetCellText(const Worksheet* sheet, std::int32_t row, std::int32_t c
 TextRef KeepCellText(const Worksheet* sheet, std::int32_t row, std::int32_t column,
                      RecordTexts& texts, bool stripDollar = false);
 
-// Replaces every line feed with "<CRLF>" in place and returns the result.
+// Replaces every line feed with "<CRLF>" in place and returns the result; the second form
+// appends the text so changed to out.
 std::string& ReplaceLineFeeds(std::string& text);
+void AppendReplacingLineFeeds(std::string_view text, std::string& out);
 
 }  // namespace velloway::workbook
