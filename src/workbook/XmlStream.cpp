@@ -5,6 +5,9 @@
 
 #include <exception>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "workbook/WorkbookError.h"
 #include "workbook/ZipPackage.h"
@@ -27,14 +30,51 @@ void Fail(ParseState& state, std::exception_ptr failure) {
   xmlStopParser(state.context);
 }
 
+// libxml2, which is not asked to substitute entities, hands an ampersand in an attribute value
+// over as "&#38;", however the document wrote it, for a tree builder to decode again. No other
+// '&' reaches a value, so each "&#38;" is one '&'. The attributes come back with such values
+// rewritten into `values`; the others stay libxml2's own.
+const xmlChar** WithAmpersands(const xmlChar** attributes, int count,
+                               std::vector<std::string>& values,
+                               std::vector<const xmlChar*>& fields) {
+  constexpr std::string_view kEscaped = "&#38;";
+  const auto value = [&](int i) {
+    const auto* begin = reinterpret_cast<const char*>(attributes[i * 5 + 3]);
+    return std::string_view(
+        begin, static_cast<std::size_t>(attributes[i * 5 + 4] - attributes[i * 5 + 3]));
+  };
+  bool any = false;
+  for (int i = 0; i < count && !any; ++i) any = value(i).find('&') != std::string_view::npos;
+  if (!any) return attributes;
+  fields.assign(attributes, attributes + static_cast<std::ptrdiff_t>(count) * 5);
+  values.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const std::string_view raw = value(i);
+    if (raw.find('&') == std::string_view::npos) continue;
+    std::string& out = values[static_cast<std::size_t>(i)];
+    for (std::size_t at = 0; at < raw.size();) {
+      const bool escaped = raw.substr(at, kEscaped.size()) == kEscaped;
+      out += raw[at];
+      at += escaped ? kEscaped.size() : 1;
+    }
+    fields[static_cast<std::size_t>(i) * 5 + 3] = reinterpret_cast<const xmlChar*>(out.data());
+    fields[static_cast<std::size_t>(i) * 5 + 4] =
+        reinterpret_cast<const xmlChar*>(out.data() + out.size());
+  }
+  return fields.data();
+}
+
 void OnStart(void* user, const xmlChar* localName, const xmlChar* /*prefix*/,
              const xmlChar* /*uri*/, int /*namespaceCount*/, const xmlChar** /*namespaces*/,
              int attributeCount, int /*defaulted*/, const xmlChar** attributes) {
   auto& state = *static_cast<ParseState*>(user);
   if (state.failure) return;
   try {
-    state.handler->StartElement(reinterpret_cast<const char*>(localName),
-                                XmlAttributes(attributes, attributeCount));
+    std::vector<std::string> values;
+    std::vector<const xmlChar*> fields;
+    state.handler->StartElement(
+        reinterpret_cast<const char*>(localName),
+        XmlAttributes(WithAmpersands(attributes, attributeCount, values, fields), attributeCount));
   } catch (...) {
     Fail(state, std::current_exception());
   }
