@@ -5,6 +5,7 @@
 
 #include "app/CellsCommand.h"
 #include "app/Commands.h"
+#include "app/HugePages.h"
 #include "app/TemplateWorkbook.h"
 #include "app/Usage.h"
 
@@ -124,11 +125,14 @@ int RunHelp(CLI::App& app, const std::string& topic) {
   return kExitOk;
 }
 
-int Run(CLI::App& app, Invocation& in) {
+int Run(CLI::App& app, Invocation& in, char** argv) {
   if (in.yes || in.no) in.import.answer = in.yes;
   const CLI::App* chosen = app.get_subcommands().front();
   const std::string& name = chosen->get_name();
-  if (name == "import") return RunImport(in.import);
+  if (name == "import") {
+    RestartOnHugePages(argv);
+    return RunImport(in.import);
+  }
   if (name == "check") {
     in.check.json = in.checkFormat == "json";
     return RunCheck(in.check);
@@ -159,7 +163,7 @@ static int Main(int argc, char** argv) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
     return UsageError(argc > 1 ? argv[1] : "", e.what());
   }
-  return Run(app, in);
+  return Run(app, in, argv);
 }
 
 // What a command does not catch itself (no memory left, say) still ends in one line and a
