@@ -329,15 +329,12 @@ TEST_F(Display, DesktopHostImportsTheExampleAndShowsThePlanAsATree) {
   g_object_unref(store);
 }
 
-TEST_F(Display, ImportCommandWithGuiNeedsADisplayAndCentresOnTheTerminal) {
-  const auto run = [this](const std::string& environment) {
-    return Shell("cd '" + dir_.path() + "' && " + environment +
-                 " '" VELLOWAY_CLI "' import '" VELLOWAY_EXAMPLES
-                 "/register-2.2.xlsx' --plan cli.db --gui 2>&1; echo \"exit $?\"");
-  };
-  EXPECT_EQ(run("env -u DISPLAY"),
-            "velloway: --gui needs an X display, and none could be opened\nexit 2");
-  const std::string shown = run("env");  // the summary on stdout, as without --gui
+// Without a display the command refuses --gui; the installation's test sees that message.
+TEST_F(Display, ImportCommandWithGuiPrintsTheSummaryAndCentresOnTheTerminal) {
+  // The summary on stdout, as without --gui.
+  const std::string shown = Shell("cd '" + dir_.path() +
+                                  "' && '" VELLOWAY_CLI "' import '" VELLOWAY_EXAMPLES
+                                  "/register-2.2.xlsx' --plan cli.db --gui 2>&1; echo \"exit $?\"");
   EXPECT_EQ(shown.rfind("Details: 3\n", 0), 0u) << shown;
   EXPECT_TRUE(shown.ends_with("\nexit 0")) << shown;
 

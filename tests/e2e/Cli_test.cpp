@@ -83,7 +83,7 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
   for (const std::string args :
        {"", "import", "import a.xlsx", "import a.xlsx --plan", "import a.xlsx --plan ''",
         "import a.xlsx --plan p.db --bogus", "import a.xlsx --plan p.db --yes --no", "dump",
-        "dump --plan p.db --raw", "template --version 3.0 t.xlsx", "frobnicate",
+        "dump --plan p.db --raw", "template --version 3.0 t.xlsx", "cells", "frobnicate",
         "help frobnicate"}) {
     const std::string command = args.substr(0, args.find(' '));
     const std::string usage =
@@ -154,16 +154,14 @@ TEST_F(Cli, DumpShowsTagsSectionsAndValuesInFirstWriteOrder) {
   EXPECT_EQ(Run("dump --plan p.db --tag RR2 --raw").exitCode, 1);
 }
 
+// The listing's form and its sheet filter are the cell listing's own tests'.
 TEST_F(Cli, CellsListsWhatTheImportSees) {
   const Result r = Run("cells '" VELLOWAY_EXAMPLES "/register-2.2.xlsx' --sheet Options");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.out.find("Options!B4\t2.2\n"), std::string::npos);
-  EXPECT_NE(r.out.find("Options!B22\t4.5\n"), std::string::npos);
-  EXPECT_EQ(r.out.find("Qualitative Risks!"), std::string::npos);
   const Result missing = Run("cells nothing.xlsx");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.err.find("nothing.xlsx"), std::string::npos);
-  EXPECT_EQ(Run("cells").exitCode, 2);
 }
 
 TEST_F(Cli, RegisterAndUnregister) {

