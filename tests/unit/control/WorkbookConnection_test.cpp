@@ -25,7 +25,6 @@ class WorkbookConnectionTest : public ::testing::Test {
                                       {"sShortDate", "dd/MM/yyyy"},
                                       {"sTimeFormat", "HH:mm:ss"}})
       fakes.SetInternational(name, value);
-    fakes.platform.diagnostic = [this](const std::string& line) { diagnostics.push_back(line); };
     state = std::make_unique<LibraryState>(fakes.platform);
   }
   bool Connect(const XlsxBuilder& builder) {
@@ -38,7 +37,6 @@ class WorkbookConnectionTest : public ::testing::Test {
 
   test::TempDir dir;
   test::FakePlatform fakes;
-  std::vector<std::string> diagnostics;
   std::unique_ptr<LibraryState> state;
 };
 
@@ -71,7 +69,7 @@ TEST_F(WorkbookConnectionTest, OnlyTheExactQualitativeRiskSheetOrOptionsConnects
   // The diagnostic's words are the check command's tests' to see.
   EXPECT_FALSE(Connect(XlsxBuilder().Sheet("qualitative risks").Sheet("Risk History")));
   EXPECT_TRUE(fakes.ui->boxes.empty());
-  EXPECT_EQ(diagnostics.size(), 1u);
+  EXPECT_EQ(fakes.diagnostics.size(), 1u);
 }
 
 TEST_F(WorkbookConnectionTest, NoReaderAtAllTellsTheUserAndCleansUp) {

@@ -68,7 +68,6 @@ TEST_F(RegisterDocumentIndex, AnIdWithAQuoteFailsLikeTheQuery) {
 // The node builders where the sheet steps do not reach: dates by type, dates left out, unnamed
 // impacts, defaults and level positions. What the steps put in a risk their own tests check, and
 // element names and child orders the shipped schema those tests import under.
-using modXMLToolbox::XmlNode;
 
 class NodeBuilders : public RegisterXmlTest {
  protected:

@@ -120,8 +120,6 @@ TEST_F(XmlValues, DatesInTheUsersOrderToIsoOrTodayOrEmpty) {
   EXPECT_EQ(XmlDateText(state, "31/02/2025", true), "");
 }
 
-using namespace modXMLToolbox;
-
 // Hostile XML never reaches a file, a URL or an expanded entity.
 class XmlSafety : public RegisterXmlTest {};
 

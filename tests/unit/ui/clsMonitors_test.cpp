@@ -3,10 +3,8 @@
 #include "ui/clsMonitors.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
-
+#include "support/TempDir.h"
 #include "ui/DefaultMonitorApi.h"
 #include "ui/MonitorLayout.h"
 
@@ -35,12 +33,8 @@ std::tuple<double, double> Centred(MonitorLayoutApi& api, std::int32_t window,
 }
 
 TEST(CenterFormOnMonitor, HalvesTheFreeSpaceTowardZero) {
-  MonitorLayoutApi api(SingleMonitorLayout(1024, 768));
-  FormRect form = ProgressForm();
-  clsMonitors(api).CenterFormOnMonitor(form, 1);
-  EXPECT_EQ(std::tuple(form.Left, form.Top, form.Width, form.Height),
-            std::tuple(3720, 4627, 7920, 2265));
-  // A form larger than the work area: (7500 - 7920) / 2 and (1500 - 2265) / 2 = -382.5.
+  // The plain case, one monitor of 1024 by 768 pixels, is the progress form's loading test's. A
+  // form larger than the work area: (7500 - 7920) / 2 and (1500 - 2265) / 2 = -382.5.
   MonitorLayoutApi small(SingleMonitorLayout(500, 100));
   EXPECT_EQ(Centred(small, 1), std::tuple(-210, -382));
   // Fractional twips per pixel round halves to even: a work width of 12812.5 becomes 12812.
@@ -124,34 +118,27 @@ TEST(clsMonitors, WithoutReportedMonitorsTheWholeScreenIsOneMonitor) {
   EXPECT_EQ(monitors.Monitors()[0].WorkBottom, 768);
 }
 
-namespace fs = std::filesystem;
-
+// A folder of display connectors, each with its status and modes, as the kernel lists them.
 class DrmFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("vw-drm-" + std::to_string(getpid()));
-    fs::create_directories(root);
-  }
-  void TearDown() override { fs::remove_all(root); }
   void Connector(const std::string& name, const std::string& status, const std::string& modes) {
-    fs::create_directories(root / name);
-    std::ofstream(root / name / "status") << status << "\n";
-    std::ofstream(root / name / "modes") << modes;
+    dir.Write(name + "/status", status + "\n");
+    dir.Write(name + "/modes", modes);
   }
-  fs::path root;
+  test::TempDir dir;
 };
 
 // The first connected display with a mode gives its preferred (first) mode.
 TEST_F(DrmFolder, TakesThePreferredModeOfTheFirstConnectedDisplay) {
   Connector("card0-DP-1", "disconnected", "1920x1080\n");
   Connector("card0-DP-2", "connected", "");
-  EXPECT_FALSE(FirstConnectedDisplayMode(root));
+  EXPECT_FALSE(FirstConnectedDisplayMode(dir.path()));
   Connector("card0-HDMI-A-1", "connected", "2560x1440\n1920x1080\n");
   Connector("card0-HDMI-A-2", "connected", "1280x1024\n");
-  const auto mode = FirstConnectedDisplayMode(root);
+  const auto mode = FirstConnectedDisplayMode(dir.path());
   ASSERT_TRUE(mode);
   EXPECT_EQ(std::pair(mode->width, mode->height), std::pair(2560, 1440));
-  EXPECT_FALSE(FirstConnectedDisplayMode(root / "missing"));
+  EXPECT_FALSE(FirstConnectedDisplayMode(dir.File("missing")));
 }
 
 }  // namespace
