@@ -51,8 +51,7 @@ TEST_F(SqlitePlanTest, ForeignDatabasesAndDamagedFilesAreRefused) {
 
 // The named plan in memory (what `velloway check` imports into) looks at no file of the working
 // folder, even a read-only folder that holds a file of that name.
-TEST(SqlitePlanInMemory, TouchesNoFileOfTheWorkingFolder) {
-  test::TempDir dir;
+TEST_F(SqlitePlanTest, InMemoryTouchesNoFileOfTheWorkingFolder) {
   dir.Write(":memory:", "not a plan");
   const auto home = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
