@@ -5,7 +5,7 @@
 
 #include "app/CellsCommand.h"
 #include "app/Commands.h"
-#include "app/HugePages.h"
+#include "app/MallocSettings.h"
 #include "app/TemplateWorkbook.h"
 #include "app/Usage.h"
 
@@ -131,6 +131,7 @@ int Run(CLI::App& app, Invocation& in, char** argv) {
   const std::string& name = chosen->get_name();
   if (name == "import") {
     RestartOnHugePages(argv);
+    MergeFreedBlocksAtOnce();
     return RunImport(in.import);
   }
   if (name == "check") {

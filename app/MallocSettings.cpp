@@ -1,5 +1,7 @@
-// The older template's register is one XML tree of millions of small nodes, some 800 MB at
-// 10,000 risks. On 4 KiB pages, faulting that memory in and missing the TLB while walking it
+// How the import's process uses glibc's malloc. The older template's register is one XML tree
+// of millions of small nodes, some 800 MB at 10,000 risks.
+//
+// On 4 KiB pages, faulting that memory in and missing the TLB while walking it
 // cost more than building it; on 2 MiB pages the import takes half the time, and the current
 // template's import is the same speed in the same memory. glibc's malloc asks for such pages only
 // when GLIBC_TUNABLES says so, and it reads that once, when the process starts: so the import
@@ -7,8 +9,9 @@
 // left alone, and is also what keeps the restarted process from restarting. A process with a
 // library preloaded is not restarted either: a tool watches it (valgrind, a heap profiler), and
 // the restart would slip out of the tool's hands or be refused by it.
-#include "app/HugePages.h"
+#include "app/MallocSettings.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -63,6 +66,14 @@ void RestartOnHugePages(char** argv) {
   } else {
     unsetenv("GLIBC_TUNABLES");
   }
+}
+
+// Freed small blocks normally wait in "fast bins" and are merged with their neighbours in
+// bulk later; after a tree of millions of nodes is freed, that bulk merge alone took a tenth of
+// the older template's import. Merged as they are freed, the import is a sixth faster, and
+// the current template's import is the same speed in the same memory.
+void MergeFreedBlocksAtOnce() {
+  if (MallocIsGlibcs()) mallopt(M_MXFAST, 0);
 }
 
 }  // namespace velloway::app

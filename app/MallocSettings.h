@@ -1,4 +1,5 @@
-// The import's process on transparent huge pages, where the system has them.
+// How the import's process uses glibc's malloc: on transparent huge pages where the system has
+// them, and with freed blocks merged as they are freed.
 #pragma once
 
 namespace velloway::app {
@@ -8,5 +9,8 @@ namespace velloway::app {
 // whether to, a library is preloaded, the system has no such pages, the build is instrumented,
 // or the restart failed).
 void RestartOnHugePages(char** argv);
+
+// Has malloc merge a freed block with its free neighbours at once rather than in bulk later.
+void MergeFreedBlocksAtOnce();
 
 }  // namespace velloway::app
