@@ -1,10 +1,10 @@
 // How the import's process uses glibc's malloc. The older template's register is one XML tree
 // of millions of small nodes, some 800 MB at 10,000 risks.
 //
-// On 4 KiB pages, faulting that memory in and missing the TLB while walking it
-// cost more than building it; on 2 MiB pages the import takes half the time, and the current
-// template's import is the same speed in the same memory. glibc's malloc asks for such pages only
-// when GLIBC_TUNABLES says so, and it reads that once, when the process starts: so the import
+// On 4 KiB pages, faulting that memory in and missing the TLB while walking it cost more than
+// building it; on 2 MiB pages the import takes half the time, and the current template's import
+// is the same speed in the same memory. glibc's malloc asks for such pages only when
+// GLIBC_TUNABLES says so, and it reads that once, when the process starts: so the import
 // restarts itself once with the setting added. The user's own setting of it, either way, is
 // left alone, and is also what keeps the restarted process from restarting. A process with a
 // library preloaded is not restarted either: a tool watches it (valgrind, a heap profiler), and
