@@ -7,7 +7,7 @@ packages=(
   libxml2-dev libxml2-utils libzip-dev libgsf-1-dev libsqlite3-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libxlsxwriter-dev
   sqlite3 clang clang-format clang-tidy libclang-rt-14-dev
-  libxrandr-dev valgrind libcli11-dev nlohmann-json3-dev help2man
+  libxrandr-dev valgrind strace libcli11-dev nlohmann-json3-dev help2man
   libxrandr-dev libgtk-3-dev libx11-dev adwaita-icon-theme
   xvfb xdotool x11-utils x11-xserver-utils imagemagick
 )

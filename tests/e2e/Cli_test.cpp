@@ -6,7 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <thread>
+#include <vector>
 
 #include "e2e/Command.h"
 #include "host/FileRegistry.h"
@@ -259,6 +261,46 @@ TEST_F(Cli, APlanThatCannotBeWrittenIsRefusedBeforeAnyWork) {
   ::chmod(dir.File("locked").c_str(), 0755);
   ::chmod(dir.File("p.db").c_str(), 0644);
   EXPECT_EQ(Run("dump --plan p.db").out, before);
+}
+
+// An import starts itself again once, on huge pages, with its arguments and the user's other
+// tunables kept; the user's own choice, a preloaded tool or a usage error keeps it as it is.
+TEST_F(Cli, AnImportRestartsOnceOnHugePagesUnlessTheUserOrAToolSaysOtherwise) {
+#ifdef VELLOWAY_SANITIZED
+  GTEST_SKIP() << "the sanitizers bring their own allocator";
+#endif
+  if (test::Shell("command -v strace >/dev/null") != 0) GTEST_SKIP() << "strace is missing";
+  if (test::ReadFile("/sys/kernel/mm/transparent_hugepage/enabled").find("[never]") !=
+      std::string::npos) {
+    GTEST_SKIP() << "the system has no transparent huge pages";
+  }
+  // The programs the command's process ran, each with its arguments and environment.
+  auto programs = [&](const std::string& environment, const std::string& args, int exitCode) {
+    EXPECT_EQ(
+        test::Shell("cd '" + dir.path() + "' && XDG_CONFIG_HOME=cfg " + environment +
+                    " strace -f -qq -v -s 4096 -e trace=execve -o trace.txt '" VELLOWAY_CLI "' " +
+                    args + " </dev/null >/dev/null 2>&1"),
+        exitCode)
+        << environment << " " << args;
+    std::vector<std::string> runs;
+    std::istringstream trace(test::ReadFile(dir.File("trace.txt")));
+    for (std::string line; std::getline(trace, line);) {
+      if (line.ends_with("= 0")) runs.push_back(line.substr(line.find("execve(")));
+    }
+    return runs;
+  };
+  const std::string import =
+      "import '" VELLOWAY_EXAMPLES "/register-2.2.xlsx' --plan p.db --yes --quiet";
+  const auto runs = programs("GLIBC_TUNABLES=glibc.malloc.tcache_count=5", import, 0);
+  ASSERT_EQ(runs.size(), 2u);
+  const std::size_t from = runs[0].find('[');
+  const std::string arguments = runs[0].substr(from, runs[0].find("], [") + 1 - from);
+  EXPECT_TRUE(runs[1].starts_with("execve(\"/proc/self/exe\", " + arguments)) << runs[1];
+  EXPECT_NE(runs[1].find("\"GLIBC_TUNABLES=glibc.malloc.tcache_count=5:glibc.malloc.hugetlb=1\""),
+            std::string::npos);
+  EXPECT_EQ(programs("GLIBC_TUNABLES=glibc.malloc.hugetlb=0", import, 0).size(), 1u);
+  EXPECT_EQ(programs("LD_PRELOAD=libc.so.6", import, 0).size(), 1u);
+  EXPECT_EQ(programs("", "import --plan p.db", 2).size(), 1u);
 }
 
 }  // namespace
