@@ -69,13 +69,15 @@ std::size_t XmlScanner::SkipSpace(std::size_t at) const {
   return at;
 }
 
-// The colon of a prefixed name, npos for a name without prefix; a name with an empty part or
-// a second colon is no qualified name.
+// The colon of a prefixed name, npos for a name without prefix; a name with an empty part, a
+// second colon or a local part that cannot start a name (a digit, say) is no qualified name.
 std::size_t XmlScanner::Colon(std::size_t name, std::size_t nameEnd) const {
   std::size_t colon = npos;
   for (std::size_t at = name; at < nameEnd; ++at) {
     if (buffer_[at] != ':') continue;
-    if (colon != npos || at == name || at + 1 == nameEnd) {
+    std::size_t length = 0;
+    if (colon != npos || at == name || at + 1 == nameEnd ||
+        !IsNameStart(DecodeAt(buffer_, at + 1, length))) {
       Fail(name, "Failed to parse QName '" + std::string(Slice(name, nameEnd)) + "'");
     }
     colon = at;
