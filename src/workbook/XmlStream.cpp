@@ -38,11 +38,8 @@ const xmlChar** WithAmpersands(const xmlChar** attributes, int count,
                                std::vector<std::string>& values,
                                std::vector<const xmlChar*>& fields) {
   constexpr std::string_view kEscaped = "&#38;";
-  const auto value = [&](int i) {
-    const auto* begin = reinterpret_cast<const char*>(attributes[i * 5 + 3]);
-    return std::string_view(
-        begin, static_cast<std::size_t>(attributes[i * 5 + 4] - attributes[i * 5 + 3]));
-  };
+  const XmlAttributes given(attributes, count);
+  const auto value = [&](int i) { return given.Value(i); };
   bool any = false;
   for (int i = 0; i < count && !any; ++i) any = value(i).find('&') != std::string_view::npos;
   if (!any) return attributes;
